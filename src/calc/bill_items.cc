@@ -1,0 +1,7 @@
+#include "calc/bill_items.h"
+
+namespace ftcalc {
+
+void RollUpBillItems(const std::string&) {}
+
+}  // namespace ftcalc

@@ -1,0 +1,14 @@
+// Bill item prices from their quotas, their own fee sheets and the general chapter.
+#ifndef FTCALC_CALC_BILL_ITEMS_H_
+#define FTCALC_CALC_BILL_ITEMS_H_
+
+#include <string>
+
+namespace ftcalc {
+
+// item "0": the whole project; otherwise one bill item 编号. Only under 清单法.
+void RollUpBillItems(const std::string& item);
+
+}  // namespace ftcalc
+
+#endif  // FTCALC_CALC_BILL_ITEMS_H_

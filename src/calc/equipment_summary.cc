@@ -1,0 +1,7 @@
+#include "calc/equipment_summary.h"
+
+namespace ftcalc {
+
+void BuildEquipmentSummary() {}
+
+}  // namespace ftcalc

@@ -1,0 +1,7 @@
+#include "calc/material_prices.h"
+
+namespace ftcalc {
+
+void BuildMaterialPrices() {}
+
+}  // namespace ftcalc

@@ -1,0 +1,7 @@
+#include "calc/serial_numbers.h"
+
+namespace ftcalc {
+
+void NumberItems() {}
+
+}  // namespace ftcalc

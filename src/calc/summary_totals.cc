@@ -1,0 +1,7 @@
+#include "calc/summary_totals.h"
+
+namespace ftcalc {
+
+void BuildSummaryTotals() {}
+
+}  // namespace ftcalc

@@ -1,0 +1,18 @@
+// The SQL function FtRou(value, decimals): the engine's rounding rule made
+// available to statements, so that a value rounded in SQL and the same value
+// rounded in the steps' own code agree.
+#ifndef FTCALC_DATA_FTROU_H_
+#define FTCALC_DATA_FTROU_H_
+
+#include <sqlite3.h>
+
+namespace ftcalc {
+
+// Registers (or re-registers) FtRou on `db`. Returns the SQLite result code.
+int RegisterFtRou(sqlite3* db);
+// Removes the registration made by RegisterFtRou.
+void UnregisterFtRou(sqlite3* db);
+
+}  // namespace ftcalc
+
+#endif  // FTCALC_DATA_FTROU_H_

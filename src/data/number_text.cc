@@ -1,0 +1,171 @@
+#include "data/number_text.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+namespace ftcalc {
+namespace {
+
+bool IsCSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Scans the number of CAtof; returns its length and whether one was found.
+size_t ScanNumber(std::string_view s, size_t* start_of_number) {
+  size_t i = 0;
+  while (i < s.size() && IsCSpace(s[i])) ++i;
+  *start_of_number = i;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  size_t digits = 0;
+  while (i < s.size() && IsDigit(s[i])) { ++i; ++digits; }
+  if (i < s.size() && s[i] == '.') {
+    size_t j = i + 1;
+    size_t frac = 0;
+    while (j < s.size() && IsDigit(s[j])) { ++j; ++frac; }
+    if (digits + frac > 0) { i = j; digits += frac; }
+  }
+  if (digits == 0) return 0;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    size_t j = i + 1;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+    size_t exp_digits = 0;
+    while (j < s.size() && IsDigit(s[j])) { ++j; ++exp_digits; }
+    if (exp_digits > 0) i = j;
+  }
+  return i;
+}
+
+}  // namespace
+
+size_t CAtofLength(std::string_view text) {
+  size_t start = 0;
+  return ScanNumber(text, &start);
+}
+
+double CAtof(std::string_view text) {
+  size_t start = 0;
+  size_t end = ScanNumber(text, &start);
+  if (end == 0) return 0.0;
+  std::string number(text.substr(start, end - start));
+  return std::strtod(number.c_str(), nullptr);
+}
+
+int64_t CAtol(std::string_view s) {
+  size_t i = 0;
+  while (i < s.size() && IsCSpace(s[i])) ++i;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+  // Accumulate as a negative number so that INT64_MIN is representable.
+  int64_t value = 0;
+  bool saturated = false;
+  for (; i < s.size() && IsDigit(s[i]); ++i) {
+    int digit = s[i] - '0';
+    if (value < (std::numeric_limits<int64_t>::min() + digit) / 10) {
+      saturated = true;
+      continue;
+    }
+    value = value * 10 - digit;
+  }
+  if (saturated) {
+    return negative ? std::numeric_limits<int64_t>::min()
+                    : std::numeric_limits<int64_t>::max();
+  }
+  if (negative) return value;
+  return value == std::numeric_limits<int64_t>::min()
+             ? std::numeric_limits<int64_t>::max()
+             : -value;
+}
+
+std::string FixedText(int n, double x) {
+  if (n < 0) n = 0;
+  // Beyond this precision a double's fixed-point text only gains zeros; the
+  // cap keeps an absurd digit count from allocating gigabytes.
+  if (n > 1100) n = 1100;
+  int size = std::snprintf(nullptr, 0, "%.*f", n, x);
+  std::string out(static_cast<size_t>(size) + 1, '\0');
+  std::snprintf(&out[0], out.size(), "%.*f", n, x);
+  out.resize(static_cast<size_t>(size));
+  return out;
+}
+
+std::string SixDecimalText(double x) { return FixedText(6, x); }
+
+double RoundHalfUp(int n, double x) {
+  if (n < 0) return x;
+  if (n == 0) {
+    double f = std::floor(x);
+    return (x - f >= 0.5) ? f + 1 : f;
+  }
+  const double scale = std::pow(10.0, n);
+  const double s = x * scale;
+  const double f = std::floor(s);
+  const double r = s - f;
+  double t;
+  if (std::fabs(r - 0.5) <= 0.00001) {
+    t = 0.5;
+  } else {
+    t = r + 0.5 / scale - 1 / scale;
+  }
+  const double e = CAtof(FixedText(n, t)) >= 0.5 ? 1.0 : 0.0;
+  return (f + e) / scale;
+}
+
+std::string NumberText(double x) {
+  if (std::isnan(x) || std::isinf(x)) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%g", x);
+    return buf;
+  }
+  if (x == 0) return "0";
+  // Round to 15 significant digits first; the exponent of the rounded value
+  // decides the form.
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.14e", x);
+  std::string text(buf);
+  size_t e_pos = text.find('e');
+  int exponent = std::atoi(text.c_str() + e_pos + 1);
+  bool negative = text[0] == '-';
+  std::string digits;
+  for (size_t i = negative ? 1 : 0; i < e_pos; ++i) {
+    if (IsDigit(text[i])) digits += text[i];
+  }
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+  std::string out = negative ? "-" : "";
+  if (exponent >= -5 && exponent <= 14) {
+    if (exponent < 0) {
+      out += "0.";
+      out.append(static_cast<size_t>(-exponent - 1), '0');
+      out += digits;
+    } else {
+      size_t int_len = static_cast<size_t>(exponent) + 1;
+      if (digits.size() <= int_len) {
+        out += digits;
+        out.append(int_len - digits.size(), '0');
+      } else {
+        out += digits.substr(0, int_len);
+        out += '.';
+        out += digits.substr(int_len);
+      }
+    }
+  } else {
+    out += digits[0];
+    if (digits.size() > 1) {
+      out += '.';
+      out += digits.substr(1);
+    }
+    out += 'E';
+    out += std::to_string(exponent);
+  }
+  return out;
+}
+
+std::string RoundedText(int n, double x) { return NumberText(RoundHalfUp(n, x)); }
+
+}  // namespace ftcalc

@@ -1,0 +1,278 @@
+#include "data/query.h"
+
+#include <cstdio>
+
+#include "data/number_text.h"
+
+namespace ftcalc {
+namespace {
+
+const SqlValue kNullValue;
+
+bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 32);
+    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 32);
+    if (x != y) return false;
+  }
+  return true;
+}
+
+// SQLite's column affinity rules applied to a declared type.
+FieldKind KindOfDeclaredType(std::string_view declared) {
+  std::string upper;
+  for (char c : declared) upper += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+  auto has = [&](const char* part) { return upper.find(part) != std::string::npos; };
+  if (has("INT")) return FieldKind::kInteger;
+  if (has("CHAR") || has("CLOB") || has("TEXT") || has("BLOB")) return FieldKind::kOther;
+  return FieldKind::kFloat;  // REAL, FLOA, DOUB and NUMERIC affinity
+}
+
+std::string QuoteIdentifier(const std::string& name) {
+  std::string out = "\"";
+  for (char c : name) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  return out + "\"";
+}
+
+void BindValue(sqlite3_stmt* stmt, int index, const SqlValue& v) {
+  switch (v.type) {
+    case SQLITE_INTEGER: sqlite3_bind_int64(stmt, index, v.integer); break;
+    case SQLITE_FLOAT: sqlite3_bind_double(stmt, index, v.real); break;
+    case SQLITE_TEXT:
+      sqlite3_bind_text(stmt, index, v.text.data(), static_cast<int>(v.text.size()), SQLITE_TRANSIENT);
+      break;
+    case SQLITE_BLOB:
+      sqlite3_bind_blob(stmt, index, v.text.data(), static_cast<int>(v.text.size()), SQLITE_TRANSIENT);
+      break;
+    default: sqlite3_bind_null(stmt, index); break;
+  }
+}
+
+}  // namespace
+
+std::string SqlValue::AsSqliteText() const {
+  switch (type) {
+    case SQLITE_INTEGER: return std::to_string(integer);
+    case SQLITE_FLOAT: {
+      // SQLite renders a REAL with 15 significant digits ("%!.15g").
+      char buf[64];
+      std::snprintf(buf, sizeof buf, "%.15g", real);
+      std::string s(buf);
+      if (s.find_first_of(".eni") == std::string::npos) s += ".0";
+      else if (s.find('e') != std::string::npos && s.find('.') == std::string::npos) {
+        s.insert(s.find('e'), ".0");
+      }
+      return s;
+    }
+    case SQLITE_TEXT:
+    case SQLITE_BLOB: return text;
+    default: return std::string();
+  }
+}
+
+bool Query::Run(sqlite3* db, const std::string& sql, bool keep_rows, std::string* error) {
+  Close();
+  sql_ = sql;
+  if (db == nullptr) {
+    if (error) *error = "no database connection";
+    return false;
+  }
+  Statement stmt;
+  int rc = stmt.Prepare(db, sql);
+  if (rc != SQLITE_OK) {
+    if (error) *error = sqlite3_errmsg(db);
+    return false;
+  }
+  if (!stmt.IsPrepared()) {  // empty statement text
+    open_ = keep_rows;
+    return true;
+  }
+  sqlite3_stmt* s = stmt.get();
+  const int count = sqlite3_column_count(s);
+  std::vector<std::string> names;
+  std::vector<Column> columns;
+  if (keep_rows) {
+    names.reserve(count);
+    columns.resize(count);
+    for (int i = 0; i < count; ++i) {
+      const char* name = sqlite3_column_name(s, i);
+      names.emplace_back(name ? name : "");
+      const char* decl = sqlite3_column_decltype(s, i);
+      if (decl != nullptr && decl[0] != '\0') {
+        columns[i].has_declared_type = true;
+        columns[i].declared_kind = KindOfDeclaredType(decl);
+      }
+      const char* db_name = sqlite3_column_database_name(s, i);
+      const char* table = sqlite3_column_table_name(s, i);
+      const char* origin = sqlite3_column_origin_name(s, i);
+      if (db_name) columns[i].database = db_name;
+      if (table) columns[i].table = table;
+      if (origin) columns[i].origin = origin;
+    }
+  }
+  std::vector<std::vector<SqlValue>> rows;
+  while ((rc = stmt.Step()) == SQLITE_ROW) {
+    if (!keep_rows) continue;
+    std::vector<SqlValue> row(count);
+    for (int i = 0; i < count; ++i) {
+      SqlValue& v = row[i];
+      v.type = sqlite3_column_type(s, i);
+      switch (v.type) {
+        case SQLITE_INTEGER: v.integer = sqlite3_column_int64(s, i); break;
+        case SQLITE_FLOAT: v.real = sqlite3_column_double(s, i); break;
+        case SQLITE_TEXT:
+        case SQLITE_BLOB: {
+          const void* data = v.type == SQLITE_TEXT ? static_cast<const void*>(sqlite3_column_text(s, i))
+                                                   : sqlite3_column_blob(s, i);
+          int bytes = sqlite3_column_bytes(s, i);
+          if (data != nullptr) v.text.assign(static_cast<const char*>(data), static_cast<size_t>(bytes));
+          break;
+        }
+        default: break;
+      }
+    }
+    rows.push_back(std::move(row));
+  }
+  if (rc != SQLITE_DONE) {
+    if (error) *error = sqlite3_errmsg(db);
+    return false;
+  }
+  if (keep_rows) {
+    names_ = std::move(names);
+    columns_ = std::move(columns);
+    rows_ = std::move(rows);
+    open_ = true;
+  }
+  return true;
+}
+
+bool Query::Open(sqlite3* db, const std::string& sql, std::string* error) {
+  return Run(db, sql, true, error);
+}
+
+bool Query::Execute(sqlite3* db, const std::string& sql, std::string* error) {
+  return Run(db, sql, false, error);
+}
+
+void Query::Close() {
+  open_ = false;
+  names_.clear();
+  columns_.clear();
+  rows_.clear();
+  cursor_ = 0;
+  editing_ = false;
+  changed_.clear();
+}
+
+int Query::FieldIndex(std::string_view name) const {
+  for (size_t i = 0; i < names_.size(); ++i) {
+    if (EqualsIgnoreAsciiCase(names_[i], name)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+FieldKind Query::Kind(int field) const {
+  const Column& c = columns_[field];
+  if (c.has_declared_type) return c.declared_kind;
+  switch (Value(field).type) {
+    case SQLITE_INTEGER: return FieldKind::kInteger;
+    case SQLITE_FLOAT: return FieldKind::kFloat;
+    default: return FieldKind::kOther;
+  }
+}
+
+const SqlValue& Query::Value(int field) const {
+  if (cursor_ >= rows_.size() || field < 0 || field >= static_cast<int>(names_.size())) {
+    return kNullValue;
+  }
+  return rows_[cursor_][field];
+}
+
+void Query::Edit() {
+  editing_ = true;
+  changed_.assign(names_.size(), false);
+}
+
+void Query::SetValue(int field, SqlValue value) {
+  if (cursor_ >= rows_.size() || field < 0 || field >= static_cast<int>(names_.size())) return;
+  if (!editing_) Edit();
+  rows_[cursor_][field] = std::move(value);
+  changed_[field] = true;
+}
+
+bool Query::Post(sqlite3* db, std::string* error) {
+  if (!editing_) return true;
+  editing_ = false;
+  std::vector<int> fields;
+  for (size_t i = 0; i < changed_.size(); ++i) {
+    if (changed_[i]) fields.push_back(static_cast<int>(i));
+  }
+  if (fields.empty()) return true;
+  const Column& first = columns_[fields[0]];
+  if (first.table.empty() || first.origin.empty()) {
+    if (error) *error = "the edited field has no source table: " + names_[fields[0]];
+    return false;
+  }
+  // The key: a primary-key column of the source table among the query's
+  // columns, else its 编号 column.
+  int key = -1;
+  for (size_t i = 0; i < columns_.size() && key < 0; ++i) {
+    const Column& c = columns_[i];
+    if (c.table != first.table || c.database != first.database || c.origin.empty()) continue;
+    int primary = 0;
+    if (sqlite3_table_column_metadata(db, c.database.c_str(), c.table.c_str(), c.origin.c_str(),
+                                      nullptr, nullptr, nullptr, &primary, nullptr) == SQLITE_OK &&
+        primary) {
+      key = static_cast<int>(i);
+    }
+  }
+  for (size_t i = 0; i < columns_.size() && key < 0; ++i) {
+    const Column& c = columns_[i];
+    if (c.table == first.table && c.database == first.database && c.origin == "编号") {
+      key = static_cast<int>(i);
+    }
+  }
+  if (key < 0) {
+    if (error) *error = "no key column to write the row of " + first.table + " back";
+    return false;
+  }
+  std::string sql = "update " + QuoteIdentifier(first.database) + "." + QuoteIdentifier(first.table) + " set ";
+  for (size_t n = 0; n < fields.size(); ++n) {
+    if (n) sql += ",";
+    sql += QuoteIdentifier(columns_[fields[n]].origin) + "=?";
+  }
+  sql += " where " + QuoteIdentifier(columns_[key].origin) + "=?";
+  if (sql != post_sql_ || !post_stmt_.IsPrepared()) {
+    post_sql_.clear();
+    if (post_stmt_.Prepare(db, sql) != SQLITE_OK) {
+      if (error) *error = sqlite3_errmsg(db);
+      return false;
+    }
+    post_sql_ = sql;
+  } else {
+    post_stmt_.Reset();
+  }
+  const std::vector<SqlValue>& row = rows_[cursor_];
+  int index = 1;
+  for (int f : fields) BindValue(post_stmt_.get(), index++, row[f]);
+  BindValue(post_stmt_.get(), index, row[key]);
+  int rc = post_stmt_.Step();
+  post_stmt_.Reset();
+  if (rc != SQLITE_DONE) {
+    if (error) *error = sqlite3_errmsg(db);
+    return false;
+  }
+  return true;
+}
+
+void Query::ReleaseStatements() {
+  post_stmt_.Finalize();
+  post_sql_.clear();
+}
+
+}  // namespace ftcalc

@@ -1,0 +1,108 @@
+// A query object: one statement's text, all of its result rows fetched at
+// once, and a cursor on the current row that can be edited and posted back
+// to the table the columns came from.
+//
+// Rows are copied out of SQLite when the query opens, so the steps may run
+// further statements on the same connection (including updates of the rows
+// being walked) while they walk a query.
+#ifndef FTCALC_DATA_QUERY_H_
+#define FTCALC_DATA_QUERY_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/sqlite_handle.h"
+
+namespace ftcalc {
+
+// One value as SQLite stored it.
+struct SqlValue {
+  int type = SQLITE_NULL;  // SQLITE_NULL, _INTEGER, _FLOAT, _TEXT or _BLOB
+  int64_t integer = 0;
+  double real = 0;
+  std::string text;  // TEXT and BLOB bytes
+
+  static SqlValue Null() { return {}; }
+  static SqlValue Integer(int64_t v) { SqlValue s; s.type = SQLITE_INTEGER; s.integer = v; return s; }
+  static SqlValue Real(double v) { SqlValue s; s.type = SQLITE_FLOAT; s.real = v; return s; }
+  static SqlValue Text(std::string v) { SqlValue s; s.type = SQLITE_TEXT; s.text = std::move(v); return s; }
+
+  bool is_null() const { return type == SQLITE_NULL; }
+  // SQLite's own text form of the value (REAL with 15 significant digits,
+  // NULL as empty text).
+  std::string AsSqliteText() const;
+};
+
+// How a field's text is normalised (the field's data type as the query layer
+// sees it): by the declared type of the source column, or by the stored
+// value's class for an expression.
+enum class FieldKind { kInteger, kFloat, kOther };
+
+class Query {
+ public:
+  Query() = default;
+  Query(const Query&) = delete;
+  Query& operator=(const Query&) = delete;
+
+  // Runs `sql` on `db` and fetches every row. On failure the query stays
+  // closed and the SQLite message is returned in *error.
+  bool Open(sqlite3* db, const std::string& sql, std::string* error);
+  // Runs `sql` without keeping a result set.
+  bool Execute(sqlite3* db, const std::string& sql, std::string* error);
+  void Close();
+
+  bool is_open() const { return open_; }
+  const std::string& sql() const { return sql_; }
+  int RecordCount() const { return static_cast<int>(rows_.size()); }
+  void First() { cursor_ = 0; }
+  void Next() { if (cursor_ < rows_.size()) ++cursor_; }
+  bool Eof() const { return cursor_ >= rows_.size(); }
+  size_t cursor() const { return cursor_; }
+
+  int FieldCount() const { return static_cast<int>(names_.size()); }
+  // Index of the column called `name` (ASCII case-insensitive), -1 if none.
+  int FieldIndex(std::string_view name) const;
+  const std::string& FieldName(int field) const { return names_[field]; }
+  FieldKind Kind(int field) const;
+  // The current row's value; NULL when the cursor is past the end.
+  const SqlValue& Value(int field) const;
+
+  // Edit state: SetValue assigns to the current row; Post writes the changed
+  // fields to their source table, keyed by the table's primary key (or 编号).
+  void Edit();
+  void SetValue(int field, SqlValue value);
+  // Returns false with *error set when the row cannot be written.
+  bool Post(sqlite3* db, std::string* error);
+
+  // Finalizes the statement kept for posting (before the host's handle may
+  // be closed).
+  void ReleaseStatements();
+
+ private:
+  struct Column {
+    std::string database;  // source database, table and column, when known
+    std::string table;
+    std::string origin;
+    FieldKind declared_kind = FieldKind::kOther;
+    bool has_declared_type = false;
+  };
+
+  bool Run(sqlite3* db, const std::string& sql, bool keep_rows, std::string* error);
+
+  bool open_ = false;
+  std::string sql_;
+  std::vector<std::string> names_;
+  std::vector<Column> columns_;
+  std::vector<std::vector<SqlValue>> rows_;
+  size_t cursor_ = 0;
+  bool editing_ = false;
+  std::vector<bool> changed_;
+  Statement post_stmt_;
+  std::string post_sql_;
+};
+
+}  // namespace ftcalc
+
+#endif  // FTCALC_DATA_QUERY_H_

@@ -1,0 +1,189 @@
+#include "data/sql_exec.h"
+
+#include <cmath>
+
+#include "data/number_text.h"
+#include "data/sqlite_handle.h"
+#include "data/text_util.h"
+#include "entry/engine_state.h"
+#include "ftcalc/ftcalc.h"
+#include "ui/error_window.h"
+
+namespace ftcalc {
+namespace {
+
+int64_t g_error_count = 0;
+
+Connection* Resolve(Connection* connection) {
+  return connection != nullptr ? connection : Engine().connection.get();
+}
+
+// One run of `sql`: all of it stepped through; the count of changed rows,
+// or -1 with the SQLite message in *error.
+int64_t RunOnce(sqlite3* db, const std::string& sql, std::string* error) {
+  Statement stmt;
+  if (stmt.Prepare(db, sql) != SQLITE_OK) {
+    *error = sqlite3_errmsg(db);
+    return -1;
+  }
+  if (!stmt.IsPrepared()) return 0;
+  int rc;
+  while ((rc = stmt.Step()) == SQLITE_ROW) {
+  }
+  if (rc != SQLITE_DONE) {
+    *error = sqlite3_errmsg(db);
+    return -1;
+  }
+  return sqlite3_stmt_readonly(stmt.get()) ? 0 : sqlite3_changes(db);
+}
+
+bool MentionsFtRou(const std::string& message) {
+  return Contains(AsciiUpper(message), "FTROU");
+}
+
+bool IsLocked(const std::string& message) { return Contains(message, "database is locked"); }
+
+// Field reference: "0" or a text from whose start atol reads a positive
+// number is a position; anything else a column name. -1 when it names no
+// field of the query.
+int ResolveField(const Query& query, std::string_view field) {
+  if (!query.is_open()) return -1;
+  int64_t position = field == "0" ? 0 : CAtol(field);
+  if (field == "0" || position > 0) {
+    return position < query.FieldCount() ? static_cast<int>(position) : -1;
+  }
+  return query.FieldIndex(field);
+}
+
+}  // namespace
+
+int64_t ExecSql(const std::string& sql, Connection* connection) {
+  Connection* conn = Resolve(connection);
+  if (conn == nullptr || conn->handle() == nullptr) {
+    ShowDbError("数据库连接无效", sql);
+    return -1;
+  }
+  std::string error;
+  int64_t changed = RunOnce(conn->handle(), sql, &error);
+  if (changed >= 0) return changed;
+  if (MentionsFtRou(error)) {
+    RefreshFtRou();
+    changed = RunOnce(conn->handle(), sql, &error);
+    if (changed >= 0) return changed;
+    ShowDbError(error, sql);
+    return -1;
+  }
+  if (!IsLocked(error)) ShowDbError(error, sql);
+  return -1;
+}
+
+bool OpenQuery(Query& query, const std::string& sql, bool report_errors, bool execute_mode,
+               Connection* connection) {
+  Connection* conn = Resolve(connection);
+  query.Close();
+  if (conn == nullptr || conn->handle() == nullptr) {
+    if (report_errors) ShowDbError("数据库连接无效", sql);
+    return false;
+  }
+  auto run = [&](std::string* error) {
+    return execute_mode ? query.Execute(conn->handle(), sql, error)
+                        : query.Open(conn->handle(), sql, error);
+  };
+  std::string error;
+  if (run(&error)) return true;
+  if (MentionsFtRou(error)) {
+    RefreshFtRou();
+    if (run(&error)) return true;
+    if (report_errors) ShowDbError(error, sql);
+    return false;
+  }
+  if (!IsLocked(error) && report_errors) {
+    bool no_archive = Contains(error, "no such table: 工程档案");
+    ShowDbError(error, no_archive ? Engine().project_path : sql);
+  }
+  return false;
+}
+
+std::string FieldText(const Query& query, std::string_view field) {
+  int index = ResolveField(query, field);
+  if (index < 0) return std::string();
+  const SqlValue& value = query.Value(index);
+  if (value.is_null()) return std::string();
+  std::string text = value.AsSqliteText();
+  switch (query.Kind(index)) {
+    case FieldKind::kInteger: return std::to_string(CAtol(text));
+    case FieldKind::kFloat: return NumberText(CAtof(text));
+    default: return text;
+  }
+}
+
+double FieldNumber(const Query& query, std::string_view field, int digits) {
+  int index = ResolveField(query, field);
+  if (index < 0) return 0;
+  double value = CAtof(query.Value(index).AsSqliteText());
+  return digits == -1 ? value : RoundHalfUp(digits, value);
+}
+
+bool SetFieldInteger(Query& query, std::string_view field, int64_t value) {
+  if (!query.is_open()) return false;
+  int index = ResolveField(query, field);
+  if (index >= 0) query.SetValue(index, SqlValue::Integer(value));
+  return true;
+}
+
+bool SetFieldNumber(Query& query, std::string_view field, int digits, double value) {
+  if (!query.is_open()) return false;
+  int index = ResolveField(query, field);
+  if (index >= 0) {
+    query.SetValue(index, SqlValue::Real(digits == -1 ? value : RoundHalfUp(digits, value)));
+  }
+  return true;
+}
+
+void EditRow(Query& query) { query.Edit(); }
+
+bool PostRow(Query& query, Connection* connection) {
+  Connection* conn = Resolve(connection);
+  if (conn == nullptr || conn->handle() == nullptr) {
+    ShowDbError("数据库连接无效", query.sql());
+    return false;
+  }
+  std::string error;
+  if (query.Post(conn->handle(), &error)) return true;
+  ShowDbError(error, query.sql());
+  return false;
+}
+
+void BeginWork(Connection* connection) { ExecSql("begin", connection); }
+
+void CommitWork(Connection* connection) { ExecSql("commit", connection); }
+
+void ShowDbError(const std::string& message, const std::string& detail) {
+  std::string cleaned = message;
+  ReplaceAll(cleaned, "[FireDAC][Phys][SQLite]", "");
+  ++g_error_count;
+  ShowErrorWindow(cleaned, detail);
+}
+
+int64_t DbErrorCount() { return g_error_count; }
+
+std::string SqlQuoted(std::string_view text) {
+  std::string out(text);
+  ReplaceAll(out, "'", "''");
+  return out;
+}
+
+std::string FieldNumberLiteral(const Query& query, std::string_view field) {
+  int index = ResolveField(query, field);
+  if (index < 0) return "0";
+  const SqlValue& value = query.Value(index);
+  if (value.type == SQLITE_INTEGER) return FieldText(query, field);
+  if (value.type == SQLITE_FLOAT) {
+    if (!std::isfinite(value.real)) return "0";
+    return FieldText(query, field);
+  }
+  double number = CAtof(value.AsSqliteText());
+  return std::isfinite(number) ? NumberText(number) : "0";
+}
+
+}  // namespace ftcalc

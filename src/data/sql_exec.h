@@ -1,0 +1,71 @@
+// The operations through which every step talks to the project database.
+// None of them throws or lets a database error escape: a failure is shown in
+// the database error window (with the failing statement) and surfaces as -1
+// or false, which the steps may ignore and go on.
+#ifndef FTCALC_DATA_SQL_EXEC_H_
+#define FTCALC_DATA_SQL_EXEC_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "data/query.h"
+
+namespace ftcalc {
+
+class Connection;
+
+// Runs one statement on `connection` (nullptr: the engine connection).
+// Returns the number of rows changed, or -1 on failure. A failure whose
+// message mentions FtRou re-registers the function and retries once; a
+// "database is locked" failure is not shown (nor retried).
+int64_t ExecSql(const std::string& sql, Connection* connection = nullptr);
+
+// Closes `query`, then opens it on `sql` and fetches every row (or, in
+// execute mode, runs it without a result set). Same error rules as ExecSql;
+// errors are shown only when `report_errors` is set, and a missing 工程档案
+// is reported with the project path as detail.
+bool OpenQuery(Query& query, const std::string& sql, bool report_errors = true,
+               bool execute_mode = false, Connection* connection = nullptr);
+
+// A field reference is a column name, or a position written as digits: "0",
+// or any text from whose start atol reads a positive number.
+//
+// Text of the field in the current row; empty text for a closed query, an
+// unknown name or a position past the last field. Integer fields read as
+// the decimal of their atol value, float fields as NumberText(atof(text)).
+std::string FieldText(const Query& query, std::string_view field);
+// atof of the field's raw text, rounded with RoundHalfUp unless digits is -1.
+double FieldNumber(const Query& query, std::string_view field, int digits = -1);
+// Assign to the current row (the caller puts it into edit state and posts).
+// True whenever the query is open, even if the field does not exist.
+bool SetFieldInteger(Query& query, std::string_view field, int64_t value);
+bool SetFieldNumber(Query& query, std::string_view field, int digits, double value);
+
+// Puts the current row into edit state / writes it back; a failure to post
+// is reported like a failing statement.
+void EditRow(Query& query);
+bool PostRow(Query& query, Connection* connection = nullptr);
+
+// Transaction on the engine connection; there is no rollback.
+void BeginWork(Connection* connection = nullptr);
+void CommitWork(Connection* connection = nullptr);
+
+// Shows the database error window (the host's, or the terminal default).
+void ShowDbError(const std::string& message, const std::string& detail);
+
+// Number of database errors shown since the engine was loaded.
+int64_t DbErrorCount();
+
+// Text pasted between single quotes in a statement: every quote doubled.
+std::string SqlQuoted(std::string_view text);
+
+// A field's value pasted into a statement as a number: INTEGER and REAL
+// fields as FieldText gives them; NULL, TEXT or anything not finite as
+// NumberText(atof(text)) (0 when unreadable), so that a missing or
+// malformed number never breaks or changes a statement.
+std::string FieldNumberLiteral(const Query& query, std::string_view field);
+
+}  // namespace ftcalc
+
+#endif  // FTCALC_DATA_SQL_EXEC_H_

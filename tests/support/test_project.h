@@ -1,0 +1,65 @@
+// A project for tests: the three databases of the trial schema in a fresh
+// temporary folder, opened and attached as a host does, with the engine's
+// errors captured instead of printed.
+#ifndef FTCALC_TESTS_SUPPORT_TEST_PROJECT_H_
+#define FTCALC_TESTS_SUPPORT_TEST_PROJECT_H_
+
+#include <sqlite3.h>
+
+#include <string>
+#include <vector>
+
+namespace ftcalc::testing {
+
+struct CapturedError {
+  std::string message;
+  std::string detail;
+};
+
+class TestProject {
+ public:
+  // Creates project.db, RoadLib.db and Other.db from examples/schema/*.sql
+  // (the schema only, no rows) in a new temporary folder, opens project.db
+  // and attaches RoadLib.db as RoadLib and Other.db as 其他. The folder is
+  // also the host's executable folder (User.INI, Tmp).
+  TestProject();
+  ~TestProject();
+  TestProject(const TestProject&) = delete;
+  TestProject& operator=(const TestProject&) = delete;
+
+  sqlite3* db() const { return db_; }
+  const std::string& dir() const { return dir_; }
+  std::string project_path() const { return dir_ + "/project.db"; }
+  std::string library_path() const { return dir_ + "/RoadLib.db"; }
+
+  // Runs SQL (several statements allowed) and fails the test on error.
+  void Exec(const std::string& sql);
+  // Loads the sample project's rows (examples/sample/*.sql).
+  void LoadSample();
+  // First column of the first row as SQLite's text ("" for NULL / no row).
+  std::string Text(const std::string& sql);
+  double Number(const std::string& sql);
+  // typeof() of the first column of the first row.
+  std::string Type(const std::string& sql);
+  // Every row, columns joined by "|" (NULL shown as "NULL").
+  std::vector<std::string> Rows(const std::string& sql);
+
+  // Calls the exported entry points, with this project's paths.
+  void RunFull(int skip_setup = 0);
+  void Recalc(int item_no, int kind = 1, int skip_setup = 0);
+
+  // Errors reported by the engine since the last ClearErrors().
+  const std::vector<CapturedError>& errors() const;
+  void ClearErrors();
+
+ private:
+  std::string dir_;
+  sqlite3* db_ = nullptr;
+};
+
+// Reads a whole file; fails the test when it cannot.
+std::string ReadTextFile(const std::string& path);
+
+}  // namespace ftcalc::testing
+
+#endif  // FTCALC_TESTS_SUPPORT_TEST_PROJECT_H_
