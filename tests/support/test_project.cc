@@ -151,6 +151,8 @@ std::string TestProject::Type(const std::string& sql) {
   return Text("select typeof((" + sql + "))");
 }
 
+void TestProject::SetUpEngine() { Recalc(0, 0, 0); }
+
 void TestProject::RunFull(int skip_setup) {
   QwD_GcJsDw(0, db_, nullptr, project_path().c_str(), library_path().c_str(), skip_setup);
 }

@@ -44,6 +44,9 @@ class TestProject {
   // Every row, columns joined by "|" (NULL shown as "NULL").
   std::vector<std::string> Rows(const std::string& sql);
 
+  // Runs the setup only (a partial recalculation of tree kind 0), so that a
+  // test can then call one step function directly on the engine state.
+  void SetUpEngine();
   // Calls the exported entry points, with this project's paths.
   void RunFull(int skip_setup = 0);
   void Recalc(int item_no, int kind = 1, int skip_setup = 0);
