@@ -87,6 +87,8 @@ TestProject::~TestProject() {
   }
 }
 
+void TestProject::set_executable_path(const std::string& path) { ExePath() = path; }
+
 void TestProject::Exec(const std::string& sql) { ExecOrFail(db_, sql); }
 
 void TestProject::LoadSample() {

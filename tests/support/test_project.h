@@ -28,6 +28,8 @@ class TestProject {
   TestProject& operator=(const TestProject&) = delete;
 
   sqlite3* db() const { return db_; }
+  // The host's executable path as the engine sees it (default: dir()/host).
+  void set_executable_path(const std::string& path);
   const std::string& dir() const { return dir_; }
   std::string project_path() const { return dir_ + "/project.db"; }
   std::string library_path() const { return dir_ + "/RoadLib.db"; }

@@ -1,0 +1,152 @@
+// Statement execution, query fields and the FtRou function on a real
+// project handle, as the steps use them.
+#include "data/sql_exec.h"
+
+#include <gtest/gtest.h>
+
+#include "entry/engine_state.h"
+#include "support/test_project.h"
+
+namespace ftcalc {
+namespace {
+
+using testing::TestProject;
+
+class SqlExecTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    project_.Exec(
+        "create table t(编号 INTEGER PRIMARY KEY, n REAL, i INTEGER, s TEXT, u);"
+        "insert into t values(1, 12.5, 7, 'abc', NULL);"
+        "insert into t values(2, NULL, NULL, NULL, 3.25);");
+    project_.SetUpEngine();
+    project_.ClearErrors();
+  }
+  TestProject project_;
+};
+
+TEST_F(SqlExecTest, FtRouIsRegisteredOnFirstUseAndRetriedSilently) {
+  // A fresh setup leaves FtRou unregistered: the first statement fails for
+  // want of it, the function is registered and the one retry succeeds.
+  EXPECT_FALSE(Engine().data_module->active());
+  EXPECT_EQ(ExecSql("update t set n=FtRou(2.5,0) where 编号=1"), 1);
+  EXPECT_TRUE(project_.errors().empty());
+  EXPECT_EQ(project_.Text("select n from t where 编号=1"), "3.0");
+}
+
+TEST_F(SqlExecTest, FtRouFollowsTheRoundingRule) {
+  Query query;
+  ASSERT_TRUE(OpenQuery(query,
+                        "select FtRou(2.5,0), FtRou(-2.5,0), FtRou(NULL,2), FtRou('12.345abc',2), "
+                        "FtRou(1.5,NULL), typeof(FtRou(NULL,2)), FtRou(1.005,2)"));
+  EXPECT_EQ(FieldText(query, "0"), "3");
+  EXPECT_EQ(FieldText(query, "1"), "-2");
+  EXPECT_EQ(FieldText(query, "2"), "0");
+  EXPECT_EQ(FieldText(query, "3"), "12.35");
+  EXPECT_EQ(FieldText(query, "4"), "2");
+  EXPECT_EQ(FieldText(query, "5"), "real");
+  EXPECT_EQ(FieldText(query, "6"), "1.01");
+}
+
+TEST_F(SqlExecTest, FtRouErrorTwiceIsShownOnce) {
+  // A wrong argument count mentions FtRou: the retry fails too and that
+  // second failure is shown with the statement.
+  EXPECT_EQ(ExecSql("select FtRou(1)"), -1);
+  ASSERT_EQ(project_.errors().size(), 1u);
+  EXPECT_EQ(project_.errors()[0].detail, "select FtRou(1)");
+}
+
+TEST_F(SqlExecTest, FailingStatementIsReportedWithItsText) {
+  EXPECT_EQ(ExecSql("update nowhere set x=1"), -1);
+  ASSERT_EQ(project_.errors().size(), 1u);
+  EXPECT_NE(project_.errors()[0].message.find("no such table: nowhere"), std::string::npos);
+  EXPECT_EQ(project_.errors()[0].detail, "update nowhere set x=1");
+}
+
+TEST_F(SqlExecTest, LockedDatabaseFailsWithoutReport) {
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(project_.project_path().c_str(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other, "begin exclusive", nullptr, nullptr, nullptr), SQLITE_OK);
+  EXPECT_EQ(ExecSql("update t set n=1"), -1);
+  Query query;
+  EXPECT_FALSE(OpenQuery(query, "select * from t"));
+  EXPECT_TRUE(project_.errors().empty());
+  sqlite3_exec(other, "rollback", nullptr, nullptr, nullptr);
+  sqlite3_close(other);
+}
+
+TEST_F(SqlExecTest, MissingArchiveIsReportedWithTheProjectPath) {
+  Query query;
+  EXPECT_FALSE(OpenQuery(query, "select 内容 from 工程档案_x"));
+  project_.Exec("drop table 工程档案");
+  project_.ClearErrors();
+  EXPECT_FALSE(OpenQuery(query, "select 内容 from 工程档案 where 名称='工程名称'"));
+  ASSERT_EQ(project_.errors().size(), 1u);
+  EXPECT_EQ(project_.errors()[0].detail, project_.project_path());
+}
+
+TEST_F(SqlExecTest, FieldReferencesByNameAndPosition) {
+  Query query;
+  ASSERT_TRUE(OpenQuery(query, "select 编号, s, n from t order by 编号"));
+  EXPECT_EQ(FieldText(query, "0"), "1");
+  EXPECT_EQ(FieldText(query, "1"), "abc");
+  EXPECT_EQ(FieldText(query, "2abc"), "12.5");  // atol reads 2: a position
+  EXPECT_EQ(FieldText(query, "S"), "abc");      // names ignore ASCII case
+  EXPECT_EQ(FieldText(query, "nosuch"), "");
+  EXPECT_EQ(FieldText(query, "3"), "");
+  EXPECT_EQ(FieldNumber(query, "nosuch"), 0.0);
+  query.Close();
+  EXPECT_EQ(FieldText(query, "0"), "");
+  EXPECT_FALSE(SetFieldNumber(query, "n", -1, 1.0));
+}
+
+TEST_F(SqlExecTest, FieldTextNormalisesByFieldKind) {
+  project_.Exec("insert into t values(3, '12.345abc', 12.7, 'x', 0.1)");
+  Query query;
+  ASSERT_TRUE(OpenQuery(query, "select n, i, u, 0.1+0.2 as e, s from t where 编号=3"));
+  EXPECT_EQ(FieldText(query, "n"), "12.345");  // float field holding text
+  EXPECT_EQ(FieldText(query, "i"), "12");      // integer field holding 12.7
+  EXPECT_EQ(FieldText(query, "u"), "0.1");
+  EXPECT_EQ(FieldText(query, "e"), "0.3");
+  EXPECT_EQ(FieldNumber(query, "n"), 12.345);
+  EXPECT_EQ(FieldNumber(query, "n", 2), 12.35);
+  ASSERT_TRUE(OpenQuery(query, "select n, i from t where 编号=2"));
+  EXPECT_EQ(FieldText(query, "n"), "");  // NULL reads as empty text
+  EXPECT_EQ(FieldText(query, "i"), "");
+}
+
+TEST_F(SqlExecTest, NumberLiteralOfMissingOrMalformedFields) {
+  project_.Exec("insert into t values(3, '12.345abc', 7, 'x', 'abc')");
+  Query query;
+  ASSERT_TRUE(OpenQuery(query, "select n, i, u, s from t where 编号 in(2,3) order by 编号"));
+  EXPECT_EQ(FieldNumberLiteral(query, "n"), "0");  // NULL
+  EXPECT_EQ(FieldNumberLiteral(query, "u"), "3.25");
+  query.Next();
+  EXPECT_EQ(FieldNumberLiteral(query, "n"), "12.345");
+  EXPECT_EQ(FieldNumberLiteral(query, "i"), "7");
+  EXPECT_EQ(FieldNumberLiteral(query, "u"), "0");
+  EXPECT_EQ(SqlQuoted("it's"), "it''s");
+}
+
+TEST_F(SqlExecTest, EditedRowIsPostedByKey) {
+  Query query;
+  ASSERT_TRUE(OpenQuery(query, "select * from t order by 编号"));
+  query.Next();
+  EditRow(query);
+  EXPECT_TRUE(SetFieldNumber(query, "n", -1, 9.5));
+  EXPECT_TRUE(SetFieldInteger(query, "i", 4));
+  EXPECT_TRUE(SetFieldNumber(query, "nosuch", -1, 1.0));  // ignored, still true
+  EXPECT_TRUE(PostRow(query));
+  EXPECT_EQ(project_.Rows("select 编号,n,i,typeof(i),s from t order by 编号"),
+            (std::vector<std::string>{"1|12.5|7|integer|abc", "2|9.5|4|integer|NULL"}));
+  EXPECT_TRUE(project_.errors().empty());
+}
+
+TEST_F(SqlExecTest, ShowDbErrorDropsTheDriverPrefix) {
+  ShowDbError("[FireDAC][Phys][SQLite] ERROR: x", "detail");
+  ASSERT_EQ(project_.errors().size(), 1u);
+  EXPECT_EQ(project_.errors()[0].message, " ERROR: x");
+}
+
+}  // namespace
+}  // namespace ftcalc

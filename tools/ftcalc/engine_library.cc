@@ -1,0 +1,56 @@
+#include "engine_library.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+namespace ftcalc::cli {
+namespace {
+
+std::string ExecutableDir() {
+  char buffer[PATH_MAX];
+  ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  if (n <= 0) return ".";
+  std::string path(buffer, static_cast<size_t>(n));
+  return path.substr(0, path.find_last_of('/'));
+}
+
+}  // namespace
+
+EngineLibrary::~EngineLibrary() {
+  if (handle_ == nullptr) return;
+  if (set_host) set_host(nullptr);
+  dlclose(handle_);
+}
+
+bool EngineLibrary::Load(std::string* error) {
+  std::vector<std::string> candidates;
+  if (const char* env = std::getenv("FTCALC_ENGINE")) candidates.emplace_back(env);
+  const std::string dir = ExecutableDir();
+  candidates.push_back(dir + "/libftcalc.so");
+  candidates.push_back(dir + "/../lib/libftcalc.so");
+  std::string last_error;
+  for (const std::string& path : candidates) {
+    handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle_ != nullptr) break;
+    const char* message = dlerror();
+    last_error = message ? message : path;
+  }
+  if (handle_ == nullptr) {
+    *error = "cannot load the engine library: " + last_error;
+    return false;
+  }
+  full = reinterpret_cast<FullCalculation>(dlsym(handle_, "QwD_GcJsDw"));
+  partial = reinterpret_cast<PartialCalculation>(dlsym(handle_, "QwD_GcDbjs"));
+  set_host = reinterpret_cast<SetHost>(dlsym(handle_, "FtSetHostInterface"));
+  if (!full || !partial || !set_host) {
+    *error = "the engine library lacks its exports";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace ftcalc::cli

@@ -1,0 +1,86 @@
+#include "project_files.h"
+
+#include <sys/stat.h>
+
+#include <cstring>
+#include <fstream>
+
+#include "engine/setup.h"
+
+namespace ftcalc::cli {
+namespace {
+
+bool Attach(sqlite3* db, const std::string& path, const std::string& alias, std::string* error) {
+  sqlite3_stmt* stmt = nullptr;
+  int rc = sqlite3_prepare_v2(db, "attach database ?1 as ?2", -1, &stmt, nullptr);
+  if (rc == SQLITE_OK) {
+    sqlite3_bind_text(stmt, 1, path.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(stmt, 2, alias.c_str(), -1, SQLITE_TRANSIENT);
+    rc = sqlite3_step(stmt);
+  }
+  sqlite3_finalize(stmt);
+  if (rc != SQLITE_DONE && rc != SQLITE_OK) {
+    *error = "cannot attach '" + path + "' as " + alias + ": " + sqlite3_errmsg(db);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool CheckDatabaseFile(const std::string& what, const std::string& path, std::string* error) {
+  struct stat info;
+  if (path.empty()) {
+    *error = what + ": no file given";
+    return false;
+  }
+  if (stat(path.c_str(), &info) != 0) {
+    *error = "cannot open " + what + " '" + path + "': " + std::strerror(errno);
+    return false;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    *error = "cannot open " + what + " '" + path + "': not a regular file";
+    return false;
+  }
+  std::ifstream in(path, std::ios::binary);
+  char header[16] = {};
+  in.read(header, sizeof header);
+  if (!in) {
+    // An empty file is a valid (empty) database to SQLite, but never a
+    // project; refuse it like any other non-database file.
+    *error = "cannot open " + what + " '" + path + "': not an SQLite database";
+    return false;
+  }
+  if (std::memcmp(header, "SQLite format 3", 16) != 0) {
+    *error = "cannot open " + what + " '" + path + "': not an SQLite database";
+    return false;
+  }
+  return true;
+}
+
+ProjectConnection::~ProjectConnection() {
+  if (db_ != nullptr) sqlite3_close_v2(db_);
+}
+
+bool ProjectConnection::Open(const std::string& project, const std::string& library,
+                             const std::string& other, std::string* error) {
+  if (!CheckDatabaseFile("project database", project, error)) return false;
+  if (!library.empty() && !CheckDatabaseFile("library database", library, error)) return false;
+  if (!other.empty() && !CheckDatabaseFile("other-quota database", other, error)) return false;
+  if (sqlite3_open_v2(project.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    *error = "cannot open project database '" + project + "': " +
+             (db_ ? sqlite3_errmsg(db_) : "out of memory");
+    return false;
+  }
+  sqlite3_busy_timeout(db_, 2000);
+  // Reading the schema proves the file is a database we can use.
+  if (sqlite3_exec(db_, "select count(*) from sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    *error = "cannot open project database '" + project + "': " + sqlite3_errmsg(db_);
+    return false;
+  }
+  if (!library.empty() && !Attach(db_, library, FileBaseName(library), error)) return false;
+  if (!other.empty() && !Attach(db_, other, "其他", error)) return false;
+  return true;
+}
+
+}  // namespace ftcalc::cli

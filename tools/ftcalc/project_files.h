@@ -1,0 +1,37 @@
+// Opening a project as a host does: the project database on one connection,
+// the library attached under its file's base name and the other-quota
+// library under 其他. Nothing is created: a missing or non-database file is
+// refused with a one-line message before anything is opened for writing.
+#ifndef FTCALC_TOOLS_PROJECT_FILES_H_
+#define FTCALC_TOOLS_PROJECT_FILES_H_
+
+#include <sqlite3.h>
+
+#include <string>
+
+namespace ftcalc::cli {
+
+// An open project connection; closes it on destruction.
+class ProjectConnection {
+ public:
+  ProjectConnection() = default;
+  ~ProjectConnection();
+  ProjectConnection(const ProjectConnection&) = delete;
+  ProjectConnection& operator=(const ProjectConnection&) = delete;
+
+  // Opens `project` read-write and attaches the two libraries (either may be
+  // empty to skip it). On failure returns false with a one-line message.
+  bool Open(const std::string& project, const std::string& library, const std::string& other,
+            std::string* error);
+  sqlite3* handle() const { return db_; }
+
+ private:
+  sqlite3* db_ = nullptr;
+};
+
+// Checks that `path` names an existing, readable SQLite database file.
+bool CheckDatabaseFile(const std::string& what, const std::string& path, std::string* error);
+
+}  // namespace ftcalc::cli
+
+#endif  // FTCALC_TOOLS_PROJECT_FILES_H_

@@ -1,0 +1,49 @@
+#include "run_summary.h"
+
+#include <string>
+#include <vector>
+
+namespace ftcalc::cli {
+namespace {
+
+// Rows of a read-only query, columns as SQLite's text; empty on any error
+// (a project may lack a table the summary looks at).
+std::vector<std::vector<std::string>> Rows(sqlite3* db, const char* sql) {
+  std::vector<std::vector<std::string>> rows;
+  sqlite3_stmt* stmt = nullptr;
+  if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) != SQLITE_OK) return rows;
+  while (sqlite3_step(stmt) == SQLITE_ROW) {
+    std::vector<std::string> row;
+    for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+      const unsigned char* text = sqlite3_column_text(stmt, i);
+      row.emplace_back(text ? reinterpret_cast<const char*>(text) : "");
+    }
+    rows.push_back(std::move(row));
+  }
+  sqlite3_finalize(stmt);
+  return rows;
+}
+
+std::string First(sqlite3* db, const char* sql) {
+  auto rows = Rows(db, sql);
+  return rows.empty() || rows[0].empty() ? std::string() : rows[0][0];
+}
+
+}  // namespace
+
+void PrintRunSummary(sqlite3* db, int errors, std::ostream& out) {
+  out << "工程名称: " << First(db, "select 内容 from 工程档案 where 名称='工程名称'") << "\n";
+  out << "定额行数: " << First(db, "select count(*) from 分部分项 where 标志='定额'") << "\n";
+  out << "数据库错误: " << errors << "\n";
+  const std::string cost = First(db, "select 内容 from 工程档案 where 名称='工程造价'");
+  if (!cost.empty()) {
+    out << "工程造价: " << cost << "\n";
+    out << "单方造价: " << First(db, "select 内容 from 工程档案 where 名称='单方造价'") << "\n";
+    auto fees = Rows(db,
+                     "select 顺号,项目,费用 from 工程取费 where 主表=(select 编号 from 取费索引 "
+                     "where 取费专业='工程总价' and 类别='工程总价') order by 排序 limit 8");
+    for (const auto& row : fees) out << "  " << row[0] << "\t" << row[1] << "\t" << row[2] << "\n";
+  }
+}
+
+}  // namespace ftcalc::cli

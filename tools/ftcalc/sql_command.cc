@@ -1,0 +1,65 @@
+// ftcalc sql: one statement on a project, with FtRou registered, rows
+// printed tab-separated (numbers in SQLite's own text form, NULL empty).
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "commands.h"
+#include "data/ftrou.h"
+#include "project_files.h"
+
+namespace ftcalc::cli {
+namespace {
+
+struct SqlOptions {
+  std::string database;
+  std::string library;
+  std::string other;
+  std::string statement;
+};
+
+int RunStatement(const SqlOptions& options) {
+  std::string error;
+  ProjectConnection connection;
+  if (!connection.Open(options.database, options.library, options.other, &error)) {
+    std::cerr << "ftcalc: " << error << "\n";
+    return 2;
+  }
+  sqlite3* db = connection.handle();
+  RegisterFtRou(db);
+  sqlite3_stmt* stmt = nullptr;
+  if (sqlite3_prepare_v2(db, options.statement.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
+    std::cerr << "ftcalc: " << sqlite3_errmsg(db) << "\n    " << options.statement << "\n";
+    return 1;
+  }
+  int rc;
+  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+      if (i) std::cout << '\t';
+      const unsigned char* text = sqlite3_column_text(stmt, i);
+      if (text) std::cout << reinterpret_cast<const char*>(text);
+    }
+    std::cout << '\n';
+  }
+  int status = 0;
+  if (rc != SQLITE_DONE) {
+    std::cerr << "ftcalc: " << sqlite3_errmsg(db) << "\n    " << options.statement << "\n";
+    status = 1;
+  }
+  sqlite3_finalize(stmt);
+  return status;
+}
+
+}  // namespace
+
+void AddSqlCommand(CLI::App& app, int& exit_code) {
+  auto options = std::make_shared<SqlOptions>();
+  CLI::App* sql = app.add_subcommand("sql", "run one statement with FtRou registered");
+  sql->add_option("database", options->database, "project database file")->required();
+  sql->add_option("statement", options->statement, "the SQL statement")->required();
+  sql->add_option("--library", options->library, "library database (attached under its base name)");
+  sql->add_option("--other", options->other, "other-quota library (attached as 其他)");
+  sql->callback([options, &exit_code] { exit_code = RunStatement(*options); });
+}
+
+}  // namespace ftcalc::cli
