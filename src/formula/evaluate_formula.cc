@@ -1,0 +1,131 @@
+#include "formula/evaluate_formula.h"
+
+#include <algorithm>
+#include <string>
+
+#include "data/gbk.h"
+#include "data/number_text.h"
+#include "formula/check_formula.h"
+#include "formula/reduce.h"
+
+namespace ftcalc {
+namespace {
+
+constexpr size_t npos = std::string::npos;
+
+bool IsAscii(const std::string& t) {
+  return std::all_of(t.begin(), t.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Upper-cases ASCII letters and drops blanks, CR, LF and bytes of 160 or
+// more, in place.
+void FilterAndUpcase(std::string& t) {
+  size_t out = 0;
+  for (char c : t) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (u == ' ' || u == '\r' || u == '\n' || u >= 160) continue;
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    t[out++] = c;
+  }
+  t.resize(out);
+}
+
+// ASCII is its own GBK form, so the usual formula needs no conversion and
+// is prepared without allocating.
+void PrepareInPlace(std::string& t) {
+  if (!IsAscii(t)) t = Utf8ToGbk(t);
+  FilterAndUpcase(t);
+}
+
+// "%" becomes "/100" and "PI" becomes "3.14159", as text: 2PI is the number
+// 23.14159. Neither replacement can form a new "%" or "PI", so one pass from
+// the left does what replacing the first occurrence until none is left does.
+void ExpandConstants(std::string& t) {
+  if (t.find('%') == npos && t.find("PI") == npos) return;
+  std::string out;
+  out.reserve(t.size() + 16);
+  for (char c : t) {
+    if (c == '%') {
+      out += "/100";
+    } else {
+      out += c;
+    }
+  }
+  for (size_t pi = out.find("PI"); pi != npos; pi = out.find("PI", pi + 7)) {
+    out.replace(pi, 2, "3.14159");
+  }
+  t.swap(out);
+}
+
+// Replaces the innermost groups one by one, the right-most "(" first, until
+// no "(" is left. A group ends at the first ")" after its "(", or at the end
+// of the text when there is none. Its comma-separated pieces are reduced
+// and written back in the short form, joined by "," with a "#" after a list
+// of two or more. MAX or MIN right before the "(" takes the group's list at
+// once. Every round removes one "(", so the loop ends.
+void ReduceGroups(std::string& t) {
+  std::string piece;
+  std::string joined;
+  for (size_t open; (open = t.rfind('(')) != npos;) {
+    const size_t close = t.find(')', open + 1);
+    const size_t inner_end = close == npos ? t.size() : close;
+    const size_t group_end = close == npos ? t.size() : close + 1;
+
+    int extreme = 0;  // +1 MAX, -1 MIN, 0 a plain group
+    if (open >= 3 && t.compare(open - 3, 3, "MAX") == 0) extreme = 1;
+    if (open >= 3 && t.compare(open - 3, 3, "MIN") == 0) extreme = -1;
+
+    joined.clear();
+    double best = 0;
+    size_t pieces = 0;
+    for (size_t from = open + 1;;) {
+      size_t comma = t.find(',', from);
+      if (comma > inner_end) comma = inner_end;
+      piece.assign(t, from, comma - from);
+      ReduceFormula(piece);
+      const double value = CAtof(piece);
+      if (extreme != 0) {
+        if (pieces == 0 || (extreme > 0 ? value > best : value < best)) best = value;
+      } else {
+        if (pieces > 0) joined += ',';
+        joined += NumberText(value);
+      }
+      ++pieces;
+      if (comma == inner_end) break;
+      from = comma + 1;
+    }
+
+    if (extreme != 0) {
+      t.replace(open - 3, group_end - (open - 3), NumberText(best));
+    } else {
+      if (pieces >= 2) joined += '#';
+      t.replace(open, group_end - open, joined);
+    }
+    // A negative value after a sign: 100-(-5) must read as 100+5.
+    CleanUpSigns(t);
+  }
+}
+
+}  // namespace
+
+std::string PrepareFormula(std::string_view formula) {
+  std::string text(formula);
+  PrepareInPlace(text);
+  return text;
+}
+
+bool EvaluateFormula(std::string& formula, bool show_messages) {
+  if (formula.empty()) return true;
+  PrepareInPlace(formula);
+  if (formula.empty() || !CheckFormula(formula, show_messages)) {
+    formula.clear();
+    return false;
+  }
+  ExpandConstants(formula);
+  ReduceGroups(formula);
+  ReduceFormula(formula);
+  return true;
+}
+
+}  // namespace ftcalc

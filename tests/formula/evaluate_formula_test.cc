@@ -1,0 +1,253 @@
+#include "formula/evaluate_formula.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "formula/reduce.h"
+
+namespace ftcalc {
+namespace {
+
+// One formula and the exact text it evaluates to; kFails marks a formula
+// that the evaluation rejects (result false, empty text).
+struct EqnCase {
+  const char* formula;
+  const char* expected;
+};
+constexpr const char* kFails = nullptr;
+
+void ExpectEqn(const std::vector<EqnCase>& cases) {
+  for (const EqnCase& c : cases) {
+    SCOPED_TRACE(std::string("formula: ") + c.formula);
+    std::string text = c.formula;
+    const bool ok = EvaluateFormula(text, false);
+    if (c.expected == kFails) {
+      EXPECT_FALSE(ok);
+      EXPECT_EQ(text, "");
+    } else {
+      EXPECT_TRUE(ok);
+      EXPECT_EQ(text, c.expected);
+    }
+  }
+}
+
+TEST(EvaluateFormulaTest, Preparation) {
+  ExpectEqn({
+      {"", ""},
+      {"   ", kFails},
+      {"\r\n", kFails},
+      {" 2 * 3 \r\n", "6.000000"},
+      {"7", "7"},
+      {"007", "007"},  // a plain number is returned as written
+      {"pi", "3.14159"},
+      {"管理费", kFails},        // nothing left once the Chinese bytes go
+      {"2*3管理费", "6.000000"},
+      {"1+[管理费]", kFails},     // the brackets stay and are rejected
+      {"1\t+2", kFails},
+      {"2*-3", kFails},
+  });
+}
+
+TEST(EvaluateFormulaTest, PercentAndPiAreText) {
+  ExpectEqn({
+      {"50%", "0.500000"},
+      {"100*5%", "5.000000"},
+      {"180.25*5%", "9.012500"},
+      {"2*PI", "6.283180"},
+      {"2PI", "23.14159"},
+      {"PI", "3.14159"},
+  });
+}
+
+TEST(EvaluateFormulaTest, Groups) {
+  ExpectEqn({
+      {"(2*3)", "6"},
+      {"(2+3)", "5"},
+      {"((1+2)*3)", "9"},
+      {"(1/3)*3", "0.999999"},
+      {"(100+50+30.25)*0.05", "9.012500"},
+      {"(1,2)", "1,2#"},
+      // A group without ")" after its "(" runs to the end of the text.
+      {"1)+(2", "3.000000"},
+      // Signs are merged after a group is put back.
+      {"100-(-5)+3", "108.000000"},
+      {"(-5)+3", "-2.000000"},
+      {"2*(0-3)", "-6.000000"},
+      // Short form of small and huge group values.
+      {"(0.000001)", "1E-6"},
+      {"(1E999)", "inf"},
+  });
+}
+
+TEST(EvaluateFormulaTest, MaxAndMinTakeTheirGroup) {
+  ExpectEqn({
+      {"MAX(1,5,3)", "5"},
+      {"MIN(2,-1)", "-1"},
+      {"MAX(7)", "7"},
+      {"MAX(,-1)", "0"},  // an empty piece is 0
+      {"(MAX(1,2)+1)", "3"},
+      {"MIN(MAX(1,5),3)", "3"},
+      {"MAX(2,3)^2", "9"},
+      {"5-MIN(1,-2)", "7.000000"},
+      {"1234.56*0.0325+MAX(0,12.5)", "52.623200"},
+  });
+}
+
+TEST(EvaluateFormulaTest, R1Powers) {
+  ExpectEqn({
+      {"2^3", "8"},
+      {"2^-1", "0.5"},
+      {"2^0.5", "1.4142135623731"},
+      {"-2^2", "-4"},
+      {"1+2^2", "5.000000"},
+      {"2^3*2", "16.000000"},
+      {"2^3^2", "8"},        // the exponent text swallows the second power
+      {"SQRT(4)^2", "0"},    // the base SQRT4 reads as 0
+      {"0^-1", "0"},         // not finite
+      {"(0-8)^0.5", "-2.82842712474619"},
+      {"1E-6^2", "1E-12"},
+      {"2^1E-1", "1.07177346253629"},
+  });
+}
+
+TEST(EvaluateFormulaTest, R2ListsWithoutParentheses) {
+  ExpectEqn({
+      {"MAX1,5,3", "5"},
+      {"MIN2,-1", "-1"},
+      {"MAX1,(2,3)", "3"},
+      {"MIN5,(1,2)+1", "2.000000"},  // the list ends at "#"
+      {"MIN3,4+MAX1,2", "3"},        // every MAX before any MIN
+  });
+}
+
+TEST(EvaluateFormulaTest, R3Functions) {
+  ExpectEqn({
+      {"SQRT(16)+1", "5.000000"},
+      {"SQRT16*2", "8.000000"},
+      {"2*SQRT(9)", "6.000000"},
+      {"SQR(3)", "9"},
+      {"LOG10(1000)", "3"},
+      {"LOG10(100)+LOG(1)", "2.000000"},
+      {"EXP(0)", "1"},
+      {"ABS(-2.5)", "2.5"},
+      {"ABS-5", "5"},
+      {"SIN(0)", "0"},
+      {"COS(0)", "1"},
+      {"TAN(0)", "0"},
+      {"ATAN(1)", "0.785398163397448"},
+      {"ASIN(1)", "1.5707963267949"},
+      {"ASIN(0.5)", "0.523598775598299"},
+      {"ACOS(1)", "0"},
+      {"CEIL(2.1)", "3"},
+      {"CEIL(-2.1)", "-2"},
+      {"DTOR(4)", "0.0349065555555556"},  // sqrt(4) * 3.14159 / 180
+      {"INT(2.7)", "2"},
+      {"INT(-2.7)", "-2"},
+      {"CINT(-2.7)", "-2"},
+      {"CINT(2.5)", "3"},
+      {"CINT(-2.5)", "-2"},
+      {"ROUND(2.5)", "3"},
+      {"ROUND(2.4)", "2"},
+      {"CINT(1E10)", "1410065408"},        // wraps modulo 2^32
+      {"CINT(3000000000)", "-1294967296"},
+      // Values that are not finite give 0.
+      {"SQRT(-4)", "0"},
+      {"SQRT-4", "0"},
+      {"LOG(0)", "0"},
+      {"ASIN(2)", "0"},
+  });
+}
+
+TEST(EvaluateFormulaTest, ScientificNotationIsReadWhole) {
+  ExpectEqn({
+      {"SQRT(0.000001)", "0.001"},
+      {"INT(0.000001)", "0"},
+      {"2*0.000001", "0.000002"},
+      {"2*(0.000001)", "0.000002"},
+      {"1E-6*1E6", "1.000000"},
+      {"1E-5+1", "1.000010"},
+      {"2-(0.000001)", "1.999999"},
+      {"5-(-0.000001)", "5.000001"},
+  });
+}
+
+TEST(EvaluateFormulaTest, R4ProductsAndQuotients) {
+  ExpectEqn({
+      {"2*3", "6.000000"},
+      {"1/3", "0.333333"},
+      {"1/3*3", "0.999999"},
+      {"6/2/3", "1.000000"},
+      {"5/0", "0.000000"},
+      {"-2*3", "-6.000000"},
+      {"10-2*3", "4.000000"},
+      {"2.5*3", "7.500000"},
+  });
+}
+
+TEST(EvaluateFormulaTest, R5AdditionsBeforeSubtractions) {
+  ExpectEqn({
+      {"1+2", "3.000000"},
+      {"5-8", "-3.000000"},
+      {"10-3+2", "9.000000"},
+      {"10-3-2+1", "6.000000"},
+      {"1-2-3", "-4.000000"},
+      {"-5-3", "-8.000000"},
+      {"XE+1", "XE+1"},  // an operator after the letter E ends the stage
+      // A "-" right after a comma has no left operand; it ends as the
+      // repeated step would leave it.
+      {"(1,-2)", "1,0.000000"},
+      {"(1,-0.0000001)", "1,-0.000000"},
+      {"1,+2", "1,4.000000"},
+  });
+}
+
+TEST(EvaluateFormulaTest, R6LogicalOperators) {
+  ExpectEqn({
+      {"1&0", "0"},
+      {"2|0", "1"},
+      {"1&2", "1"},
+      {"0|0", "0"},
+      {"-1&1", "1"},
+      {"1|0&0", "0"},  // from the left, no precedence
+      {"(1+1)&0", "0"},
+      {"1+1&0", "2.000000"},  // the addition's operand runs over "&0"
+  });
+}
+
+TEST(CleanUpSignsTest, MergesAdjacentSigns) {
+  const struct {
+    const char* in;
+    const char* out;
+    bool changed;
+  } cases[] = {
+      {"1-2", "1-2", false},
+      {"1+-2", "1-2", true},
+      {"1-+2", "1-2", true},
+      {"1--2", "1+2", true},
+      {"1---2", "1-2", true},
+      {"1+--2", "1+2", true},
+      {"1+-2--3", "1-2+3", true},
+  };
+  for (const auto& c : cases) {
+    std::string text = c.in;
+    EXPECT_EQ(CleanUpSigns(text), c.changed) << c.in;
+    EXPECT_EQ(text, c.out) << c.in;
+  }
+}
+
+TEST(ReduceFormulaTest, EndsOnDegenerateTexts) {
+  // Texts that no check stands in front of: every stage must end and stay
+  // inside the text.
+  const char* texts[] = {"", "-", "+", "^", "*", "/", "E-", "1E", "1E+", "MAX", "MIN#",
+                         ",-", ",-,-", "-,-1", "&", "|-", "SQRT", "LOG10", "1,-2,-3"};
+  for (const char* t : texts) {
+    std::string text = t;
+    ReduceFormula(text);
+    SUCCEED() << t << " -> " << text;
+  }
+}
+
+}  // namespace
+}  // namespace ftcalc
