@@ -477,7 +477,7 @@ INSERT INTO 分部分项取费明细(编号,主表,顺号,项目,公式,费用,�
 INSERT INTO 分部分项取费明细(编号,主表,顺号,项目,公式,费用,费率名称,费率,实际名称,实际,标志) VALUES(10,7,'5','综合单价',NULL,52128.22,NULL,NULL,NULL,NULL,NULL);
 INSERT INTO 分部分项取费明细(编号,主表,顺号,项目,公式,费用,费率名称,费率,实际名称,实际,标志) VALUES(11,17,'1','综合单价',NULL,25000000.0,NULL,NULL,NULL,NULL,NULL);
 
--- Fee sheet index: unit-price sheets, specialty sheets, project total
+-- Fee sheet index: unit-price sheets, profession sheets, project total
 INSERT INTO 取费索引(编号,取费专业,类别,排序) VALUES(1,'人工土方','综合单价',1.0);
 INSERT INTO 取费索引(编号,取费专业,类别,排序) VALUES(2,'机械土方','综合单价',2.0);
 INSERT INTO 取费索引(编号,取费专业,类别,排序) VALUES(3,'路面','综合单价',3.0);

@@ -106,7 +106,7 @@ CREATE TABLE 分部分项单价费率费用 (
   综合4 REAL
 );
 
--- Lines of the standard fee sheets (unit-price, specialty and project-total).
+-- Lines of the standard fee sheets (unit-price, profession and project-total).
 -- 费率 holds a number or a text, so it has no declared type.
 CREATE TABLE 工程取费 (
   主表 INTEGER,
