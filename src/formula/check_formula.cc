@@ -1,6 +1,5 @@
 #include "formula/check_formula.h"
 
-#include <cstring>
 #include <string_view>
 
 #include "data/gbk.h"
@@ -9,15 +8,39 @@
 namespace ftcalc {
 namespace {
 
-bool IsLetterOrDigit(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+// Character classes of the check, one bit each.
+enum CharClass : unsigned char {
+  kLetterOrDigit = 1,
+  kSymbol = 2,          // ^()*+-/%.&|,
+  kArithmetic = 4,      // *+-/
+  kAfterOperator = 8,   // *+-/)%   may not follow an arithmetic operator
+  kAfterOpen = 16,      // /*)%     may not follow "("
+  kAtEnd = 32,          // *+-/(.   may not end a formula
+  kDigit = 64,
+};
+
+struct CharClasses {
+  unsigned char bits[256] = {};
+  constexpr CharClasses() {
+    for (int c = 'A'; c <= 'Z'; ++c) bits[c] |= kLetterOrDigit;
+    for (int c = 'a'; c <= 'z'; ++c) bits[c] |= kLetterOrDigit;
+    for (int c = '0'; c <= '9'; ++c) bits[c] |= kLetterOrDigit | kDigit;
+    Mark("^()*+-/%.&|,", kSymbol);
+    Mark("*+-/", kArithmetic);
+    Mark("*+-/)%", kAfterOperator);
+    Mark("/*)%", kAfterOpen);
+    Mark("*+-/(.", kAtEnd);
+  }
+  constexpr void Mark(const char* set, unsigned char bit) {
+    for (; *set != '\0'; ++set) bits[static_cast<unsigned char>(*set)] |= bit;
+  }
+};
+
+constexpr CharClasses kClasses;
+
+bool Is(char c, unsigned char bits) {
+  return (kClasses.bits[static_cast<unsigned char>(c)] & bits) != 0;
 }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// memchr-based membership; `set` never contains '\0', and a '\0' in the
-// formula is no member of any set.
-bool IsOneOf(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
 
 // The rejection messages, in the order of the rules that give them.
 constexpr const char* kBadCharacter = "\r\n不是 ^()*+-/%.&| 的非法符号";
@@ -33,7 +56,7 @@ constexpr const char* kUnbalanced = "\r\n括号'('与')'不匹配";
 // Returns the message of the first rule that rejects `f`, or nullptr.
 const char* FindRejection(std::string_view f) {
   for (char c : f) {
-    if (!IsLetterOrDigit(c) && !IsOneOf(c, "^()*+-/%.&|,")) return kBadCharacter;
+    if (!Is(c, kLetterOrDigit | kSymbol)) return kBadCharacter;
   }
 
   // Each position is judged with the character after it; the last one sees
@@ -43,26 +66,26 @@ const char* FindRejection(std::string_view f) {
   for (size_t i = 0; i < f.size(); ++i) {
     const char c = f[i];
     const char n = i + 1 < f.size() ? f[i + 1] : ' ';
-    if (IsOneOf(c, "*+-/") && IsOneOf(n, "*+-/)%")) return kOperatorFollowed;
-    if (c == '.' && !IsDigit(n)) return kPointFollowed;
-    if (c == '%' && IsDigit(n)) return kPercentFollowed;
+    if (Is(c, kArithmetic) && Is(n, kAfterOperator)) return kOperatorFollowed;
+    if (c == '.' && !Is(n, kDigit)) return kPointFollowed;
+    if (c == '%' && Is(n, kDigit)) return kPercentFollowed;
     // The digit that ends the function name LOG10 may take its "(".
-    if (IsDigit(c) && n == '(' && !(i >= 4 && f.substr(i - 4, 5) == "LOG10")) {
+    if (Is(c, kDigit) && n == '(' && !(i >= 4 && f.substr(i - 4, 5) == "LOG10")) {
       return kDigitFollowed;
     }
     if (c == '(') {
       ++open;
-      if (IsOneOf(n, "/*)%")) return kOpenFollowed;
+      if (Is(n, kAfterOpen)) return kOpenFollowed;
     }
     if (c == ')') {
       ++close;
-      if (IsLetterOrDigit(n) || n == '(') return kCloseFollowed;
+      if (Is(n, kLetterOrDigit) || n == '(') return kCloseFollowed;
     }
   }
 
   // Characters at or below the blank were all rejected above, so trimming
   // cannot shorten the text any further.
-  if (!f.empty() && IsOneOf(f.back(), "*+-/(.")) return kBadEnd;
+  if (!f.empty() && Is(f.back(), kAtEnd)) return kBadEnd;
   if (open != close) return kUnbalanced;
   return nullptr;
 }
