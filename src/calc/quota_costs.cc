@@ -1,10 +1,235 @@
 #include "calc/quota_costs.h"
 
-namespace ftcalc {
+#include <string>
 
-void CalculateQuotaCosts(const std::string&) {}
-void SumQuotaComponent(const std::string&, const std::string&, CostKind) {}
-void SumMainMaterials(const std::string&) {}
-void SumEquipment(const std::string&) {}
+#include "calc/unit_price_fees.h"
+#include "data/query.h"
+#include "data/sql_exec.h"
+#include "entry/engine_state.h"
+#include "ui/host.h"
+#include "ui/progress.h"
+
+namespace ftcalc {
+namespace {
+
+// Price of one material line: a positive market price wins, then a non-zero
+// own base price (negative ones included), then the library's base price (a
+// missing library row prices the line at NULL, so it adds nothing). The
+// comparisons read the columns as numbers so that a price stored as text is
+// judged by its value, not ranked above every number.
+constexpr const char* kLinePrice =
+    "(case when cast(a.信息价 as real)>0 then a.信息价 else (case when cast(a.基价 as real)<>0 "
+    "then a.基价 else b.基价 end) end)";
+
+void Progress(const std::string& label, int position) {
+  const std::string& name = Engine().project_name;
+  ShowProgress(name, label + name, 1, 100, position, kProgressUpdate, true);
+}
+
+// Condition on a.标志 that selects the material lines of one kind.
+std::string KindCondition(CostKind kind) {
+  const std::string flags = Engine().other_library_alias + ".材料标志";
+  switch (kind) {
+    case CostKind::kLabour:
+      return "a.标志=(select 编号 from " + flags + " where 名称='人工')";
+    case CostKind::kMaterial:
+      return "a.标志 in(select 编号 from " + flags +
+             " where 名称 in('材料','商品砼','泵商砼','配比','普通砼','泵送砼'))";
+    case CostKind::kMachine:
+      return "a.标志 in(select 编号 from " + flags + " where 名称 in('机械','机材'))";
+  }
+  return std::string();
+}
+
+std::string KindColumn(CostKind kind) {
+  switch (kind) {
+    case CostKind::kLabour: return "单价_人工费";
+    case CostKind::kMaterial: return "单价_材料费";
+    case CostKind::kMachine: return "单价_机械费";
+  }
+  return std::string();
+}
+
+// Writes `prefix` + 合计 into the row 主表 for every row of `query`. Rows
+// are written by key, one short statement each.
+void WriteSums(Query& query, const std::string& prefix) {
+  for (query.First(); !query.Eof(); query.Next()) {
+    ExecSql(prefix + FieldNumberLiteral(query, "合计") +
+            " where 编号=" + FieldNumberLiteral(query, "主表"));
+  }
+}
+
+void AppendToList(std::string& list, const std::string& number) {
+  if (!list.empty()) list += ",";
+  list += number;
+}
+
+}  // namespace
+
+void CalculateQuotaCosts(const std::string& item) {
+  EngineState& engine = Engine();
+  const bool whole = item == "0";
+  const std::string digits = engine.PriceDigits();
+  Query& query = engine.WorkQuery();
+
+  if (whole) Progress("计算:定额人材机...初始化 ", 12);
+  ExecSql("update 生成报表 set 标志=1");
+
+  // Quotas without material lines keep the unit costs the user entered:
+  // they are left out of the reset and of the sums.
+  std::string no_detail_list;
+  std::string no_detail_tags;
+  bool no_detail = false;
+  if (whole) {
+    OpenQuery(query,
+              "select 编号 from 分部分项 where 标志='定额' and 编号 not in(select 主表 from "
+              "分部分项材料明细 group by 主表)");
+    for (query.First(); !query.Eof(); query.Next()) {
+      const std::string number = FieldText(query, "编号");
+      if (number == "0") continue;
+      AppendToList(no_detail_list, number);
+      no_detail_tags += "[" + number + "]";
+    }
+  } else {
+    OpenQuery(query, "select 1 from 分部分项材料明细 where 主表=" + item + " group by 主表");
+    if (query.RecordCount() == 0) {
+      no_detail = true;
+      no_detail_tags = "[" + item + "]";
+    }
+  }
+
+  // Quotas marked as calculated are left alone in the whole run.
+  std::string exclusion_list = no_detail_list;
+  if (whole) {
+    std::string locked_list;
+    OpenQuery(query, "select 编号 from 分部分项 where 标志='定额' and 计算=1");
+    for (query.First(); !query.Eof(); query.Next()) {
+      AppendToList(locked_list, FieldText(query, "编号"));
+    }
+    if (exclusion_list.empty()) {
+      exclusion_list = locked_list;
+    } else if (!locked_list.empty()) {
+      exclusion_list += "," + locked_list;
+    }
+  }
+
+  const std::string reset =
+      "update 分部分项 set 综合单价=0,综合合价=0, 单价_人工费=0,单价_材料费=0,单价_机械费=0, "
+      "合价_人工费=0,合价_材料费=0,合价_机械费=0, 合价_主材费=0,合价_设备费=0,合价_定额基价=0, "
+      "直接费=0,直接工程费=0,其他费用=0,规费=0,管理费=0,间接费=0,利润=0,增值税=0, "
+      "合价_其他费用=0,合价_间接费=0,合价_利润=0,合价_增值税=0";
+  if (whole) {
+    // Every row with 计算=0 of any kind is cleared, headings and bill items
+    // included: the later steps add into these columns.
+    ExecSql(reset + (exclusion_list.empty()
+                         ? std::string(" where 计算=0")
+                         : " where 编号 not in(" + exclusion_list + ") and 计算=0"));
+  } else if (!no_detail) {
+    ExecSql(reset + " where 编号=" + item);
+  }
+  if (!whole && no_detail) {
+    ExecSql("update 分部分项 set 合价_主材费=0,合价_设备费=0 where 编号=" + item);
+  }
+  ProcessMessages();
+
+  if (!no_detail) {
+    if (whole) Progress("计算:定额人材机...人工费 ", 15);
+    SumQuotaComponent(item, exclusion_list, CostKind::kLabour);
+    if (whole) Progress("计算:定额人材机...材料费 ", 17);
+    SumQuotaComponent(item, exclusion_list, CostKind::kMaterial);
+    if (whole) Progress("计算:定额人材机...机械费 ", 20);
+    SumQuotaComponent(item, exclusion_list, CostKind::kMachine);
+  }
+
+  const std::string scope =
+      whole ? std::string(" where 标志='定额' and 计算=0") : " where 编号=" + item;
+  ProcessMessages();
+  ExecSql("update 分部分项 set 合价_人工费=FtRou(单价_人工费*工程量," + digits +
+          "), 合价_材料费=FtRou(单价_材料费*工程量," + digits +
+          "), 合价_机械费=FtRou(单价_机械费*工程量," + digits +
+          "), 合价_定额基价=FtRou(定额基价*工程量," + digits + ")" + scope);
+
+  ProcessMessages();
+  if (whole) Progress("计算:定额人材机...主材费 ", 22);
+  SumMainMaterials(item);
+
+  ProcessMessages();
+  if (whole) Progress("计算:定额人材机...设备费 ", 25);
+  SumEquipment(item);
+
+  ProcessMessages();
+  if (whole) Progress("计算:定额人材机...综合单价和综合合价 ", 30);
+  CalculateUnitPriceFees(item, no_detail_tags);
+
+  ExecSql("update 分部分项 set 合价_其他费用=FtRou(其他费用*工程量," + digits +
+          "), 合价_间接费=FtRou(间接费*工程量," + digits + "), 合价_利润=FtRou(利润*工程量," +
+          digits + "), 合价_增值税=FtRou(增值税*工程量," + digits + ")" + scope);
+}
+
+void SumQuotaComponent(const std::string& item, const std::string& exclusion_list, CostKind kind) {
+  EngineState& engine = Engine();
+  const std::string digits = engine.PriceDigits();
+  const std::string column = KindColumn(kind);
+  const std::string condition = KindCondition(kind);
+  Query& query = engine.WorkQuery();
+
+  std::string scope;
+  if (item != "0") scope += " a.主表=" + item + " and ";
+  if (!exclusion_list.empty()) scope += " a.主表 not in(" + exclusion_list + ") and ";
+
+  // Each line is rounded on its own, then the sum once more. Only the
+  // quota's own lines count here (上级编号=0), whatever their unit.
+  OpenQuery(query, std::string("select a.主表, FtRou(total(FtRou( ") + kLinePrice + " * a.实际量," +
+                       digits + "))," + digits +
+                       ") as 合计 from 分部分项材料明细 a left join 定额材料明细 b on "
+                       "b.编号=a.材料编号 where " +
+                       scope + " a.上级编号=0 and " + condition + " group by a.主表");
+  if (query.RecordCount() == 0) return;
+  WriteSums(query, "update 分部分项 set " + column + "=");
+
+  // Percentage lines (unit "%", own or the library's) add their 实际量 per
+  // cent of the unit cost just written, at any level of the line tree.
+  OpenQuery(query, "select a.主表,FtRou(total(c." + column + "*a.实际量/100.0)," + digits +
+                       ") as 合计 from 分部分项材料明细 a left join 定额材料明细 b on "
+                       "b.编号=a.材料编号 left join 分部分项 c on c.编号=a.主表 where " +
+                       scope +
+                       " (case when a.单位 is null or a.单位='' then b.单位 else a.单位 "
+                       "end)='%' and " +
+                       condition + " group by a.主表");
+  WriteSums(query, "update 分部分项 set " + column + "=" + column + "+");
+}
+
+void SumMainMaterials(const std::string& item) {
+  EngineState& engine = Engine();
+  const std::string digits = engine.PriceDigits();
+  Query& query = engine.WorkQuery();
+  // A main material is priced for the whole quantity of its quota: the
+  // result is a total, not a unit cost. Neither 计算 nor the exclusions
+  // apply.
+  OpenQuery(query, std::string("select a.主表,FtRou(total(FtRou( ") + kLinePrice +
+                       "*a.实际量*fb.工程量," + digits + "))," + digits +
+                       ") as 合计 from 分部分项材料明细 a left join 分部分项 fb on "
+                       "fb.编号=a.主表 left join 定额材料明细 b on b.编号=a.材料编号 where "
+                       "a.标志=(select 编号 from " +
+                       engine.other_library_alias + ".材料标志 where 名称='主材')" +
+                       (item != "0" ? " and a.主表=" + item : std::string()) +
+                       " group by a.主表");
+  WriteSums(query, "update 分部分项 set 合价_主材费=");
+}
+
+void SumEquipment(const std::string& item) {
+  EngineState& engine = Engine();
+  const std::string digits = engine.PriceDigits();
+  Query& query = engine.WorkQuery();
+  // Unlike main materials, equipment is priced by 实际量 alone.
+  OpenQuery(query, std::string("select a.主表,FtRou(total(FtRou( ") + kLinePrice + "*a.实际量," +
+                       digits + "))," + digits +
+                       ") as 合计 from 分部分项材料明细 a left join 定额材料明细 b on "
+                       "b.编号=a.材料编号 where a.标志=(select 编号 from " +
+                       engine.other_library_alias + ".材料标志 where 名称 like '%设备%')" +
+                       (item != "0" ? " and a.主表=" + item : std::string()) +
+                       " group by a.主表");
+  WriteSums(query, "update 分部分项 set 合价_设备费=");
+}
 
 }  // namespace ftcalc

@@ -1,7 +1,248 @@
 #include "calc/unit_price_fees.h"
 
-namespace ftcalc {
+#include <cmath>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
-void CalculateUnitPriceFees(const std::string&, const std::string&) {}
+#include "calc/fee_sheet.h"
+#include "data/number_text.h"
+#include "data/query.h"
+#include "data/sql_exec.h"
+#include "entry/engine_state.h"
+
+namespace ftcalc {
+namespace {
+
+// Values per delete statement when the component records are cleared in bulk.
+constexpr size_t kDeleteChunk = 500;
+
+using SheetsByItem = std::unordered_map<int64_t, std::vector<FeeLine>>;
+
+// The row key that "主表=<编号>" matches, for a stored 主表 value. 主表 is an
+// integer column, so every number-like text was stored as a number; what is
+// left as text (or a fraction) never equals an item's 编号.
+bool ItemKey(const SqlValue& value, int64_t* key) {
+  if (value.type == SQLITE_INTEGER) {
+    *key = value.integer;
+    return true;
+  }
+  if (value.type == SQLITE_FLOAT && std::nearbyint(value.real) == value.real &&
+      std::fabs(value.real) < 9.2e18) {
+    *key = static_cast<int64_t>(value.real);
+    return true;
+  }
+  return false;
+}
+
+// The own fee sheets of the items, read at once instead of with one
+// "...where 主表=<编号> order by 编号" per item (each of which would scan the
+// whole table). Sorting by 主表 first keeps every item's lines in 编号 order
+// (ties in rowid order), so each group is exactly what the per-item query
+// returns. Nothing this step writes touches the table, so reading it before
+// the walk sees the same rows.
+SheetsByItem LoadOwnSheets(Query& query, const std::string& where) {
+  SheetsByItem sheets;
+  OpenQuery(query, "select 主表,编号,顺号,项目,公式 from 分部分项取费明细" + where +
+                       " order by 主表,编号,rowid");
+  const int item = query.FieldIndex("主表");
+  for (query.First(); !query.Eof(); query.Next()) {
+    int64_t key = 0;
+    if (!ItemKey(query.Value(item), &key)) continue;
+    sheets[key].push_back(
+        {FieldText(query, "顺号"), FieldText(query, "项目"), FieldText(query, "公式")});
+  }
+  query.Close();
+  return sheets;
+}
+
+// The standard unit-price sheet of a fee profession, read once per
+// profession text and kept for the call (the tables are not written here).
+const std::vector<FeeLine>& StandardSheet(
+    Query& query, std::map<std::string, std::vector<FeeLine>>& cache,
+    const std::string& profession) {
+  auto found = cache.find(profession);
+  if (found != cache.end()) return found->second;
+  std::vector<FeeLine>& lines = cache[profession];
+  OpenQuery(query,
+            "select 顺号,项目,公式 from 工程取费 where 主表=(select 编号 from 取费索引 where "
+            "取费专业='" +
+                SqlQuoted(profession) + "' and 类别='综合单价') order by 排序,rowid");
+  for (query.First(); !query.Eof(); query.Next()) {
+    lines.push_back(
+        {FieldText(query, "顺号"), FieldText(query, "项目"), FieldText(query, "公式")});
+  }
+  return lines;
+}
+
+// Clears the component records of every row about to be processed. Each
+// row's own "delete ... where 主表=<编号>" would run just before its insert;
+// since the rows' 编号 are distinct, no insert of this call is hit by
+// another row's delete, so deleting them all first leaves the same table,
+// with one scan per chunk instead of one per row.
+void DeleteComponentRecords(Query& items) {
+  std::string list;
+  size_t count = 0;
+  auto flush = [&] {
+    if (count == 0) return;
+    ExecSql("delete from 分部分项单价费率费用 where 主表 in(" + list + ")");
+    list.clear();
+    count = 0;
+  };
+  for (items.First(); !items.Eof(); items.Next()) {
+    if (count) list += ",";
+    list += FieldText(items, "编号");
+    if (++count == kDeleteChunk) flush();
+  }
+  flush();
+}
+
+// A component value as pasted into the insert. The evaluator gives a
+// number text; anything else (an infinity, a leftover list) is pasted as
+// the number it reads as, so that it cannot break the statement.
+std::string ComponentLiteral(const std::string& value) {
+  if (!value.empty() && CAtofLength(value) == value.size()) return value;
+  return NumberText(CAtof(value));
+}
+
+// The record's values in the insert's column order: a fee line's value
+// (by tag), which also adds to sum `sum`, or (tag nullptr) sum `sum` itself:
+// 综合1 and 综合2 after 2.11, 综合3 after 3.5, 综合4 after 4.5.
+struct RecordValue {
+  const char* tag;
+  int sum;
+};
+
+constexpr RecordValue kRecord[] = {
+    {"<:2.1>", 0}, {"<:2.2>", 0}, {"<:2.3>", 0},  {"<:2.4>", 1},  {"<:2.5>", 1}, {"<:2.6>", 0},
+    {"<:2.7>", 1}, {"<:2.8>", 0}, {"<:2.9>", 0},  {"<:2.10>", 0}, {"<:2.11>", 0}, {nullptr, 0},
+    {nullptr, 1},  {"<:3.1>", 2}, {"<:3.2>", 2},  {"<:3.3>", 2},  {"<:3.4>", 2}, {"<:3.5>", 2},
+    {nullptr, 2},  {"<:4.1>", 3}, {"<:4.2>", 3},  {"<:4.3>", 3},  {"<:4.4>", 3}, {"<:4.5>", 3},
+    {nullptr, 3},
+};
+
+std::string ComponentInsert(const std::string& number, const FeeSheet& sheet) {
+  std::string sql =
+      "insert into 分部分项单价费率费用(主表,冬季,雨季,夜间,高原,风沙,沿海,行车,安全,临时,施工,"
+      "工地,综合1,综合2, 养老,失业,医疗,住房,工伤,综合3,基本,主副,职工,补贴,费用,综合4) "
+      "values(" +
+      number;
+  double sums[4] = {0, 0, 0, 0};
+  for (const RecordValue& column : kRecord) {
+    if (column.tag == nullptr) {
+      sql += "," + NumberText(sums[column.sum]);
+      continue;
+    }
+    // A sheet without the line contributes "0".
+    const std::string value = sheet.EvaluatedValue(column.tag);
+    sql += "," + ComponentLiteral(value);
+    sums[column.sum] += CAtof(value);
+  }
+  return sql + ")";
+}
+
+// Columns cleared when the sheet gives the row no price of its own.
+constexpr const char* kUnitCostColumns[] = {"单价_人工费", "单价_材料费", "单价_机械费"};
+constexpr const char* kClearedColumns[] = {"合价_人工费", "合价_材料费", "合价_机械费", "直接费",
+                                           "直接工程费",  "其他费用",    "规费",        "管理费",
+                                           "间接费",      "利润",        "增值税"};
+
+// Composite unit price and total of the row from its sheet. With both a
+// unit and a total line, the line of the call's basis decides; a total
+// without quantity gives a unit price of 0.
+void PriceOf(const FeeSheet& sheet, FeeBasis basis, double quantity, int digits, double* unit,
+             double* total) {
+  const bool has_unit = !sheet.unit_tag().empty();
+  const bool has_total = !sheet.total_tag().empty();
+  *unit = 0;
+  *total = 0;
+  if (has_unit && (!has_total || basis != FeeBasis::kTotal)) {
+    *unit = RoundHalfUp(digits, CAtof(sheet.EvaluatedValue(sheet.unit_tag())));
+    *total = RoundHalfUp(digits, *unit * quantity);
+  } else if (has_total) {
+    *total = RoundHalfUp(digits, CAtof(sheet.EvaluatedValue(sheet.total_tag())));
+    *unit = quantity == 0 ? 0 : RoundHalfUp(digits, *total / quantity);
+  }
+}
+
+// Writes the results of `sheet` into the current row of `items` and posts it.
+void WriteRow(Query& items, const FeeSheet& sheet, FeeBasis basis, bool single_row,
+              const std::string& no_detail_tags, int digits) {
+  double unit = 0;
+  double total = 0;
+  PriceOf(sheet, basis, FieldNumber(items, "工程量"), digits, &unit, &total);
+
+  EditRow(items);
+  SetFieldNumber(items, "综合单价", -1, unit);
+  SetFieldNumber(items, "综合合价", -1, total);
+
+  if (single_row || (unit == 0 && total == 0)) {
+    // Quotas without material lines keep the unit costs the user entered.
+    if (no_detail_tags.find("[" + FieldText(items, "编号") + "]") == std::string::npos) {
+      for (const char* column : kUnitCostColumns) SetFieldNumber(items, column, -1, 0);
+    }
+    for (const char* column : kClearedColumns) SetFieldNumber(items, column, -1, 0);
+  }
+
+  const std::vector<std::string>& map = sheet.column_map();
+  for (const std::string& entry : map) {
+    const std::string name(EntryName(entry));
+    // The row key is never a fee: writing it would move the row away from
+    // its material lines, fee lines and children.
+    if (name == "综合单价" || name == "综合合价" || name == "编号") continue;
+    const std::string tag = LookUpValue(map, name);
+    const double value = RoundHalfUp(digits, CAtof(sheet.EvaluatedValue(tag)));
+    const bool direct_cost = name == "人工费" || name == "材料费" || name == "机械费";
+    SetFieldNumber(items, direct_cost ? "单价_" + name : name, -1, value);
+  }
+  PostRow(items);
+}
+
+}  // namespace
+
+void CalculateUnitPriceFees(const std::string& item, const std::string& no_detail_tags) {
+  EngineState& engine = Engine();
+  const int digits = engine.price_decimals;
+  Query& items = engine.WorkQuery();
+  Query& sheet_query = engine.WorkQuery2();
+
+  OpenQuery(items, "select * from 分部分项" +
+                       (item != "0" ? " where 编号=" + item
+                                    : std::string(" where 标志='定额' and 计算=0")) +
+                       " order by 排序,rowid");
+  if (items.RecordCount() == 0) return;
+
+  // The whole run reads every own sheet at once; one row reads its own.
+  items.First();
+  const SheetsByItem own_sheets = LoadOwnSheets(
+      sheet_query, item != "0" ? " where 主表=" + FieldText(items, "编号") : std::string());
+  std::map<std::string, std::vector<FeeLine>> standard_sheets;
+  DeleteComponentRecords(items);
+
+  // The basis is fixed by the first sheet that names a unit or total line
+  // and then holds for the rest of the call.
+  FeeBasis basis = FeeBasis::kUndetermined;
+  for (items.First(); !items.Eof(); items.Next()) {
+    const std::string number = FieldText(items, "编号");
+    auto own = own_sheets.find(CAtol(number));
+    const bool has_own = !number.empty() && own != own_sheets.end();
+    const std::vector<FeeLine>& lines =
+        has_own ? own->second
+                : StandardSheet(sheet_query, standard_sheets, FieldText(items, "单价取费"));
+    const bool single_row = has_own && own->second.size() == 1;
+
+    if (basis == FeeBasis::kUndetermined) basis = BasisOfSheet(lines);
+    FeeSheet sheet(lines, items, basis, digits);
+    sheet.Resolve();
+    WriteRow(items, sheet, basis, single_row, no_detail_tags, digits);
+
+    // The parent bill item has to be rolled up again.
+    ExecSql("update 分部分项 set 计算=0 where 标志='项' and 编号=" +
+            FieldNumberLiteral(items, "上级编号"));
+    ExecSql(ComponentInsert(number, sheet));
+  }
+}
 
 }  // namespace ftcalc

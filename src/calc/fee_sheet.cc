@@ -1,0 +1,157 @@
+#include "calc/fee_sheet.h"
+
+#include "data/number_text.h"
+#include "data/sql_exec.h"
+#include "data/text_util.h"
+#include "formula/evaluate_formula.h"
+#include "formula/substitute.h"
+
+namespace ftcalc {
+namespace {
+
+constexpr int kMaxPasses = 10;
+
+struct Marker {
+  const char* text;
+  const char* unit_column;
+  const char* total_column;
+};
+
+// In the order in which they are replaced.
+constexpr Marker kMarkers[] = {
+    {"[系统:定额费合计]", "定额基价", "合价_定额基价"},
+    {"[系统:直接人工费合计]", "单价_人工费", "合价_人工费"},
+    {"[系统:直接材料费合计]", "单价_材料费", "合价_材料费"},
+    {"[系统:直接主材费合计]", "主材费", "合价_主材费"},
+    {"[系统:直接机械费合计]", "单价_机械费", "合价_机械费"},
+};
+
+bool IsUnitName(const std::string& name) { return name == "单价" || name == "综合单价"; }
+bool IsTotalName(const std::string& name) { return name == "合价" || name == "综合合价"; }
+
+// A formula's value as the steps read it: evaluated, "0" when rejected.
+std::string Evaluated(std::string formula) {
+  EvaluateFormula(formula, false);
+  if (Trim(formula).empty()) return "0";
+  return formula;
+}
+
+// A value as it is stored and substituted: rounded to the price decimals.
+std::string RoundedValue(std::string formula, int digits) {
+  return RoundedText(digits, CAtof(Evaluated(std::move(formula))));
+}
+
+void ReplaceInAll(std::vector<std::string>& entries, std::string_view from,
+                  std::string_view to) {
+  if (from.empty()) return;
+  for (std::string& entry : entries) ReplaceAll(entry, from, to);
+}
+
+// Replaces the system markers by the item's direct costs. A "系统:" text
+// that is none of the markers ends the loop and stays in the formula (which
+// the evaluator then rejects).
+void ReplaceMarkers(std::string& formula, const Query& item, FeeBasis basis) {
+  while (Contains(formula, "系统:")) {
+    bool changed = false;
+    for (const Marker& marker : kMarkers) {
+      if (!Contains(formula, marker.text)) continue;
+      const char* column = basis == FeeBasis::kTotal ? marker.total_column : marker.unit_column;
+      changed |= ReplaceAll(formula, marker.text, NumberText(CAtof(FieldText(item, column)))) > 0;
+    }
+    if (!changed) break;
+  }
+}
+
+}  // namespace
+
+std::string_view EntryName(std::string_view entry) {
+  size_t equals = entry.find('=');
+  return equals == std::string_view::npos ? std::string_view() : entry.substr(0, equals);
+}
+
+std::string_view EntryValue(std::string_view entry) {
+  size_t equals = entry.find('=');
+  return equals == std::string_view::npos ? std::string_view() : entry.substr(equals + 1);
+}
+
+std::string LookUpValue(const std::vector<std::string>& entries, std::string_view name) {
+  for (const std::string& entry : entries) {
+    if (entry.find('=') != std::string::npos && EntryName(entry) == name) {
+      return std::string(EntryValue(entry));
+    }
+  }
+  return std::string();
+}
+
+FeeBasis BasisOfSheet(const std::vector<FeeLine>& lines) {
+  for (const FeeLine& line : lines) {
+    const std::string name = Trim(line.name);
+    if (IsUnitName(name)) return FeeBasis::kUnit;
+    if (IsTotalName(name)) return FeeBasis::kTotal;
+  }
+  return FeeBasis::kUndetermined;
+}
+
+FeeSheet::FeeSheet(const std::vector<FeeLine>& lines, const Query& item, FeeBasis basis,
+                   int digits)
+    : digits_(digits) {
+  values_.reserve(lines.size());
+  for (const FeeLine& line : lines) {
+    const std::string label = Trim(line.number);
+    const std::string name = Trim(line.name);
+    std::string formula = Trim(line.formula);
+    const std::string tag = "<:" + label + ">";
+
+    if (IsUnitName(name)) unit_tag_ = tag;
+    if (IsTotalName(name)) total_tag_ = tag;
+    if (item.FieldIndex(name) >= 0 || name == "人工费" || name == "材料费" || name == "机械费") {
+      column_map_.push_back(name + "=" + tag);
+    }
+
+    ReplaceMarkers(formula, item, basis);
+    SubstituteRates(formula, -1);
+    if (formula.find('<') == std::string::npos) {
+      formula = RoundedValue(std::move(formula), digits_);
+      known_.push_back("<" + label + ">=" + formula);
+    }
+    values_.push_back(tag + "=" + formula);
+  }
+}
+
+void FeeSheet::Resolve() {
+  // A negative value goes in with parentheses, so that "<2>-<1>" with <1>
+  // at -12.5 reads 100-(-12.5), not 100--12.5.
+  for (const std::string& entry : known_) {
+    std::string value(EntryValue(entry));
+    if (CAtof(value) < 0) value = "(" + value + ")";
+    ReplaceInAll(values_, EntryName(entry), value);
+  }
+
+  for (int pass = 0; pass < kMaxPasses; ++pass) {
+    bool all_resolved = true;
+    // Values found in a pass are substituted at once, so a later line of
+    // the same pass can already use them.
+    for (std::string& entry : values_) {
+      std::string_view formula = EntryValue(entry);
+      if (formula.find('<') != std::string_view::npos) {
+        all_resolved = false;
+        continue;
+      }
+      std::string value = RoundedValue(std::string(formula), digits_);
+      if (CAtof(value) < 0) value = "(" + value + ")";
+      const std::string tag(EntryName(entry));
+      entry = tag + "=" + value;
+      std::string reference = tag;
+      size_t colon = reference.find(':');
+      if (colon != std::string::npos) reference.erase(colon, 1);
+      ReplaceInAll(values_, reference, value);
+    }
+    if (all_resolved) break;
+  }
+}
+
+std::string FeeSheet::EvaluatedValue(std::string_view tag) const {
+  return Evaluated(LookUpValue(values_, tag));
+}
+
+}  // namespace ftcalc

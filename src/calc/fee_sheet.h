@@ -1,0 +1,80 @@
+// The working state of one item's unit-price fee sheet: its lines turned
+// into formulas, the row references between them resolved, and every line's
+// value rounded to the price decimals as soon as it is known.
+//
+// The state is kept as "name=value" texts, one per fee line, exactly as the
+// values are substituted into one another: a reference is replaced by text,
+// wherever it stands in an entry. Look-ups by name take the first entry of
+// that name (the part before the entry's first "=").
+#ifndef FTCALC_CALC_FEE_SHEET_H_
+#define FTCALC_CALC_FEE_SHEET_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/query.h"
+
+namespace ftcalc {
+
+// One line of a fee sheet as the database holds it (untrimmed).
+struct FeeLine {
+  std::string number;   // 顺号: the line's label; "<" + label + ">" refers to it
+  std::string name;     // 项目
+  std::string formula;  // 公式
+};
+
+// Which item columns the system markers read: the unit columns (定额基价,
+// 单价_人工费 ...) or the totals (合价_定额基价, 合价_人工费 ...).
+enum class FeeBasis { kUndetermined, kUnit, kTotal };
+
+// The basis a sheet decides: unit when its first line named 单价 or 综合单价
+// comes before any line named 合价 or 综合合价, total the other way round,
+// undetermined when it has neither.
+FeeBasis BasisOfSheet(const std::vector<FeeLine>& lines);
+
+class FeeSheet {
+ public:
+  // Builds the per-line formulas of `lines` for the current row of `item`
+  // (whose columns the system markers read and the column map names), and
+  // evaluates at once the lines that refer to no other line.
+  FeeSheet(const std::vector<FeeLine>& lines, const Query& item, FeeBasis basis, int digits);
+  FeeSheet(const FeeSheet&) = delete;
+  FeeSheet& operator=(const FeeSheet&) = delete;
+
+  // Substitutes the values known so far, then resolves row references in
+  // at most 10 passes. References that are still open afterwards (to a
+  // line the sheet lacks, a cycle, a chain too long) make their formula
+  // unevaluable, so such a line counts as 0.
+  void Resolve();
+
+  // The value held for `tag` ("<:" + label + ">") through the evaluator;
+  // "0" for an unknown tag or a formula the evaluator rejects.
+  std::string EvaluatedValue(std::string_view tag) const;
+
+  // Tags of the last line named 单价/综合单价 and 合价/综合合价; empty if none.
+  const std::string& unit_tag() const { return unit_tag_; }
+  const std::string& total_tag() const { return total_tag_; }
+
+  // Lines whose name is a column of the item row or 人工费/材料费/机械费, in
+  // sheet order, as "name=tag" entries.
+  const std::vector<std::string>& column_map() const { return column_map_; }
+
+ private:
+  int digits_;
+  std::string unit_tag_;
+  std::string total_tag_;
+  std::vector<std::string> column_map_;
+  std::vector<std::string> values_;  // tag=formula, one per line
+  std::vector<std::string> known_;   // reference=value of the lines evaluated at once
+};
+
+// The name part (before the first "=") and value part of an entry.
+std::string_view EntryName(std::string_view entry);
+std::string_view EntryValue(std::string_view entry);
+// The value of the first entry named `name`; empty when there is none.
+std::string LookUpValue(const std::vector<std::string>& entries, std::string_view name);
+
+}  // namespace ftcalc
+
+#endif  // FTCALC_CALC_FEE_SHEET_H_
