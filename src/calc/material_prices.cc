@@ -1,7 +1,157 @@
 #include "calc/material_prices.h"
 
-namespace ftcalc {
+#include <string>
+#include <vector>
 
-void BuildMaterialPrices() {}
+#include "calc/carry_over.h"
+#include "calc/material_categories.h"
+#include "data/sql_exec.h"
+#include "data/text_util.h"
+#include "entry/engine_state.h"
+#include "ui/host.h"
+
+namespace ftcalc {
+namespace {
+
+// The trimmed 内容 of the library's 材料价格 setting `name`; *found is
+// false when there is no such row.
+std::string ReadSetting(const std::string& name, bool* found) {
+  const std::string& r = Engine().library_alias;
+  Query& query = Engine().WorkQuery2();
+  OpenQuery(query, "select 内容 from " + r + ".计算设置 where 上级编号 in(select 编号 from " + r +
+                       ".计算设置 where 名称='材料价格') and 名称='" + name + "'");
+  *found = query.is_open() && query.RecordCount() > 0;
+  return *found ? Trim(FieldText(query, "内容")) : std::string();
+}
+
+// The category row of this build (created when missing) and its material
+// lines, sorted by code and name; rows that tie there come in the order of
+// the other grouped columns.
+void BuildCategory(const MaterialCategory& category) {
+  EngineState& engine = Engine();
+  const std::string qd = engine.QuantityDigits();
+  const std::string label = SqlQuoted("◆" + category.name + "◆");
+  const std::string find = "select 编号 from 材料价格 where 上级编号<>-2 and 标志='分类' and 名称='" +
+                           label + "' ";
+  Query& query = engine.WorkQuery2();
+  OpenQuery(query, find);
+  if (query.RecordCount() == 0) {
+    ExecSql("Insert into 材料价格(上级编号,名称,标志) values(0,'" + label + "','分类')");
+  }
+  OpenQuery(query, find);
+  const std::string k = FieldText(query, "编号");
+  // A line whose parts all lack a flag gathers nothing; its statement
+  // would have no sub-select at all.
+  if (category.parts.empty()) return;
+
+  std::string sql = "insert into 材料价格(上级编号,编码,名称,单位,数量,基价,信息价,增值税率,三材,供应方,"
+                    "标志) SELECT " + k + ",t.编码,t.名称,t.单位,FtRou(total(t.数量)," + qd +
+                    ") as 数量, t.基价,(case when t.信息价 is null then 0 else t.信息价 end),"
+                    "t.增值税率,t.三材,t.供应方,t.标志 FROM( ";
+  for (size_t i = 0; i < category.parts.size(); ++i) {
+    if (i > 0) sql += " union all ";
+    sql += CategoryPartSelect(category.parts[i], qd, engine.other_library_alias);
+  }
+  sql += " ) as t ";
+  sql += " GROUP BY t.编码, t.名称, t.单位, t.基价, t.信息价,t.增值税率, t.三材, t.供应方, t.标志";
+  sql += " ORDER BY t.编码, t.名称, t.单位, t.基价, t.信息价, t.增值税率, t.三材, t.供应方, t.标志";
+  ExecSql(sql);
+}
+
+// Copies the user columns from each previous line to the new lines with
+// the same code, name, unit, prices, supplier, kind and class (see
+// carry_over.h). A previous line with VAT had its 信息价 replaced by the
+// net price, which no new line holds before that price is computed again:
+// its 信息价 is not compared.
+void CarryUserColumnsOver(const std::vector<CarriedColumn>& columns) {
+  if (columns.empty()) return;
+  std::vector<std::string> assigned;
+  for (const CarriedColumn& column : columns) assigned.push_back(column.name);
+
+  CarryOver carry("材料价格", {{"编码", MatchKind::kText},
+                               {"名称", MatchKind::kText},
+                               {"单位", MatchKind::kText},
+                               {"基价", MatchKind::kNumber},
+                               {"信息价", MatchKind::kNumber},
+                               {"供应方", MatchKind::kText},
+                               {"标志", MatchKind::kText},
+                               {"三材", MatchKind::kClass}});
+  Query& previous = Engine().WorkQuery();
+  OpenQuery(previous, "select * from 材料价格 where 上级编号=-2 and 标志<>'分类' and 标志<>'合计' "
+                      "order by 排序,编号");
+  if (previous.RecordCount() == 0) return;
+  carry.LoadNewRows();
+  for (previous.First(); !previous.Eof(); previous.Next()) {
+    ProcessMessages();
+    std::string assignments;
+    for (const CarriedColumn& column : columns) {
+      if (!assignments.empty()) assignments += ",";
+      assignments += column.name + "=" +
+                     CarriedValue(previous, column.name,
+                                  column.as_number ? CarryKind::kNumber : CarryKind::kText);
+    }
+    const bool has_vat = FieldNumber(previous, "增值税率") > 0;
+    carry.Apply(previous, assignments, assigned,
+                has_vat ? std::vector<std::string>{"信息价"} : std::vector<std::string>{});
+  }
+}
+
+// Writes each category row's sums of its lines.
+void SumCategories(const std::string& d) {
+  Query& categories = Engine().WorkQuery();
+  Query& sums = Engine().WorkQuery2();
+  OpenQuery(categories, "select 编号 from 材料价格 where 标志='分类'");
+  for (categories.First(); !categories.Eof(); categories.Next()) {
+    const std::string id = FieldText(categories, "编号");
+    OpenQuery(sums, "select FtRou(total(价差)," + d + ") as 价差, FtRou(total(合价)," + d +
+                        ") as 合价, FtRou(total(含税合价)," + d +
+                        ") as 含税合价 from 材料价格 where 上级编号=" + id);
+    ExecSql("update 材料价格 set 价差=" + FieldNumberLiteral(sums, "价差") +
+            ", 合价=" + FieldNumberLiteral(sums, "合价") +
+            ", 含税合价=" + FieldNumberLiteral(sums, "含税合价") + " where 编号=" + id);
+  }
+}
+
+}  // namespace
+
+void BuildMaterialPrices() {
+  const std::string d = Engine().PriceDigits();
+  bool found = false;
+
+  ExecSql("update 材料价格 set 上级编号=-2");
+  for (const MaterialCategory& category : ParseMaterialCategories(ReadSetting("材料汇总", &found))) {
+    ProcessMessages();
+    BuildCategory(category);
+  }
+  CarryUserColumnsOver(ParseCarriedColumns(ReadSetting("恢复数据", &found)));
+  ExecSql("delete from 材料价格 where 上级编号=-2");
+  ProcessMessages();
+
+  // Lines with VAT get the price net of tax as information price.
+  ExecSql("update 材料价格 set 信息价=FtRou(基价/(1+增值税率/100.0)," + d +
+          ") where cast(增值税率 as real)>0");
+  ProcessMessages();
+  ExecSql("update 材料价格 set 含税合价=FtRou(基价*数量," + d + ") where 标志 not in('分类','合计')");
+  ProcessMessages();
+
+  // Without a list of kinds to leave out, every row gets its difference
+  // and amount.
+  const std::string excluded = ReadSetting("不算价差", &found);
+  std::string sql = "update 材料价格 set 价差=FtRou((case when cast(信息价 as real)<>0 then "
+                    "(信息价-基价)*数量 else 0 end)," + d +
+                    "), 合价=FtRou((case when cast(信息价 as real)<>0 then 信息价 else 基价 end)*数量," +
+                    d + ")";
+  if (!excluded.empty()) sql += " where  标志 not in(" + excluded + ")";
+  ExecSql(sql);
+  ProcessMessages();
+
+  SumCategories(d);
+  ProcessMessages();
+  ExecSql("Insert into 材料价格(上级编号,名称,标志,价差,合价,含税合价) select 0,'#### 合 计 ####','合计',"
+          "FtRou(total(价差)," + d + ") as 价差, FtRou(total(合价)," + d +
+          ") as 合价, FtRou(total(含税合价)," + d + ") as 含税合价 from 材料价格 where 标志='分类'");
+  ProcessMessages();
+  ExecSql("update 材料价格 set 排序=编号");
+}
 
 }  // namespace ftcalc
