@@ -43,10 +43,14 @@ bool IsPlainNumber(std::string_view text) {
 // compares '12' with 12 as numbers.
 std::string TextPart(const SqlValue& value) {
   switch (value.type) {
-    case SQLITE_NULL: return kNullPart;
-    case SQLITE_INTEGER: return "#" + NumberText(static_cast<double>(value.integer));
-    case SQLITE_FLOAT: return "#" + NumberText(value.real);
-    default: break;
+    case SQLITE_NULL:
+      return kNullPart;
+    case SQLITE_INTEGER:
+      return "#" + NumberText(static_cast<double>(value.integer));
+    case SQLITE_FLOAT:
+      return "#" + NumberText(value.real);
+    default:
+      break;
   }
   if (!value.text.empty() && CAtofLength(value.text) == value.text.size()) {
     return "#" + NumberText(CAtof(value.text));
@@ -79,9 +83,12 @@ std::string CarriedValue(const Query& query, std::string_view field, CarryKind k
   const SqlValue& value = query.Value(query.FieldIndex(field));
   if (value.is_null()) return "null";
   switch (kind) {
-    case CarryKind::kNumber: return FieldNumberLiteral(query, field);
-    case CarryKind::kText: return "'" + SqlQuoted(FieldText(query, field)) + "'";
-    case CarryKind::kAsIs: break;
+    case CarryKind::kNumber:
+      return FieldNumberLiteral(query, field);
+    case CarryKind::kText:
+      return "'" + SqlQuoted(FieldText(query, field)) + "'";
+    case CarryKind::kAsIs:
+      break;
   }
   if (value.type == SQLITE_INTEGER || value.type == SQLITE_FLOAT) {
     return FieldNumberLiteral(query, field);
@@ -108,7 +115,9 @@ std::vector<std::string> CarryOver::SnapshotParts(const Query& rows) const {
   for (size_t i = 0; i < columns_.size(); ++i) {
     const SqlValue& value = rows.Value(static_cast<int>(i) + 1);
     switch (columns_[i].kind) {
-      case MatchKind::kText: parts.push_back(TextPart(value)); break;
+      case MatchKind::kText:
+        parts.push_back(TextPart(value));
+        break;
       case MatchKind::kClass:
         parts.push_back(value.is_null() || (value.type == SQLITE_TEXT && value.text.empty())
                             ? kBlankPart
@@ -149,10 +158,12 @@ std::string CarryOver::KeyOfPrevious(const Query& previous,
   for (const MatchColumn& column : columns_) {
     const SqlValue& value = previous.Value(previous.FieldIndex(column.name));
     switch (column.kind) {
-      case MatchKind::kText: parts.push_back(TextPart(value)); break;
+      case MatchKind::kText:
+        parts.push_back(TextPart(value));
+        break;
       case MatchKind::kClass:
         parts.push_back(Trim(FieldText(previous, column.name)).empty() ? kBlankPart
-                                                                         : TextPart(value));
+                                                                       : TextPart(value));
         break;
       case MatchKind::kNumber:
         // The condition compares with the pasted number; cast() on the new
@@ -191,8 +202,10 @@ void CarryOver::Apply(const Query& previous, const std::string& assignments,
   std::vector<bool> skipped(columns_.size(), false);
   bool rekey = false;
   for (size_t i = 0; i < columns_.size(); ++i) {
-    for (const std::string& name : skip) skipped[i] = skipped[i] || SameColumnName(name, columns_[i].name);
-    for (const std::string& name : assigned) rekey = rekey || SameColumnName(name, columns_[i].name);
+    for (const std::string& name : skip)
+      skipped[i] = skipped[i] || SameColumnName(name, columns_[i].name);
+    for (const std::string& name : assigned)
+      rekey = rekey || SameColumnName(name, columns_[i].name);
   }
   const std::string signature = Signature(skipped);
   auto found = index_.find(signature);
@@ -206,7 +219,8 @@ void CarryOver::Apply(const Query& previous, const std::string& assignments,
   if (hit != found->second.end()) ids = hit->second;
   std::sort(ids.begin(), ids.end());
 
-  std::string sql = "update " + table_ + " set " + assignments + " where 编号 in(" + IdList(ids) + ")";
+  std::string sql =
+      "update " + table_ + " set " + assignments + " where 编号 in(" + IdList(ids) + ")";
   for (size_t i = 0; i < columns_.size(); ++i) {
     if (!skipped[i]) sql += " and " + ConditionFor(previous, columns_[i]);
   }

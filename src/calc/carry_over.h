@@ -76,8 +76,7 @@ class CarryOver {
   // "set"; `assigned` names the columns it writes. A match column named in
   // `skip` is left out of the conditions. Failures are reported by ExecSql.
   void Apply(const Query& previous, const std::string& assignments,
-             const std::vector<std::string>& assigned,
-             const std::vector<std::string>& skip = {});
+             const std::vector<std::string>& assigned, const std::vector<std::string>& skip = {});
 
  private:
   std::string ConditionFor(const Query& previous, const MatchColumn& column) const;

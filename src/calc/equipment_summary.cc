@@ -20,17 +20,19 @@ std::string InsertNewLines(const EngineState& engine) {
   const std::string qd = engine.QuantityDigits();
   const std::string& m = engine.other_library_alias;
   return "insert into 设备汇总(上级编号,编码,名称,单位,数量,基价,信息价,供应方,标志) "
-         "SELECT 0,t.编码,t.名称,t.单位,FtRou(total(t.数量)," + qd +
+         "SELECT 0,t.编码,t.名称,t.单位,FtRou(total(t.数量)," +
+         qd +
          ") as 数量, t.基价,t.信息价,t.供应方,t.标志 FROM( SELECT "
          "(case when a.编码 is not null then a.编码 else b.编码 end) as 编码, "
          "(case when a.名称 is not null then a.名称 else b.名称 end) as 名称, "
          "(case when a.单位 is not null then a.单位 else b.单位 end) as 单位, "
          "(case when cast(a.基价 as real)<>0 then a.基价 else b.基价 end) as 基价, "
          "a.信息价, c.名称 as 三材,d.名称 as 供应方,e.名称 as 标志, "
-         "FtRou(a.实际量*fb.工程量," + qd +
+         "FtRou(a.实际量*fb.工程量," +
+         qd +
          ") as 数量 from 分部分项材料明细 a left join 分部分项 fb on fb.编号=a.主表 "
-         "left join 定额材料明细 b on b.编号=a.材料编号 left join " + m +
-         ".材料三材 c on c.编号=a.三材 left join " + m +
+         "left join 定额材料明细 b on b.编号=a.材料编号 left join " +
+         m + ".材料三材 c on c.编号=a.三材 left join " + m +
          ".材料供应方 d on d.编号=a.供应方 left join " + m +
          ".材料标志 e on e.编号=a.标志 where cast(a.实际量 as real)<>0 and e.名称 like '%设备%'"
          " ) as t "
@@ -67,10 +69,14 @@ void BuildEquipmentSummary() {
   CarryMarksOver();
   ExecSql("delete from 设备汇总 where 上级编号=-2");
   // The information price wins when it is greater than 0.
-  ExecSql("update 设备汇总 set 合价=FtRou((case when cast(信息价 as real)>0 then 信息价 else 基价 "
-          "end)*数量," + d + ")");
-  ExecSql("Insert into 设备汇总(上级编号,名称,标志,合价) select 0,'#### 合 计 ####','合计', "
-          "FtRou(total(合价)," + d + ") as 合价 from 设备汇总");
+  ExecSql(
+      "update 设备汇总 set 合价=FtRou((case when cast(信息价 as real)>0 then 信息价 else 基价 "
+      "end)*数量," +
+      d + ")");
+  ExecSql(
+      "Insert into 设备汇总(上级编号,名称,标志,合价) select 0,'#### 合 计 ####','合计', "
+      "FtRou(total(合价)," +
+      d + ") as 合价 from 设备汇总");
   ExecSql("update 设备汇总 set 排序=编号");
 }
 

@@ -55,8 +55,10 @@ std::string CategoryPartSelect(const CategoryPart& part, const std::string& quan
       quantity_digits +
       ") as 数量 from 分部分项材料明细 a left join 分部分项材料明细 fa on fa.主表=a.主表 and "
       "fa.编号=a.上级编号 left join 分部分项 fb on fb.编号=a.主表 left join 定额材料明细 b on "
-      "b.编号=a.材料编号 left join " + m + ".材料三材 c on c.编号=a.三材 left join " + m +
-      ".材料供应方 d on d.编号=a.供应方 left join " + m + ".材料标志 e on e.编号=a.标志"
+      "b.编号=a.材料编号 left join " +
+      m + ".材料三材 c on c.编号=a.三材 left join " + m +
+      ".材料供应方 d on d.编号=a.供应方 left join " + m +
+      ".材料标志 e on e.编号=a.标志"
       " where cast(a.实际量 as real)<>0 and a.主表 in(select 编号 from 分部分项 where "
       "标志='定额' and ifnull(编码,'') not like '//%' and ifnull(名称,'') not like '//%')";
   std::string kinds;

@@ -31,8 +31,8 @@ void BuildCategory(const MaterialCategory& category) {
   EngineState& engine = Engine();
   const std::string qd = engine.QuantityDigits();
   const std::string label = SqlQuoted("◆" + category.name + "◆");
-  const std::string find = "select 编号 from 材料价格 where 上级编号<>-2 and 标志='分类' and 名称='" +
-                           label + "' ";
+  const std::string find =
+      "select 编号 from 材料价格 where 上级编号<>-2 and 标志='分类' and 名称='" + label + "' ";
   Query& query = engine.WorkQuery2();
   OpenQuery(query, find);
   if (query.RecordCount() == 0) {
@@ -44,10 +44,12 @@ void BuildCategory(const MaterialCategory& category) {
   // would have no sub-select at all.
   if (category.parts.empty()) return;
 
-  std::string sql = "insert into 材料价格(上级编号,编码,名称,单位,数量,基价,信息价,增值税率,三材,供应方,"
-                    "标志) SELECT " + k + ",t.编码,t.名称,t.单位,FtRou(total(t.数量)," + qd +
-                    ") as 数量, t.基价,(case when t.信息价 is null then 0 else t.信息价 end),"
-                    "t.增值税率,t.三材,t.供应方,t.标志 FROM( ";
+  std::string sql =
+      "insert into 材料价格(上级编号,编码,名称,单位,数量,基价,信息价,增值税率,三材,供应方,"
+      "标志) SELECT " +
+      k + ",t.编码,t.名称,t.单位,FtRou(total(t.数量)," + qd +
+      ") as 数量, t.基价,(case when t.信息价 is null then 0 else t.信息价 end),"
+      "t.增值税率,t.三材,t.供应方,t.标志 FROM( ";
   for (size_t i = 0; i < category.parts.size(); ++i) {
     if (i > 0) sql += " union all ";
     sql += CategoryPartSelect(category.parts[i], qd, engine.other_library_alias);
@@ -77,8 +79,9 @@ void CarryUserColumnsOver(const std::vector<CarriedColumn>& columns) {
                                {"标志", MatchKind::kText},
                                {"三材", MatchKind::kClass}});
   Query& previous = Engine().WorkQuery();
-  OpenQuery(previous, "select * from 材料价格 where 上级编号=-2 and 标志<>'分类' and 标志<>'合计' "
-                      "order by 排序,编号");
+  OpenQuery(previous,
+            "select * from 材料价格 where 上级编号=-2 and 标志<>'分类' and 标志<>'合计' "
+            "order by 排序,编号");
   if (previous.RecordCount() == 0) return;
   carry.LoadNewRows();
   for (previous.First(); !previous.Eof(); previous.Next()) {
@@ -119,7 +122,8 @@ void BuildMaterialPrices() {
   bool found = false;
 
   ExecSql("update 材料价格 set 上级编号=-2");
-  for (const MaterialCategory& category : ParseMaterialCategories(ReadSetting("材料汇总", &found))) {
+  for (const MaterialCategory& category :
+       ParseMaterialCategories(ReadSetting("材料汇总", &found))) {
     ProcessMessages();
     BuildCategory(category);
   }
@@ -131,25 +135,30 @@ void BuildMaterialPrices() {
   ExecSql("update 材料价格 set 信息价=FtRou(基价/(1+增值税率/100.0)," + d +
           ") where cast(增值税率 as real)>0");
   ProcessMessages();
-  ExecSql("update 材料价格 set 含税合价=FtRou(基价*数量," + d + ") where 标志 not in('分类','合计')");
+  ExecSql("update 材料价格 set 含税合价=FtRou(基价*数量," + d +
+          ") where 标志 not in('分类','合计')");
   ProcessMessages();
 
   // Without a list of kinds to leave out, every row gets its difference
   // and amount.
   const std::string excluded = ReadSetting("不算价差", &found);
-  std::string sql = "update 材料价格 set 价差=FtRou((case when cast(信息价 as real)<>0 then "
-                    "(信息价-基价)*数量 else 0 end)," + d +
-                    "), 合价=FtRou((case when cast(信息价 as real)<>0 then 信息价 else 基价 end)*数量," +
-                    d + ")";
+  std::string sql =
+      "update 材料价格 set 价差=FtRou((case when cast(信息价 as real)<>0 then "
+      "(信息价-基价)*数量 else 0 end)," +
+      d + "), 合价=FtRou((case when cast(信息价 as real)<>0 then 信息价 else 基价 end)*数量," + d +
+      ")";
   if (!excluded.empty()) sql += " where  标志 not in(" + excluded + ")";
   ExecSql(sql);
   ProcessMessages();
 
   SumCategories(d);
   ProcessMessages();
-  ExecSql("Insert into 材料价格(上级编号,名称,标志,价差,合价,含税合价) select 0,'#### 合 计 ####','合计',"
-          "FtRou(total(价差)," + d + ") as 价差, FtRou(total(合价)," + d +
-          ") as 合价, FtRou(total(含税合价)," + d + ") as 含税合价 from 材料价格 where 标志='分类'");
+  ExecSql(
+      "Insert into 材料价格(上级编号,名称,标志,价差,合价,含税合价) select 0,'#### 合 计 "
+      "####','合计',"
+      "FtRou(total(价差)," +
+      d + ") as 价差, FtRou(total(合价)," + d + ") as 合价, FtRou(total(含税合价)," + d +
+      ") as 含税合价 from 材料价格 where 标志='分类'");
   ProcessMessages();
   ExecSql("update 材料价格 set 排序=编号");
 }

@@ -26,22 +26,27 @@ class EquipmentSummaryTest : public ::testing::Test {
   }
 
   void Quota(int id, double quantity) {
-    p_.Exec("insert into 分部分项(编号,上级编号,标志,编码,名称,工程量) values(" + std::to_string(id) +
-            ",0,'定额','Q" + std::to_string(id) + "','定额'," + std::to_string(quantity) + ")");
+    p_.Exec("insert into 分部分项(编号,上级编号,标志,编码,名称,工程量) values(" +
+            std::to_string(id) + ",0,'定额','Q" + std::to_string(id) + "','定额'," +
+            std::to_string(quantity) + ")");
   }
   // A material line of quota `quota`; `fields` are the values of
   // 材料编号,编码,名称,单位,基价,信息价,实际量,标志,供应方.
   void Line(int quota, const std::string& fields) {
-    p_.Exec("insert into 分部分项材料明细(主表,上级编号,材料编号,编码,名称,单位,基价,信息价,实际量,标志,"
-            "供应方) values(" + std::to_string(quota) + ",0," + fields + ")");
+    p_.Exec(
+        "insert into "
+        "分部分项材料明细(主表,上级编号,材料编号,编码,名称,单位,基价,信息价,实际量,标志,"
+        "供应方) values(" +
+        std::to_string(quota) + ",0," + fields + ")");
   }
   void Build() {
     p_.SetUpEngine();
     BuildEquipmentSummary();
   }
   std::vector<std::string> Lines() {
-    return p_.Rows("select 编码,名称,单位,数量,基价,信息价,供应方,标志,主要,合价 from 设备汇总 "
-                   "order by 排序");
+    return p_.Rows(
+        "select 编码,名称,单位,数量,基价,信息价,供应方,标志,主要,合价 from 设备汇总 "
+        "order by 排序");
   }
 
   TestProject p_;
@@ -49,8 +54,8 @@ class EquipmentSummaryTest : public ::testing::Test {
 
 TEST_F(EquipmentSummaryTest, ProjectWithoutEquipmentEndsWithTotalRowAlone) {
   Quota(1, 10);
-  Line(1, "3,NULL,NULL,NULL,0,0,2,2,1");    // a material, not equipment
-  Line(1, "1,NULL,NULL,NULL,0,0,0,11,1");   // equipment with no quantity
+  Line(1, "3,NULL,NULL,NULL,0,0,2,2,1");   // a material, not equipment
+  Line(1, "1,NULL,NULL,NULL,0,0,0,11,1");  // equipment with no quantity
   p_.Exec("insert into 设备汇总(上级编号,编码,名称,主要) values(0,'OLD','旧设备',1)");
   Build();
 
@@ -92,17 +97,18 @@ TEST_F(EquipmentSummaryTest, KeepsUserMarksAcrossRebuilds) {
   Line(1, "0,'E09','O''Neil泵','台',80,0,1,11,NULL");  // quote in name, no supplier
   Line(1, "2,NULL,NULL,NULL,0,0,1,11,2");
   Build();
-  p_.Exec("update 设备汇总 set 主要=1 where 编码='E01';"
-          "update 设备汇总 set 主要='√' where 编码='E09';"
-          "update 设备汇总 set 主要=2.5 where 编码='E02';");
+  p_.Exec(
+      "update 设备汇总 set 主要=1 where 编码='E01';"
+      "update 设备汇总 set 主要='√' where 编码='E09';"
+      "update 设备汇总 set 主要=2.5 where 编码='E02';");
   ASSERT_EQ(p_.Text("select 合价 from 设备汇总 where 编码='E01'"), "240.0");
 
   // The pump's price changes: its mark does not follow it.
   p_.Exec("update 分部分项材料明细 set 基价=55 where 材料编号=2");
   Build();
-  EXPECT_EQ(p_.Rows("select 编码,主要,typeof(主要) from 设备汇总 order by 排序"),
-            std::vector<std::string>({"E01|1|integer", "E02|NULL|null", "E09|√|text",
-                                      "NULL|NULL|null"}));
+  EXPECT_EQ(
+      p_.Rows("select 编码,主要,typeof(主要) from 设备汇总 order by 排序"),
+      std::vector<std::string>({"E01|1|integer", "E02|NULL|null", "E09|√|text", "NULL|NULL|null"}));
   EXPECT_TRUE(p_.errors().empty());
 }
 
@@ -112,8 +118,9 @@ TEST_F(EquipmentSummaryTest, RebuildingTwiceGivesTheSameTable) {
   Line(1, "2,NULL,'水泵''甲',NULL,0,0,1,12,NULL");
   Build();
   p_.Exec("update 设备汇总 set 主要='是' where 名称='水泵''甲'");
-  const std::string columns = "select 编码,名称,单位,数量,基价,信息价,供应方,标志,主要,typeof(主要),"
-                              "合价 from 设备汇总 order by 排序";
+  const std::string columns =
+      "select 编码,名称,单位,数量,基价,信息价,供应方,标志,主要,typeof(主要),"
+      "合价 from 设备汇总 order by 排序";
   const std::vector<std::string> first = p_.Rows(columns);
   Build();
   EXPECT_EQ(p_.Rows(columns), first);

@@ -18,7 +18,8 @@ using testing::TestProject;
 
 TEST(MaterialCategoriesTest, ParsesCategoryLinesAndBuildsTheirFilters) {
   std::vector<MaterialCategory> categories = ParseMaterialCategories(
-      "  人工=2:人工\r\n材料=0:材料,商品砼|组合材料;1:材料,配比;无标志\n\n//机械=0:机械\n只有名称\r");
+      "  "
+      "人工=2:人工\r\n材料=0:材料,商品砼|组合材料;1:材料,配比;无标志\n\n//机械=0:机械\n只有名称\r");
   ASSERT_EQ(categories.size(), 2u);
   EXPECT_EQ(categories[0].name, "人工");
   ASSERT_EQ(categories[1].parts.size(), 2u);  // the part without ":" is left out
@@ -58,13 +59,16 @@ class MaterialPricesTest : public ::testing::Test {
             "')");
   }
   void Quota(int id, const std::string& code, const std::string& name, double quantity) {
-    p_.Exec("insert into 分部分项(编号,上级编号,标志,编码,名称,工程量) values(" + std::to_string(id) +
-            ",0,'定额'," + code + "," + name + "," + std::to_string(quantity) + ")");
+    p_.Exec("insert into 分部分项(编号,上级编号,标志,编码,名称,工程量) values(" +
+            std::to_string(id) + ",0,'定额'," + code + "," + name + "," + std::to_string(quantity) +
+            ")");
   }
   // `fields`: 编号,主表,上级编号,材料编号,编码,名称,基价,信息价,增值税率,实际量,标志,三材,供应方.
   void Line(const std::string& fields) {
-    p_.Exec("insert into 分部分项材料明细(编号,主表,上级编号,材料编号,编码,名称,基价,信息价,增值税率,"
-            "实际量,标志,三材,供应方) values(" + fields + ")");
+    p_.Exec(
+        "insert into 分部分项材料明细(编号,主表,上级编号,材料编号,编码,名称,基价,信息价,增值税率,"
+        "实际量,标志,三材,供应方) values(" +
+        fields + ")");
   }
   void Build() {
     p_.SetUpEngine();
@@ -92,9 +96,10 @@ TEST_F(MaterialPricesTest, CountsComponentsOfCompositesAndSkipsCommentedQuotas) 
             std::vector<std::string>({"◆材料◆|NULL|分类", "砂|60.0|材料", "水泥|1.0|材料",
                                       "◆配比◆|NULL|分类", "砂浆|20.0|配比",
                                       "#### 合 计 ####|NULL|合计"}));
-  EXPECT_EQ(p_.Text("select count(*) from 材料价格 a where 标志 not in('分类','合计') and 上级编号<>"
-                    "(select max(编号) from 材料价格 c where c.标志='分类' and c.编号<a.编号)"),
-            "0");
+  EXPECT_EQ(
+      p_.Text("select count(*) from 材料价格 a where 标志 not in('分类','合计') and 上级编号<>"
+              "(select max(编号) from 材料价格 c where c.标志='分类' and c.编号<a.编号)"),
+      "0");
   EXPECT_TRUE(p_.errors().empty());
 }
 
@@ -158,21 +163,24 @@ class MaterialCarryOverTest : public MaterialPricesTest {
     Line("4,1,0,13,NULL,NULL,0,0,0,1,1,NULL,1");
   }
   std::vector<std::string> UserColumns() {
-    return p_.Rows("select 名称,备注,调整系数,typeof(调整系数) from 材料价格 where 标志 not in"
-                   "('分类','合计') order by 排序");
+    return p_.Rows(
+        "select 名称,备注,调整系数,typeof(调整系数) from 材料价格 where 标志 not in"
+        "('分类','合计') order by 排序");
   }
 };
 
 TEST_F(MaterialCarryOverTest, KeepsUserColumnsOfUnchangedLines) {
   Build();
-  p_.Exec("update 材料价格 set 备注='甲''供',调整系数=1.05 where 名称='O''钢';"
-          "update 材料价格 set 备注='含税' where 名称='水泥';"
-          "update 材料价格 set 备注='涨价',调整系数=2 where 名称='砂';"
-          "update 材料价格 set 备注='工日' where 名称='人工';");
+  p_.Exec(
+      "update 材料价格 set 备注='甲''供',调整系数=1.05 where 名称='O''钢';"
+      "update 材料价格 set 备注='含税' where 名称='水泥';"
+      "update 材料价格 set 备注='涨价',调整系数=2 where 名称='砂';"
+      "update 材料价格 set 备注='工日' where 名称='人工';");
   // The sand line under 材料 comes first: the one under 全部 overwrites
   // it, on both new sand lines.
-  p_.Exec("update 材料价格 set 备注='后者' where 名称='砂' and 上级编号="
-          "(select 编号 from 材料价格 where 名称='◆全部◆')");
+  p_.Exec(
+      "update 材料价格 set 备注='后者' where 名称='砂' and 上级编号="
+      "(select 编号 from 材料价格 where 名称='◆全部◆')");
   // Labour gets an information price: a new line, without the user's note.
   p_.Exec("update 分部分项材料明细 set 信息价=120 where 编号=4");
 
@@ -192,10 +200,12 @@ TEST_F(MaterialCarryOverTest, KeepsUserColumnsOfUnchangedLines) {
 
 TEST_F(MaterialCarryOverTest, RebuildingTwiceGivesTheSameTable) {
   Build();
-  p_.Exec("update 材料价格 set 备注='甲''供',调整系数=1.05 where 名称='O''钢';"
-          "update 材料价格 set 备注='含税' where 名称='水泥';");
-  const std::string all = "select 编码,名称,单位,数量,基价,信息价,增值税率,三材,供应方,标志,价差,合价,"
-                          "含税合价,备注,调整系数,typeof(调整系数) from 材料价格 order by 排序";
+  p_.Exec(
+      "update 材料价格 set 备注='甲''供',调整系数=1.05 where 名称='O''钢';"
+      "update 材料价格 set 备注='含税' where 名称='水泥';");
+  const std::string all =
+      "select 编码,名称,单位,数量,基价,信息价,增值税率,三材,供应方,标志,价差,合价,"
+      "含税合价,备注,调整系数,typeof(调整系数) from 材料价格 order by 排序";
   Build();
   const std::vector<std::string> first = p_.Rows(all);
   EXPECT_EQ(p_.Text("select 调整系数 from 材料价格 where 名称='O''钢'"), "1.05");
@@ -214,9 +224,11 @@ TEST_F(MaterialPricesTest, CarriedMatchColumnIsSeenByLaterLines) {
   Line("1,1,0,12,NULL,NULL,113,0,13,2,2,NULL,1");
   // Previous build: the cement with VAT (its 信息价 is the net price and is
   // not compared), then the same cement with 信息价 100 and no VAT.
-  p_.Exec("insert into 材料价格(上级编号,编码,名称,单位,基价,信息价,增值税率,供应方,标志,排序,备注) values"
-          " (0,'M12','水泥','t',113,100,13,'承包人','材料',1,'先'),"
-          " (0,'M12','水泥','t',113,100,0,'承包人','材料',2,'后')");
+  p_.Exec(
+      "insert into 材料价格(上级编号,编码,名称,单位,基价,信息价,增值税率,供应方,标志,排序,备注) "
+      "values"
+      " (0,'M12','水泥','t',113,100,13,'承包人','材料',1,'先'),"
+      " (0,'M12','水泥','t',113,100,0,'承包人','材料',2,'后')");
   Build();
   // The first line writes 信息价 100 to the new line, so the second matches.
   EXPECT_EQ(p_.Rows("select 信息价,备注 from 材料价格 where 名称='水泥'"),
