@@ -59,7 +59,8 @@ std::string AmountLiteral(double value) {
 // FtRou are kept. A quota without equipment lines has no group and reads 0,
 // as total() over no rows does. Summation order within a group may differ
 // from the per-quota scan, but every summand is already rounded to D
-// decimals, so the rounded sum cannot differ.
+// decimals, so the rounded sum cannot differ. The cross join keeps the
+// material lines as the outer loop, so each line costs two key look-ups.
 std::unordered_map<int64_t, double> EquipmentAmounts(const std::vector<EquipmentQuota>& quotas) {
   std::unordered_map<int64_t, double> amounts;
   if (quotas.empty()) return amounts;
@@ -83,7 +84,7 @@ std::unordered_map<int64_t, double> EquipmentAmounts(const std::vector<Equipment
             "select q.编号 as 编号,FtRou(total(FtRou( (case when cast(a.信息价 as real)>0 then "
             "a.信息价 else (case when cast(a.基价 as real)<>0 then a.基价 else b.基价 end) "
             "end) * a.实际量 * q.工程量," +
-                digits + "))," + digits + ") as 合计 from 分部分项材料明细 a join " +
+                digits + "))," + digits + ") as 合计 from 分部分项材料明细 a cross join " +
                 kQuantityTable +
                 " q on q.编号=a.主表 left join 定额材料明细 b on b.编号=a.材料编号 where "
                 "a.标志=(select 编号 from " +

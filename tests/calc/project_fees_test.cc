@@ -77,15 +77,17 @@ TEST_F(ProjectFeesTest, PlusMinusReadsAsMinusAndDoubleMinusIsRejected) {
                               "c|<a>*2|190.0|real", "d|100+<b>-<a>|5.0|real"}));
 }
 
-TEST_F(ProjectFeesTest, CyclesAndUnknownLabelsGiveZero) {
+TEST_F(ProjectFeesTest, CyclesUnknownLabelsAndOverflowsGiveZero) {
   AddTable(1, "路基", "专业工程", 1);
   AddRow(1, "路基", "'x'", "'<y>+1'", 1);
   AddRow(1, "路基", "'y'", "'<x>+1'", 2);
   AddRow(1, "路基", "'z'", "'<无>*2'", 3);
   AddRow(1, "路基", "'w'", "'7'", 4);
+  AddRow(1, "路基", "'v'", "'1E999'", 5);  // beyond the double range: 0
   Run();
   EXPECT_EQ(Results(1), (Rows{"x|<y>+1|0.0|real", "y|<x>+1|0.0|real", "z|<无>*2|0.0|real",
-                              "w|7|7.0|real"}));
+                              "w|7|7.0|real", "v|1E999|0.0|real"}));
+  EXPECT_TRUE(project_.errors().empty());
 }
 
 // Row i refers to row i-1, so row i resolves in pass i: row 50 still does,

@@ -90,6 +90,8 @@ TEST_F(SummaryTotalsTest, ChapterRowsSumEquipmentOfTheirQuotas) {
   AddLine(5, 5, "50", "''", "2", 901);
   AddQuota(6, "1", "0", 22);  // no 设备费: not part of the walk
   AddLine(6, 5, "70", "0", "1", 901);
+  AddQuota(9, "1", "''", 23);  // an empty-text 设备费 is 0 as well
+  AddLine(9, 5, "40", "0", "1", 901);
   AddHeading(7, "第300章 路面", 30);  // no equipment quotas
 
   Run();
@@ -163,13 +165,15 @@ TEST_F(SummaryTotalsTest, ConfigurationLinesFollowTheirPricingMethodPrefix) {
              "\r\n清单法;select 1 as 合价\r\n定额法;select 2 as 合价\r\n\r\n"
              "工程总价;select 3 as 合价;不是语句\r\nselect 4 as 合价 where 0\r\n");
   AddSetting(3, "坏", "select 合价 from 没有的表");
+  AddSetting(4, "溢出", "select ''1e999'' as 合价");  // not finite: counts as 0
   Run();
   Rows totals = Totals();
-  ASSERT_EQ(totals.size(), 11u);
+  ASSERT_EQ(totals.size(), 12u);
   totals.erase(totals.begin(), totals.begin() + 7);
   // A statement without rows or one that fails still gives its row, at 0.
   EXPECT_EQ(totals, (Rows{"工程总价|前缀|1.0|real", "工程总价|前缀|3.0|real",
-                          "工程总价|前缀|0.0|real", "工程总价|坏|0.0|real"}));
+                          "工程总价|前缀|0.0|real", "工程总价|坏|0.0|real",
+                          "工程总价|溢出|0.0|real"}));
   ASSERT_EQ(project_.errors().size(), 1u);
   EXPECT_EQ(project_.errors()[0].detail, "select 合价 from 没有的表");
 }
