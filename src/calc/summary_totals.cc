@@ -56,7 +56,9 @@ std::string AmountLiteral(double value) {
 // literals q are loaded into a temporary table keyed by 编号 and one grouped
 // query joins them, so that each line is multiplied by the very value (and
 // storage class) SQLite parses from the literal q; the per-line and per-sum
-// FtRou are kept. A quota without equipment lines has no group and reads 0,
+// FtRou are kept. (Joining 分部分项.工程量 itself would not do: the literal
+// holds only 15 significant digits, a whole value pastes as an integer, and
+// SQLite's own number texts may round differently.) A quota without equipment lines has no group and reads 0,
 // as total() over no rows does. Summation order within a group may differ
 // from the per-quota scan, but every summand is already rounded to D
 // decimals, so the rounded sum cannot differ. The cross join keeps the
