@@ -1,7 +1,214 @@
 #include "calc/bill_items.h"
 
-namespace ftcalc {
+#include <cmath>
+#include <unordered_map>
 
-void RollUpBillItems(const std::string&) {}
+#include "calc/item_tree.h"
+#include "data/number_text.h"
+#include "data/sql_exec.h"
+#include "data/text_util.h"
+#include "entry/engine_state.h"
+
+namespace ftcalc {
+namespace {
+
+// The unit amounts rolled up from the quotas, in statement order.
+const char* const kUnitColumns[] = {"单价_人工费", "单价_材料费", "单价_机械费", "其他费用", "规费",
+                                    "管理费",      "利润",        "增值税",      "主材费",   "设备费"};
+
+// A rounded sum pasted as the dividend of "/工程量": with a decimal point,
+// so that SQLite never divides two integers as integers.
+std::string RealDividend(const std::string& text) {
+  if (text.find('.') != std::string::npos || text.find('E') != std::string::npos) return text;
+  return text + ".0";
+}
+
+// A number computed by the step and pasted into a statement; a value beyond
+// the double range would paste as a name ("inf").
+std::string PastedNumber(double value, int digits) {
+  const double rounded = RoundHalfUp(digits, value);
+  return std::isfinite(rounded) ? NumberText(rounded) : std::string("0");
+}
+
+void ResetItems(const std::string& item) {
+  ExecSql(
+      "update 分部分项 set 综合单价=0,综合合价=0,单价_人工费=0,单价_材料费=0,单价_机械费=0,"
+      "其他费用=0,管理费=0,利润=0,增值税=0 where 标志='项'" +
+      (item == "0" ? std::string(" and 计算=0") : " and 编号=" + item));
+}
+
+// Each parent of quotas gets their rounded totals per unit of its own
+// quantity (a quantity of 0 divides to NULL, which FtRou makes 0), and a
+// bill item its composite price from them.
+void RollUpQuotas(const std::string& item) {
+  EngineState& engine = Engine();
+  const std::string d = engine.PriceDigits();
+  std::string sql = "select 上级编号";
+  for (const char* column : kUnitColumns) {
+    sql += std::string(", FtRou(total(") + column + "*工程量)," + d + ") as " + column + "A";
+  }
+  sql += " from 分部分项 where 标志='定额'";
+  if (item != "0") sql += " and 上级编号=" + item;
+  sql += " group by 上级编号";
+  Query& query = engine.WorkQuery();
+  OpenQuery(query, sql);
+  for (query.First(); !query.Eof(); query.Next()) {
+    const std::string parent = FieldNumberLiteral(query, "上级编号");
+    std::string update = "update 分部分项 set ";
+    bool first = true;
+    for (const char* column : kUnitColumns) {
+      if (!first) update += ", ";
+      first = false;
+      update += std::string(column) + "=FtRou(" +
+                RealDividend(FieldText(query, std::string(column) + "A")) + "/工程量," + d + ")";
+    }
+    ExecSql(update + " where 编号=" + parent);
+    ExecSql(
+        "update 分部分项 set 计算=1, 综合单价=单价_人工费+单价_材料费+单价_机械费+其他费用+管理费+"
+        "利润+增值税, 综合合价=FtRou((单价_人工费+单价_材料费+单价_机械费+其他费用+管理费+利润+"
+        "增值税)*工程量," +
+        d + ") where 编号=" + parent + " and 标志='项'");
+  }
+}
+
+// A bill item with its own fee sheet takes its price from the sheet's last
+// line (lines of one item in insertion order), over any roll-up.
+void PriceFromFeeSheets() {
+  EngineState& engine = Engine();
+  const std::string d = engine.PriceDigits();
+  Query& query = engine.WorkQuery();
+  OpenQuery(query,
+            "select 主表,费用 from 分部分项取费明细 where 主表 in(select 编号 from 分部分项 where "
+            "标志='项') order by 主表,rowid");
+  for (query.First(); !query.Eof(); query.Next()) {
+    const std::string price = PastedNumber(FieldNumber(query, "费用"), engine.price_decimals);
+    ExecSql("update 分部分项 set 计算=1, 综合单价=" + price + ", 综合合价=FtRou(" + price +
+            "*工程量," + d + ") where 编号=" + FieldNumberLiteral(query, "主表"));
+  }
+}
+
+// The 费用 of each bill item's own "综合单价" fee line, the first such line
+// of an item in rowid order, which is the row that "select 费用 from
+// 分部分项取费明细 where 主表=<item> and 项目='综合单价'" opens on. Read with one
+// scan the first time a percentage item asks, instead of one scan per item.
+class UnitPriceLines {
+ public:
+  // Sets *fee to the line's 费用 as pasted into a statement.
+  bool Find(const std::string& item, std::string* fee) {
+    if (!loaded_) Load();
+    if (!bulk_) return FindByStatement(item, fee);
+    auto found = fees_.find(CAtol(item));
+    if (found == fees_.end()) return false;
+    *fee = found->second;
+    return true;
+  }
+
+ private:
+  void Load() {
+    loaded_ = true;
+    // Keys compare as "主表=<integer>" does only on a numeric column.
+    if (!HasNumericAffinity("分部分项取费明细", "主表")) return;
+    Query query;
+    if (!OpenQuery(query, "select 主表,费用 from 分部分项取费明细 where 项目='综合单价'")) return;
+    for (query.First(); !query.Eof(); query.Next()) {
+      int64_t key;
+      if (IntegerKey(query.Value(0), &key)) fees_.emplace(key, FieldNumberLiteral(query, "费用"));
+    }
+    bulk_ = true;
+  }
+
+  bool FindByStatement(const std::string& item, std::string* fee) {
+    Query& query = Engine().WorkQuery2();
+    OpenQuery(query, "select 费用 from 分部分项取费明细 where 主表=" + item + " and 项目='综合单价' ");
+    query.First();
+    if (query.Eof()) return false;
+    *fee = FieldNumberLiteral(query, "费用");
+    return true;
+  }
+
+  bool loaded_ = false;
+  bool bulk_ = false;
+  std::unordered_map<int64_t, std::string> fees_;
+};
+
+// The general chapter (the rows before the next chapter heading): each item
+// with a percentage note gets that percentage of a running base B, each item
+// with another note the fixed amount written in it.
+void PriceGeneralChapter() {
+  EngineState& engine = Engine();
+  const int digits = engine.price_decimals;
+  const std::string d = engine.PriceDigits();
+  Query& query = engine.WorkQuery();
+
+  OpenQuery(query, "select 排序,标志 from 分部分项 where 名称='第100章 总则'");
+  query.First();
+  if (query.Eof()) return;
+  OpenQuery(query, "select 排序,标志 from 分部分项 where 标志='" +
+                       SqlQuoted(FieldText(query, "标志")) + "' and 排序>" +
+                       FieldNumberLiteral(query, "排序") + " order by 排序,rowid");
+  query.First();
+  if (query.Eof()) return;
+  const std::string next_chapter = FieldNumberLiteral(query, "排序");
+
+  // B: every bill item from the next chapter on, plus the general-chapter
+  // items without a note (a NULL note counts as none).
+  OpenQuery(query, "select FtRou(total(综合合价)," + d +
+                       ") as 合计 from 分部分项 where 标志='项' and 排序>" + next_chapter);
+  query.First();
+  std::string base = PastedNumber(FieldNumber(query, "合计"), -1);
+  OpenQuery(query,
+            "select 综合合价 from 分部分项 where 标志='项' and ifnull(trim(附注信息),'')='' and 排序<" +
+                next_chapter + " order by 排序,rowid");
+  for (query.First(); !query.Eof(); query.Next()) {
+    base = PastedNumber(CAtof(base) + FieldNumber(query, "综合合价"), digits);
+  }
+
+  // E: the day-work and provisional-sum totals, added for the safety fee.
+  std::string extra = "0";
+  OpenQuery(query, "select total(综合合价) as 合价 from 计日工 where 标志='合计'");
+  query.First();
+  if (!query.Eof()) extra = PastedNumber(CAtof(extra) + FieldNumber(query, "合价"), digits);
+  OpenQuery(query, "select total(合价) as 合价 from 暂列金额 where 标志='合计'");
+  query.First();
+  if (!query.Eof()) extra = PastedNumber(CAtof(extra) + FieldNumber(query, "合价"), digits);
+
+  UnitPriceLines unit_price_lines;
+  OpenQuery(query,
+            "select 编号,名称,工程量,附注信息 from 分部分项 where 标志='项' and 排序<" + next_chapter +
+                " order by 排序,rowid");
+  for (query.First(); !query.Eof(); query.Next()) {
+    const std::string id = FieldNumberLiteral(query, "编号");
+    std::string quantity = FieldNumberLiteral(query, "工程量");
+    std::string note = FieldText(query, "附注信息");
+    if (CAtof(quantity) > 0 && Contains(note, "%")) {
+      ReplaceAll(note, "%", "");
+      const std::string rate = PastedNumber(CAtof(note), -1);
+      // B stays replaced (or raised by E) for every later item.
+      std::string fee;
+      if (unit_price_lines.Find(id, &fee)) {
+        base = fee;
+      } else if (FieldText(query, "名称") == "安全生产费") {
+        base = PastedNumber(CAtof(base) + CAtof(extra), digits);
+      }
+      ExecSql("update 分部分项 set 计算=1, 综合单价=FtRou(" + base + "*" + rate + "/100.0," + d +
+              "), 综合合价=FtRou(" + base + "*" + rate + "/100.0*工程量," + d + ") where 编号=" + id);
+    } else if (!Trim(note).empty() && !Contains(note, "%")) {
+      const std::string amount = PastedNumber(CAtof(note), -1);
+      if (CAtof(quantity) == 0) quantity = "1";
+      ExecSql("update 分部分项 set 计算=1, 综合单价=" + amount + ", 综合合价=FtRou(" + amount + "*" +
+              quantity + "," + d + ") where 编号=" + id);
+    }
+  }
+}
+
+}  // namespace
+
+void RollUpBillItems(const std::string& item) {
+  if (Engine().pricing_method != "清单法") return;
+  ResetItems(item);
+  RollUpQuotas(item);
+  PriceFromFeeSheets();
+  PriceGeneralChapter();
+}
 
 }  // namespace ftcalc

@@ -1,0 +1,120 @@
+#include "calc/heading_sums.h"
+
+#include "calc/item_tree.h"
+#include "data/number_text.h"
+#include "data/sql_exec.h"
+#include "data/text_util.h"
+
+namespace ftcalc {
+namespace {
+
+// Columns whose update would move rows in the tree (or rename them) while it
+// is walked; with such a roll-up column the tree read up front goes stale.
+bool IsStructureColumn(const std::string& column) {
+  const std::string name = AsciiUpper(Trim(column));
+  return name == "编号" || name == "上级编号" || name == "标志" || name == "ROWID" ||
+         name == "OID" || name == "_ROWID_";
+}
+
+}  // namespace
+
+bool HeadingSums::Load(const std::vector<std::string>& columns) {
+  if (columns.empty() || !TotalAddsInRowOrder()) return false;
+  if (!HasNumericAffinity("分部分项", "上级编号")) return false;
+  for (const std::string& column : columns) {
+    if (IsStructureColumn(column)) return false;
+  }
+  total_list_.clear();
+  for (size_t j = 0; j < columns.size(); ++j) {
+    if (j) total_list_ += ",";
+    total_list_ += "total(" + columns[j] + ") as " + columns[j] + "A";
+  }
+  // Grouping by rowid makes total() convert each row's value exactly as it
+  // converts it inside a larger sum (TEXT read as its leading number, NULL
+  // as nothing), and returns the rows in rowid order: the order in which a
+  // scan "where 上级编号=H" meets a heading's children.
+  Query bulk;
+  if (!OpenQuery(bulk,
+                 "select 编号,上级编号,标志," + total_list_ + " from 分部分项 group by rowid",
+                 /*report_errors=*/false)) {
+    return false;
+  }
+  constexpr int kFirstSum = 3;
+  column_count_ = columns.size();
+  alias_of_.assign(columns.size(), -1);
+  for (size_t j = 0; j < columns.size(); ++j) {
+    const int index = bulk.FieldIndex(columns[j] + "A");
+    if (index >= kFirstSum) alias_of_[j] = index - kFirstSum;
+  }
+  rows_.clear();
+  children_.clear();
+  by_key_.clear();
+  rows_.reserve(static_cast<size_t>(bulk.RecordCount()));
+  for (bulk.First(); !bulk.Eof(); bulk.Next()) {
+    Row row;
+    const SqlValue& flag = bulk.Value(2);
+    row.flag_is_text = flag.type == SQLITE_TEXT;
+    if (row.flag_is_text) row.flag = flag.text;
+    row.values.resize(column_count_);
+    for (size_t k = 0; k < column_count_; ++k) {
+      const SqlValue& sum = bulk.Value(kFirstSum + static_cast<int>(k));
+      row.values[k] = sum.type == SQLITE_FLOAT ? sum.real : 0.0;
+    }
+    const size_t index = rows_.size();
+    rows_.push_back(std::move(row));
+    int64_t key;
+    if (IntegerKey(bulk.Value(0), &key)) by_key_.emplace(key, index);
+    if (IntegerKey(bulk.Value(1), &key)) children_[key].push_back(index);
+  }
+  return true;
+}
+
+bool HeadingSums::HasChild(int64_t heading, const std::string& flag) const {
+  auto found = children_.find(heading);
+  if (found == children_.end()) return false;
+  if (flag.empty()) return !found->second.empty();
+  for (size_t index : found->second) {
+    const Row& row = rows_[index];
+    if (row.flag_is_text && row.flag == flag) return true;
+  }
+  return false;
+}
+
+std::vector<std::string> HeadingSums::SumTexts(int64_t heading, const std::string& flag,
+                                               int digits) const {
+  // total() in the linked SQLite is a plain running double sum from 0.0 in
+  // the order the rows are read (TotalAddsInRowOrder), so this loop forms
+  // the very same double.
+  std::vector<double> sums(column_count_, 0.0);
+  auto found = children_.find(heading);
+  if (found != children_.end()) {
+    for (size_t index : found->second) {
+      const Row& row = rows_[index];
+      if (!flag.empty() && !(row.flag_is_text && row.flag == flag)) continue;
+      for (size_t k = 0; k < column_count_; ++k) sums[k] += row.values[k];
+    }
+  }
+  std::vector<std::string> texts(alias_of_.size());
+  for (size_t j = 0; j < alias_of_.size(); ++j) {
+    if (alias_of_[j] >= 0) texts[j] = FtRouFieldText(sums[static_cast<size_t>(alias_of_[j])], digits);
+  }
+  return texts;
+}
+
+void HeadingSums::Refresh(const std::string& heading) {
+  auto found = by_key_.find(CAtol(heading));
+  if (found == by_key_.end()) return;
+  // The stored value is what SQLite made of the pasted text; reading it back
+  // keeps the parent's sum exact whatever SQLite's text-to-double rounding.
+  Query reread;
+  if (!OpenQuery(reread, "select " + total_list_ + " from 分部分项 where 编号=" + heading)) return;
+  reread.First();
+  if (reread.Eof()) return;
+  Row& row = rows_[found->second];
+  for (size_t k = 0; k < column_count_; ++k) {
+    const SqlValue& sum = reread.Value(static_cast<int>(k));
+    row.values[k] = sum.type == SQLITE_FLOAT ? sum.real : 0.0;
+  }
+}
+
+}  // namespace ftcalc

@@ -1,0 +1,62 @@
+#include "calc/item_tree.h"
+
+#include <cmath>
+
+#include "data/number_text.h"
+#include "data/sql_exec.h"
+#include "data/sqlite_handle.h"
+#include "data/text_util.h"
+
+namespace ftcalc {
+
+bool HasNumericAffinity(const std::string& table, const std::string& column) {
+  Query info;
+  if (!OpenQuery(info,
+                 "select type from pragma_table_info('" + SqlQuoted(table) + "') where name='" +
+                     SqlQuoted(column) + "'",
+                 /*report_errors=*/false)) {
+    return false;
+  }
+  if (info.RecordCount() == 0) return false;
+  info.First();
+  // SQLite's affinity rules, in their order of precedence.
+  const std::string type = AsciiUpper(FieldText(info, "type"));
+  if (Contains(type, "INT")) return true;
+  if (Contains(type, "CHAR") || Contains(type, "CLOB") || Contains(type, "TEXT")) return false;
+  if (Contains(type, "BLOB") || Trim(type).empty()) return false;
+  return true;  // REAL, FLOA, DOUB, or NUMERIC affinity
+}
+
+bool IntegerKey(const SqlValue& value, int64_t* key) {
+  if (value.type == SQLITE_INTEGER) {
+    *key = value.integer;
+    return true;
+  }
+  if (value.type == SQLITE_FLOAT) {
+    const double r = value.real;
+    // 2^63 is exact as a double; anything at or past it is no int64.
+    if (!(r >= -9223372036854775808.0 && r < 9223372036854775808.0)) return false;
+    if (std::floor(r) != r) return false;
+    *key = static_cast<int64_t>(r);
+    return true;
+  }
+  return false;
+}
+
+bool TotalAddsInRowOrder() { return sqlite3_libversion_number() < 3043000; }
+
+std::string FtRouFieldText(double x, int digits) {
+  // SQLite hands a REAL to a function's text reader as "%!.15g" of its own
+  // printf, which sqlite3_mprintf shares; a NaN argument arrives as NULL.
+  double value = 0;
+  if (!std::isnan(x)) {
+    char* text = sqlite3_mprintf("%!.15g", x);
+    value = text ? CAtof(text) : 0;
+    sqlite3_free(text);
+  }
+  const double rounded = RoundHalfUp(digits, value);
+  if (std::isnan(rounded)) return std::string();  // sqlite3_result_double: NULL
+  return NumberText(CAtof(SqlValue::Real(rounded).AsSqliteText()));
+}
+
+}  // namespace ftcalc

@@ -1,0 +1,60 @@
+// Serial numbers: the priced rows of the pricing method, in display order.
+#include "calc/serial_numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/test_project.h"
+
+namespace ftcalc {
+namespace {
+
+using testing::TestProject;
+
+class SerialNumbersTest : public ::testing::Test {
+ protected:
+  SerialNumbersTest() {
+    // Old numbers everywhere, to see which rows lose theirs.
+    project_.Exec(
+        "insert into 分部分项(编号,上级编号,标志,排序,序号) values"
+        "(1,0,'级1',1,9),(2,1,'项',30,9),(3,1,'项',10,9),(4,1,'项',20,9),"
+        "(5,2,'定额',31,9),(6,3,'定额',11,9),(7,1,'描述',5,9),(8,4,'定额',21,9),"
+        "(9,4,'定额',21,9);");
+  }
+
+  void Run(const std::string& method) {
+    project_.Exec("insert into 工程档案(名称,内容) values('计价方式','" + method + "')");
+    project_.SetUpEngine();
+    NumberItems();
+  }
+
+  TestProject project_;
+};
+
+TEST_F(SerialNumbersTest, BillItemsUnderBillPricing) {
+  Run("清单法");
+  EXPECT_EQ(project_.Rows("select 编号,序号,typeof(序号) from 分部分项 order by 编号"),
+            (std::vector<std::string>{"1|NULL|null", "2|3|integer", "3|1|integer", "4|2|integer",
+                                      "5|NULL|null", "6|NULL|null", "7|NULL|null", "8|NULL|null",
+                                      "9|NULL|null"}));
+  EXPECT_TRUE(project_.errors().empty());
+}
+
+TEST_F(SerialNumbersTest, QuotasUnderAnyOtherMethod) {
+  Run("定额法");
+  // 6 (排序 11), then 8 and 9 tie on 21 and come in rowid order, then 5.
+  EXPECT_EQ(project_.Rows("select 编号,序号 from 分部分项 order by 编号"),
+            (std::vector<std::string>{"1|NULL", "2|NULL", "3|NULL", "4|NULL", "5|4", "6|1",
+                                      "7|NULL", "8|2", "9|3"}));
+}
+
+TEST_F(SerialNumbersTest, NoRowOfTheNumberedKindLeavesEveryNumberEmpty) {
+  project_.Exec("delete from 分部分项 where 标志='项'");
+  Run("清单法");
+  EXPECT_EQ(project_.Text("select count(*) from 分部分项 where 序号 is not null"), "0");
+}
+
+}  // namespace
+}  // namespace ftcalc
