@@ -49,7 +49,7 @@ class HeadingSummer {
 
   // "select 1 from 分部分项 where 上级编号=H [and 标志='<flag>']" finds a row.
   bool HasChild(const std::string& heading, const std::string& flag = std::string()) {
-    if (tree_ != nullptr) return tree_->HasChild(CAtol(heading), flag);
+    if (UseTree(heading)) return tree_->HasChild(CAtol(heading), flag);
     Query& query = Engine().WorkQuery2();
     std::string sql = "select 1 from 分部分项 where 上级编号=" + heading;
     if (!flag.empty()) sql += " and 标志='" + flag + "'";
@@ -70,7 +70,7 @@ class HeadingSummer {
   // `flag` is given) into the heading and marks it calculated.
   void Sum(const std::string& heading, const std::string& flag = std::string()) {
     std::vector<std::string> texts;
-    if (tree_ != nullptr) {
+    if (UseTree(heading)) {
       texts = tree_->SumTexts(CAtol(heading), flag, Engine().price_decimals);
     } else {
       Query& query = Engine().WorkQuery2();
@@ -86,7 +86,7 @@ class HeadingSummer {
       assignments += columns_[j] + "=" + texts[j];
     }
     ExecSql("update 分部分项 set 计算=1," + assignments + " where 编号=" + heading);
-    if (tree_ != nullptr) tree_->Refresh(heading);
+    if (UseTree(heading)) tree_->Refresh(heading);
   }
 
   // A mixed heading ends with the totals of its quota rows only; the
@@ -96,6 +96,10 @@ class HeadingSummer {
   }
 
  private:
+  // A heading without a number text (a NULL key) makes the statements fail;
+  // let them, rather than read it as heading 0.
+  bool UseTree(const std::string& heading) const { return tree_ != nullptr && !heading.empty(); }
+
   const std::vector<std::string>& columns_;
   HeadingSums* tree_;
   std::string digits_;

@@ -105,6 +105,28 @@ TEST_F(BillItemsTest, OwnFeeSheetPricesFromItsLastRow) {
   EXPECT_EQ(Row(2, "综合单价,计算"), "NULL|0");
 }
 
+TEST_F(BillItemsTest, DivisionsNeverTruncateOnIntegerColumns) {
+  // A host whose quantities are stored as integers.
+  project_.Exec(
+      "drop table 分部分项;"
+      "create table 分部分项(编号 INTEGER PRIMARY KEY, 上级编号 INTEGER, 标志 TEXT, 名称 TEXT, "
+      "排序 REAL, 工程量 INTEGER, 附注信息 TEXT, 计算 INTEGER, 单价_人工费 REAL, 单价_材料费 REAL, "
+      "单价_机械费 REAL, 其他费用 REAL, 规费 REAL, 管理费 REAL, 利润 REAL, 增值税 REAL, 主材费 REAL, "
+      "设备费 REAL, 综合单价 REAL, 综合合价 REAL);"
+      "insert into 分部分项(编号,上级编号,标志,名称,排序,工程量,计算,综合合价,附注信息) values"
+      "(1,0,'级1','第100章 总则',100,0,0,NULL,NULL),(2,0,'级1','第200章',200,0,0,NULL,NULL),"
+      "(3,2,'项','甲',201,1,1,50,NULL),(5,2,'项','乙',202,4,0,NULL,NULL),"
+      "(30,1,'项','保险费',110,1,0,NULL,'3%');"
+      "insert into 分部分项(编号,上级编号,标志,排序,工程量,单价_人工费) values(6,5,'定额',203,10,1);");
+  SetUpEngine();
+  RollUpBillItems("0");
+  // 10 / 4 = 2.5, not 2.
+  EXPECT_EQ(Row(5, "单价_人工费,综合单价,综合合价"), "2.5|2.5|10.0");
+  // B = 50 + 10 = 60; 60*3/100 = 1.8, not 1.
+  EXPECT_EQ(Row(30, "综合单价,综合合价"), "1.8|1.8");
+  EXPECT_TRUE(project_.errors().empty());
+}
+
 class GeneralChapterTest : public BillItemsTest {
  protected:
   GeneralChapterTest() {
