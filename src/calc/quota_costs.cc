@@ -76,14 +76,16 @@ void CalculateQuotaCosts(const std::string& item) {
   ExecSql("update 生成报表 set 标志=1");
 
   // Quotas without material lines keep the unit costs the user entered:
-  // they are left out of the reset and of the sums.
+  // they are left out of the reset and of the sums. A material line without
+  // 主表 belongs to no quota; left in the list it would make "not in" unknown
+  // for every quota and so wipe every entered unit cost.
   std::string no_detail_list;
   std::string no_detail_tags;
   bool no_detail = false;
   if (whole) {
     OpenQuery(query,
               "select 编号 from 分部分项 where 标志='定额' and 编号 not in(select 主表 from "
-              "分部分项材料明细 group by 主表)");
+              "分部分项材料明细 where 主表 is not null group by 主表)");
     for (query.First(); !query.Eof(); query.Next()) {
       const std::string number = FieldText(query, "编号");
       if (number == "0") continue;

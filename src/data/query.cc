@@ -196,6 +196,9 @@ const SqlValue& Query::Value(int field) const {
 void Query::Edit() {
   editing_ = true;
   changed_.assign(names_.size(), false);
+  // The row is written back where it was read from, even if its key field
+  // is assigned in the meantime.
+  original_ = cursor_ < rows_.size() ? rows_[cursor_] : std::vector<SqlValue>();
 }
 
 void Query::SetValue(int field, SqlValue value) {
@@ -260,11 +263,16 @@ bool Query::Post(sqlite3* db, std::string* error) {
   const std::vector<SqlValue>& row = rows_[cursor_];
   int index = 1;
   for (int f : fields) BindValue(post_stmt_.get(), index++, row[f]);
-  BindValue(post_stmt_.get(), index, row[key]);
+  BindValue(post_stmt_.get(), index,
+            static_cast<size_t>(key) < original_.size() ? original_[key] : row[key]);
   int rc = post_stmt_.Step();
   post_stmt_.Reset();
   if (rc != SQLITE_DONE) {
     if (error) *error = sqlite3_errmsg(db);
+    return false;
+  }
+  if (sqlite3_changes(db) == 0) {
+    if (error) *error = "the edited row of " + first.table + " no longer exists";
     return false;
   }
   return true;

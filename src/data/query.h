@@ -99,6 +99,7 @@ class Query {
   size_t cursor_ = 0;
   bool editing_ = false;
   std::vector<bool> changed_;
+  std::vector<SqlValue> original_;  // the edited row as read
   Statement post_stmt_;
   std::string post_sql_;
 };

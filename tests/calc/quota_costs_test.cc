@@ -123,6 +123,17 @@ TEST_F(QuotaCostsTest, WholeRunLeavesLockedAndLineLessQuotasAlone) {
   EXPECT_TRUE(project_.errors().empty());
 }
 
+TEST_F(QuotaCostsTest, StrayLineWithoutQuotaDoesNotWipeEnteredCosts) {
+  AddQuota(12, 4);  // no material lines: its entered unit costs stay
+  project_.Exec(
+      "update 分部分项 set 单价_人工费=100 where 编号=12;"
+      "insert into 分部分项材料明细(主表,上级编号,标志,实际量) values(NULL,0,1,1);");
+  project_.SetUpEngine();
+  CalculateQuotaCosts("0");
+  EXPECT_EQ(Column(12, "单价_人工费"), "100.0");
+  EXPECT_EQ(Column(12, "合价_人工费"), "400.0");
+}
+
 TEST_F(QuotaCostsTest, EmptyExclusionListResetsEveryUncalculatedRow) {
   AddQuota(10, 1);
   AddLine(10, 0, 1, "'工日'", "0", "10", 1);

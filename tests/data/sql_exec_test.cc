@@ -142,6 +142,24 @@ TEST_F(SqlExecTest, EditedRowIsPostedByKey) {
   EXPECT_TRUE(project_.errors().empty());
 }
 
+TEST_F(SqlExecTest, PostWritesTheRowItWasReadFromOrReports) {
+  Query query;
+  ASSERT_TRUE(OpenQuery(query, "select 编号, n from t order by 编号"));
+  EditRow(query);
+  SetFieldInteger(query, "编号", 5);  // the key moves with the write...
+  SetFieldNumber(query, "n", -1, 1.5);
+  EXPECT_TRUE(PostRow(query));        // ...of the row that was read
+  EXPECT_EQ(project_.Rows("select 编号,n from t order by 编号"),
+            (std::vector<std::string>{"2|NULL", "5|1.5"}));
+  query.Next();
+  project_.Exec("delete from t where 编号=2");
+  EditRow(query);
+  SetFieldNumber(query, "n", -1, 2.5);
+  EXPECT_FALSE(PostRow(query));  // a write that reaches no row is an error
+  ASSERT_EQ(project_.errors().size(), 1u);
+  EXPECT_EQ(project_.errors()[0].detail, "select 编号, n from t order by 编号");
+}
+
 TEST_F(SqlExecTest, ShowDbErrorDropsTheDriverPrefix) {
   ShowDbError("[FireDAC][Phys][SQLite] ERROR: x", "detail");
   ASSERT_EQ(project_.errors().size(), 1u);
