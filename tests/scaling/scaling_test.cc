@@ -41,8 +41,9 @@ struct StatementWork {
 struct Work {
   int64_t steps = 0;
   int64_t runs = 0;
-  // By statement shape: the text's first 60 characters, numbers as "#", so
-  // that the per-row statements of one step fall into one group.
+  // By statement shape: the text's first 60 characters, numbers as "#" and
+  // long text literals as '?', so that the per-row statements of one step
+  // fall into one group.
   std::map<std::string, StatementWork> by_statement;
 };
 
@@ -54,6 +55,23 @@ std::string StatementShape(const char* sql) {
     if (c >= '0' && c <= '9') {
       while ((*p >= '0' && *p <= '9') || *p == '.') ++p;
       shape += '#';
+    } else if (c == '\'') {
+      // A text literal ('' inside it is a quote). Long ones (names, codes,
+      // formulas) vary from row to row just like numbers; short ones are
+      // kinds and flags ('定额', '项') and stay.
+      const char* end = p + 1;
+      int length = 0;
+      for (; *end != '\0'; ++end) {
+        if (*end == '\'' && end[1] == '\'') {
+          ++end;
+        } else if (*end == '\'') {
+          ++end;
+          break;
+        }
+        if ((static_cast<unsigned char>(*end) & 0xC0) != 0x80) ++length;
+      }
+      shape += length <= 4 ? std::string(p, end) : std::string("'?'");
+      p = end;
     } else if (c == '\n' || c == '\r' || c == '\t') {
       shape += ' ';
       ++p;
