@@ -1,6 +1,7 @@
 #include "data/number_text.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -52,6 +53,14 @@ double CAtof(std::string_view text) {
   size_t start = 0;
   size_t end = ScanNumber(text, &start);
   if (end == 0) return 0.0;
+  const char* first = text.data() + start;
+  const char* last = text.data() + end;
+  if (*first == '+') ++first;
+  // from_chars rounds correctly like strtod and is much faster; out of the
+  // double range strtod decides (infinity, or the denormal / zero).
+  double value = 0;
+  auto result = std::from_chars(first, last, value);
+  if (result.ec == std::errc() && result.ptr == last) return value;
   std::string number(text.substr(start, end - start));
   return std::strtod(number.c_str(), nullptr);
 }
@@ -87,6 +96,12 @@ std::string FixedText(int n, double x) {
   // Beyond this precision a double's fixed-point text only gains zeros; the
   // cap keeps an absurd digit count from allocating gigabytes.
   if (n > 1100) n = 1100;
+  if (std::isfinite(x) && n <= 40 && std::fabs(x) < 1e30) {
+    // Same correctly rounded digits as printf, without its cost.
+    char buffer[96];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, n);
+    if (result.ec == std::errc()) return std::string(buffer, result.ptr);
+  }
   int size = std::snprintf(nullptr, 0, "%.*f", n, x);
   std::string out(static_cast<size_t>(size) + 1, '\0');
   std::snprintf(&out[0], out.size(), "%.*f", n, x);
@@ -95,6 +110,24 @@ std::string FixedText(int n, double x) {
 }
 
 std::string SixDecimalText(double x) { return FixedText(6, x); }
+
+namespace {
+
+// 1 when the n-decimal text of t (printf "%.nf") reads as 0.5 or more,
+// else 0. That text is t correctly rounded to n decimals, so it reaches 0.5
+// exactly when t lies at or above 0.5 - 0.5/10^n (ties decided by the
+// text). Far from that threshold the comparison decides; near it, and for
+// anything unusual, the text itself does.
+double RoundsToHalfOrMore(int n, double t, double scale) {
+  if (std::isfinite(t) && n <= 15) {
+    const double threshold = 0.5 - 0.5 / scale;
+    if (t > threshold + 1e-12) return 1.0;
+    if (t < threshold - 1e-12) return 0.0;
+  }
+  return CAtof(FixedText(n, t)) >= 0.5 ? 1.0 : 0.0;
+}
+
+}  // namespace
 
 double RoundHalfUp(int n, double x) {
   if (n < 0) return x;
@@ -112,8 +145,7 @@ double RoundHalfUp(int n, double x) {
   } else {
     t = r + 0.5 / scale - 1 / scale;
   }
-  const double e = CAtof(FixedText(n, t)) >= 0.5 ? 1.0 : 0.0;
-  return (f + e) / scale;
+  return (f + RoundsToHalfOrMore(n, t, scale)) / scale;
 }
 
 std::string NumberText(double x) {
@@ -126,7 +158,8 @@ std::string NumberText(double x) {
   // Round to 15 significant digits first; the exponent of the rounded value
   // decides the form.
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.14e", x);
+  auto converted = std::to_chars(buf, buf + sizeof buf - 1, x, std::chars_format::scientific, 14);
+  *converted.ptr = '\0';
   std::string text(buf);
   size_t e_pos = text.find('e');
   int exponent = std::atoi(text.c_str() + e_pos + 1);

@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <random>
 
 namespace ftcalc {
 namespace {
@@ -119,6 +122,55 @@ TEST(CAtolTest, DigitsAfterBlanksAndSign) {
   EXPECT_EQ(CAtol("+7x"), 7);
   EXPECT_EQ(CAtol("99999999999999999999"), std::numeric_limits<int64_t>::max());
   EXPECT_EQ(CAtol("-99999999999999999999"), std::numeric_limits<int64_t>::min());
+}
+
+}  // namespace
+}  // namespace ftcalc
+
+namespace ftcalc {
+namespace {
+
+// The rules are defined through printf and strtod; the engine takes faster
+// routes to the same digits. These references are the literal rules.
+double ReferenceRoundHalfUp(int n, double x) {
+  if (n == 0) {
+    double f = std::floor(x);
+    return (x - f >= 0.5) ? f + 1 : f;
+  }
+  const double scale = std::pow(10.0, n);
+  const double s = x * scale, f = std::floor(s), r = s - f;
+  const double t = std::fabs(r - 0.5) <= 0.00001 ? 0.5 : r + 0.5 / scale - 1 / scale;
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", n, t);
+  return (f + (std::strtod(text, nullptr) >= 0.5 ? 1 : 0)) / scale;
+}
+
+TEST(NumberRulesTest, FastRoutesGiveThePrintfDigits) {
+  std::mt19937_64 random(20261207);
+  std::uniform_int_distribution<int> digits(0, 6);
+  std::uniform_int_distribution<int> exponent(-8, 12);
+  std::uniform_real_distribution<double> mantissa(-10, 10);
+  for (int i = 0; i < 200000; ++i) {
+    // Values with few decimals (prices) and arbitrary doubles alike.
+    double x = i % 2 ? std::round(mantissa(random) * 1e5) / std::pow(10.0, digits(random))
+                     : mantissa(random) * std::pow(10.0, exponent(random));
+    const int n = digits(random);
+    ASSERT_EQ(RoundHalfUp(n, x), ReferenceRoundHalfUp(n, x)) << n << " " << x;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", n, x);
+    ASSERT_EQ(FixedText(n, x), text);
+    std::snprintf(text, sizeof text, "%.17g", x);
+    ASSERT_EQ(CAtof(text), std::strtod(text, nullptr)) << text;
+    std::snprintf(text, sizeof text, "%.14e", x);
+    const double rounded = std::strtod(text, nullptr);
+    ASSERT_EQ(CAtof(NumberText(x)), rounded) << text;
+  }
+}
+
+TEST(NumberRulesTest, ExtremesReadLikeStrtod) {
+  for (const char* text : {"1e999", "-1e999", "1e-400", "4.9e-324", "2.2250738585072011e-308"}) {
+    EXPECT_EQ(CAtof(text), std::strtod(text, nullptr)) << text;
+  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "entry/engine_state.h"
 #include "ftcalc/ftcalc.h"
 
 namespace ftcalc::testing {
@@ -82,7 +83,10 @@ TestProject::TestProject() {
 
 TestProject::~TestProject() {
   FtSetHostInterface(nullptr);
-  if (db_) sqlite3_close(db_);
+  // A test that called a step directly (outside an export) may have left
+  // engine statements on the handle; release them before closing it.
+  ReleaseEngine();
+  if (db_) EXPECT_EQ(sqlite3_close(db_), SQLITE_OK) << "statements left open on the handle";
   std::string command = "rm -rf '" + dir_ + "'";
   if (dir_.rfind("/tmp/ftcalc-test-", 0) == 0) {
     int rc = std::system(command.c_str());
