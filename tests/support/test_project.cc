@@ -86,7 +86,9 @@ TestProject::~TestProject() {
   // A test that called a step directly (outside an export) may have left
   // engine statements on the handle; release them before closing it.
   ReleaseEngine();
-  if (db_) EXPECT_EQ(sqlite3_close(db_), SQLITE_OK) << "statements left open on the handle";
+  if (db_) {
+    EXPECT_EQ(sqlite3_close(db_), SQLITE_OK) << "statements left open on the handle";
+  }
   std::string command = "rm -rf '" + dir_ + "'";
   if (dir_.rfind("/tmp/ftcalc-test-", 0) == 0) {
     int rc = std::system(command.c_str());
