@@ -20,6 +20,14 @@ bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+std::string AsciiUpperCopy(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  }
+  return out;
+}
+
 // SQLite's column affinity rules applied to a declared type.
 FieldKind KindOfDeclaredType(std::string_view declared) {
   std::string upper;
@@ -59,15 +67,10 @@ std::string SqlValue::AsSqliteText() const {
   switch (type) {
     case SQLITE_INTEGER: return std::to_string(integer);
     case SQLITE_FLOAT: {
-      // SQLite renders a REAL with 15 significant digits ("%!.15g").
+      // SQLite's own rendering of a REAL (what sqlite3_column_text gives).
       char buf[64];
-      std::snprintf(buf, sizeof buf, "%.15g", real);
-      std::string s(buf);
-      if (s.find_first_of(".eni") == std::string::npos) s += ".0";
-      else if (s.find('e') != std::string::npos && s.find('.') == std::string::npos) {
-        s.insert(s.find('e'), ".0");
-      }
-      return s;
+      sqlite3_snprintf(sizeof buf, buf, "%!.15g", real);
+      return buf;
     }
     case SQLITE_TEXT:
     case SQLITE_BLOB: return text;
@@ -143,6 +146,7 @@ bool Query::Run(sqlite3* db, const std::string& sql, bool keep_rows, std::string
     return false;
   }
   if (keep_rows) {
+    name_index_.clear();
     names_ = std::move(names);
     columns_ = std::move(columns);
     rows_ = std::move(rows);
@@ -162,6 +166,7 @@ bool Query::Execute(sqlite3* db, const std::string& sql, std::string* error) {
 void Query::Close() {
   open_ = false;
   names_.clear();
+  name_index_.clear();
   columns_.clear();
   rows_.clear();
   cursor_ = 0;
@@ -170,10 +175,19 @@ void Query::Close() {
 }
 
 int Query::FieldIndex(std::string_view name) const {
-  for (size_t i = 0; i < names_.size(); ++i) {
-    if (EqualsIgnoreAsciiCase(names_[i], name)) return static_cast<int>(i);
+  // Small result sets are searched directly; wide ones (select *) through
+  // an index of upper-cased names built on first use.
+  if (names_.size() <= 8) {
+    for (size_t i = 0; i < names_.size(); ++i) {
+      if (EqualsIgnoreAsciiCase(names_[i], name)) return static_cast<int>(i);
+    }
+    return -1;
   }
-  return -1;
+  if (name_index_.empty()) {
+    for (size_t i = names_.size(); i-- > 0;) name_index_[AsciiUpperCopy(names_[i])] = static_cast<int>(i);
+  }
+  auto found = name_index_.find(AsciiUpperCopy(name));
+  return found == name_index_.end() ? -1 : found->second;
 }
 
 FieldKind Query::Kind(int field) const {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "data/sqlite_handle.h"
@@ -94,6 +95,8 @@ class Query {
   bool open_ = false;
   std::string sql_;
   std::vector<std::string> names_;
+  // Upper-cased name -> first field of that name (built lazily).
+  mutable std::unordered_map<std::string, int> name_index_;
   std::vector<Column> columns_;
   std::vector<std::vector<SqlValue>> rows_;
   size_t cursor_ = 0;
