@@ -163,6 +163,26 @@ size_t NextAddSub(const std::string& t) {
   return minus;
 }
 
+// Called when the last step left "-y" right after a comma and its operator
+// is the next one again, in a text without adjacent signs and without "+".
+// atof then reads the operator as the sign of y, so every further step
+// computes -y - y and writes it back in the same place, changing nothing
+// else. The value doubles until it prints as -0.000000 (the step after that
+// changes nothing, which ends the stage) or overflows to -inf, which atof
+// reads as 0, leaving 0.000000. Writes that outcome at once, instead of a
+// thousand steps; returns false when the stage ends.
+bool SkipRepeatedSteps(std::string& t, size_t op) {
+  const size_t end = OperandEnd(t, op + 1, kAddSub | kComma);
+  const std::string next = SixDecimalText(ReadNumber(t, op) - ReadNumber(t, op + 1));
+  if (next[0] != '-') return true;  // a step like any other follows
+  if (next == "-0.000000") {
+    ReplaceSpan(t, op, end, next);
+    return false;
+  }
+  ReplaceSpan(t, op, end, "0.000000");
+  return true;
+}
+
 // R5: all additions before any subtraction. Moving the sign in front of a
 // left operand into the operand ("10-3+2": 10+(-3+2)) keeps left-to-right
 // meaning.
@@ -180,25 +200,12 @@ void ReduceSums(std::string& t) {
     const size_t end = OperandEnd(t, op + 1, kAddSub | kComma);
     const double right = ReadNumber(t, op + 1);
     const double value = t[op] == '+' ? left + right : left - right;
-    std::string result = SixDecimalText(value);
-    bool last_step = false;
-    if (t[op] == '-' && t[op - 1] == ',') {
-      // A "-" right after a comma has an empty left operand, and atof reads
-      // the operator as the sign of its right operand: the step computes
-      // -y - y and writes it where "-y" stood, and the next step takes the
-      // same operator again. Repeated, the value doubles until it prints as
-      // -0.000000 (the step then stops changing the text, which ends the
-      // stage) or overflows to -inf, which atof reads as 0, leaving
-      // 0.000000. Those ends are written at once.
-      if (result == "-0.000000") {
-        last_step = true;
-      } else {
-        result = "0.000000";
-      }
-    }
-    changed |= ReplaceSpan(t, start, end, result);
+    changed |= ReplaceSpan(t, start, end, SixDecimalText(value));
     changed |= CleanUpSigns(t);
-    if (!changed || last_step) return;
+    if (!changed) return;
+    if (NextAddSub(t) == op && t[op] == '-' && t[op - 1] == ',' && !SkipRepeatedSteps(t, op)) {
+      return;
+    }
   }
 }
 
