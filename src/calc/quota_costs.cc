@@ -1,6 +1,7 @@
 #include "calc/quota_costs.h"
 
 #include <string>
+#include <vector>
 
 #include "calc/unit_price_fees.h"
 #include "data/query.h"
@@ -51,11 +52,14 @@ std::string KindColumn(CostKind kind) {
 }
 
 // Writes `prefix` + 合计 into the row 主表 for every row of `query`. Rows
-// are written by key, one short statement each.
+// are written by key, one short statement each (prepared once).
 void WriteSums(Query& query, const std::string& prefix) {
+  const std::string pattern = prefix + "{} where 编号={}";
+  std::vector<std::string> numbers(2);
   for (query.First(); !query.Eof(); query.Next()) {
-    ExecSql(prefix + FieldNumberLiteral(query, "合计") +
-            " where 编号=" + FieldNumberLiteral(query, "主表"));
+    numbers[0] = FieldNumberLiteral(query, "合计");
+    numbers[1] = FieldNumberLiteral(query, "主表");
+    ExecSqlNumbers(pattern, numbers);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <map>
 #include <string>
 #include <unordered_map>
@@ -123,24 +124,32 @@ constexpr RecordValue kRecord[] = {
     {nullptr, 3},
 };
 
-std::string ComponentInsert(const std::string& number, const FeeSheet& sheet) {
-  std::string sql =
-      "insert into 分部分项单价费率费用(主表,冬季,雨季,夜间,高原,风沙,沿海,行车,安全,临时,施工,"
-      "工地,综合1,综合2, 养老,失业,医疗,住房,工伤,综合3,基本,主副,职工,补贴,费用,综合4) "
-      "values(" +
-      number;
+// Inserts the component record of one row; the statement is prepared once
+// per call and the values bound (see ExecSqlNumbers).
+void InsertComponents(const std::string& number, const FeeSheet& sheet) {
+  static const std::string pattern = [] {
+    std::string text =
+        "insert into 分部分项单价费率费用(主表,冬季,雨季,夜间,高原,风沙,沿海,行车,安全,临时,施工,"
+        "工地,综合1,综合2, 养老,失业,医疗,住房,工伤,综合3,基本,主副,职工,补贴,费用,综合4) "
+        "values({}";
+    for (size_t i = 0; i < std::size(kRecord); ++i) text += ",{}";
+    return text + ")";
+  }();
+  std::vector<std::string> numbers;
+  numbers.reserve(std::size(kRecord) + 1);
+  numbers.push_back(number);
   double sums[4] = {0, 0, 0, 0};
   for (const RecordValue& column : kRecord) {
     if (column.tag == nullptr) {
-      sql += "," + NumberText(sums[column.sum]);
+      numbers.push_back(NumberText(sums[column.sum]));
       continue;
     }
     // A sheet without the line contributes "0".
     const std::string value = sheet.EvaluatedValue(column.tag);
-    sql += "," + ComponentLiteral(value);
+    numbers.push_back(ComponentLiteral(value));
     sums[column.sum] += CAtof(value);
   }
-  return sql + ")";
+  ExecSqlNumbers(pattern, numbers);
 }
 
 // Columns cleared when the sheet gives the row no price of its own.
@@ -239,9 +248,9 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
     WriteRow(items, sheet, basis, single_row, no_detail_tags, digits);
 
     // The parent bill item has to be rolled up again.
-    ExecSql("update 分部分项 set 计算=0 where 标志='项' and 编号=" +
-            FieldNumberLiteral(items, "上级编号"));
-    ExecSql(ComponentInsert(number, sheet));
+    ExecSqlNumbers("update 分部分项 set 计算=0 where 标志='项' and 编号={}",
+                   {FieldNumberLiteral(items, "上级编号")});
+    InsertComponents(number, sheet);
   }
 }
 

@@ -77,6 +77,43 @@ int64_t ExecSql(const std::string& sql, Connection* connection) {
   return -1;
 }
 
+int64_t ExecSqlNumbers(const std::string& pattern, const std::vector<std::string>& numbers) {
+  std::string literal;
+  std::string bound;
+  size_t index = 0;
+  size_t last = 0;
+  for (size_t at = pattern.find("{}"); at != std::string::npos; at = pattern.find("{}", last)) {
+    literal.append(pattern, last, at - last);
+    bound.append(pattern, last, at - last);
+    literal += index < numbers.size() ? numbers[index] : std::string("NULL");
+    bound += "(?" + std::to_string(++index) + "+0)";
+    last = at + 2;
+  }
+  literal.append(pattern, last, std::string::npos);
+  bound.append(pattern, last, std::string::npos);
+
+  // Only plain number texts are bound; anything else is pasted as it is,
+  // with whatever effect (or error) that has.
+  Connection* conn = Resolve(nullptr);
+  bool plain = index == numbers.size();
+  for (const std::string& number : numbers) {
+    plain = plain && !number.empty() && number[0] > ' ' && CAtofLength(number) == number.size();
+  }
+  if (conn == nullptr || conn->handle() == nullptr || !plain) return ExecSql(literal);
+  // Any trouble with the prepared form (a failing statement, FtRou not yet
+  // registered) is left to the literal statement, which reports it.
+  Statement* stmt = conn->Cached(bound);
+  if (stmt == nullptr) return ExecSql(literal);
+  for (size_t i = 0; i < numbers.size(); ++i) stmt->BindText(static_cast<int>(i + 1), numbers[i]);
+  int rc;
+  while ((rc = stmt->Step()) == SQLITE_ROW) {
+  }
+  const bool read_only = sqlite3_stmt_readonly(stmt->get()) != 0;
+  stmt->Reset();
+  if (rc != SQLITE_DONE) return ExecSql(literal);
+  return read_only ? 0 : sqlite3_changes(conn->handle());
+}
+
 bool OpenQuery(Query& query, const std::string& sql, bool report_errors, bool execute_mode,
                Connection* connection) {
   Connection* conn = Resolve(connection);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data/query.h"
 
@@ -20,6 +21,17 @@ class Connection;
 // message mentions FtRou re-registers the function and retries once; a
 // "database is locked" failure is not shown (nor retried).
 int64_t ExecSql(const std::string& sql, Connection* connection = nullptr);
+
+// Runs `pattern` with every "{}" standing for the number literal of the
+// same position in `numbers` (texts such as FieldNumberLiteral or
+// NumberText give). The effect, and the report of a failure, are those of
+// the statement with the literals pasted in; the statement is prepared once
+// per pattern and call and the numbers are bound, so that a pattern run for
+// every row of a project is not parsed every time. Each literal is bound as
+// text and read back as "(?+0)", which converts text exactly as SQLite
+// reads a number literal (an integer stays INTEGER, a decimal or exponent
+// gives REAL). Returns what ExecSql returns.
+int64_t ExecSqlNumbers(const std::string& pattern, const std::vector<std::string>& numbers);
 
 // Closes `query`, then opens it on `sql` and fetches every row (or, in
 // execute mode, runs it without a result set). Same error rules as ExecSql;

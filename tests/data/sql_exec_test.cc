@@ -160,6 +160,40 @@ TEST_F(SqlExecTest, PostWritesTheRowItWasReadFromOrReports) {
   EXPECT_EQ(project_.errors()[0].detail, "select 编号, n from t order by 编号");
 }
 
+TEST_F(SqlExecTest, BoundNumbersStoreWhatPastedLiteralsStore) {
+  project_.Exec("create table v(k INTEGER PRIMARY KEY, r REAL, i INTEGER, x, how TEXT)");
+  const std::vector<std::string> literals = {"12", "12.5", "1E-6", "-5", "5.", ".5",
+                                             "9223372036854775808", "0.30000000000000004"};
+  int key = 0;
+  for (const std::string& number : literals) {
+    ++key;
+    ExecSql("insert into v values(" + std::to_string(key) + "," + number + "," + number + "," +
+            number + ",'literal')");
+    ++key;
+    ExecSqlNumbers("insert into v values({},{},{},{},'bound')",
+                   {std::to_string(key), number, number, number});
+  }
+  const auto rows = project_.Rows(
+      "select typeof(r),quote(r),typeof(i),quote(i),typeof(x),quote(x) from v order by k");
+  ASSERT_EQ(rows.size(), 2 * literals.size());
+  for (size_t i = 0; i < literals.size(); ++i) {
+    EXPECT_EQ(rows[2 * i], rows[2 * i + 1]) << literals[i];
+  }
+  EXPECT_TRUE(project_.errors().empty());
+}
+
+TEST_F(SqlExecTest, BoundNumbersReportTheLiteralStatement) {
+  EXPECT_EQ(ExecSqlNumbers("update t set n={} where 编号={}", {"abc", "1"}), -1);
+  ASSERT_EQ(project_.errors().size(), 1u);
+  EXPECT_EQ(project_.errors()[0].detail, "update t set n=abc where 编号=1");
+  project_.ClearErrors();
+  EXPECT_EQ(ExecSqlNumbers("update nosuch set n={}", {"1"}), -1);
+  ASSERT_EQ(project_.errors().size(), 1u);
+  EXPECT_EQ(project_.errors()[0].detail, "update nosuch set n=1");
+  EXPECT_EQ(ExecSqlNumbers("update t set n={} where 编号={}", {"2.5", "1"}), 1);
+  EXPECT_EQ(project_.Text("select n from t where 编号=1"), "2.5");
+}
+
 TEST_F(SqlExecTest, ShowDbErrorDropsTheDriverPrefix) {
   ShowDbError("[FireDAC][Phys][SQLite] ERROR: x", "detail");
   ASSERT_EQ(project_.errors().size(), 1u);
