@@ -64,6 +64,13 @@ void ReplaceMarkers(std::string& formula, const Query& item, FeeBasis basis) {
 
 }  // namespace
 
+std::string SubstitutedFeeFormula(const std::string& formula, const Query& item, FeeBasis basis) {
+  std::string text = Trim(formula);
+  ReplaceMarkers(text, item, basis);
+  SubstituteRates(text, -1);
+  return text;
+}
+
 std::string_view EntryName(std::string_view entry) {
   size_t equals = entry.find('=');
   return equals == std::string_view::npos ? std::string_view() : entry.substr(0, equals);
@@ -99,7 +106,6 @@ FeeSheet::FeeSheet(const std::vector<FeeLine>& lines, const Query& item, FeeBasi
   for (const FeeLine& line : lines) {
     const std::string label = Trim(line.number);
     const std::string name = Trim(line.name);
-    std::string formula = Trim(line.formula);
     const std::string tag = "<:" + label + ">";
 
     if (IsUnitName(name)) unit_tag_ = tag;
@@ -108,8 +114,7 @@ FeeSheet::FeeSheet(const std::vector<FeeLine>& lines, const Query& item, FeeBasi
       column_map_.push_back(name + "=" + tag);
     }
 
-    ReplaceMarkers(formula, item, basis);
-    SubstituteRates(formula, -1);
+    std::string formula = SubstitutedFeeFormula(line.formula, item, basis);
     if (formula.find('<') == std::string::npos) {
       formula = RoundedValue(std::move(formula), digits_);
       known_.push_back("<" + label + ">=" + formula);
@@ -148,6 +153,10 @@ void FeeSheet::Resolve() {
     }
     if (all_resolved) break;
   }
+}
+
+std::string FeeSheet::WorkingFormula(std::string_view tag) const {
+  return LookUpValue(values_, tag);
 }
 
 std::string FeeSheet::EvaluatedValue(std::string_view tag) const {

@@ -52,6 +52,11 @@ class FeeSheet {
   // "0" for an unknown tag or a formula the evaluator rejects.
   std::string EvaluatedValue(std::string_view tag) const;
 
+  // The working text held for `tag`: the line's rounded value once it is
+  // resolved, else its formula with the row references still open; empty
+  // for an unknown tag.
+  std::string WorkingFormula(std::string_view tag) const;
+
   // Tags of the last line named 单价/综合单价 and 合价/综合合价; empty if none.
   const std::string& unit_tag() const { return unit_tag_; }
   const std::string& total_tag() const { return total_tag_; }
@@ -68,6 +73,11 @@ class FeeSheet {
   std::vector<std::string> values_;  // tag=formula, one per line
   std::vector<std::string> known_;   // reference=value of the lines evaluated at once
 };
+
+// A line's formula as the sheet starts from it: trimmed, the system markers
+// replaced by the item's columns under `basis`, the rate references
+// substituted. Row references are left as they stand.
+std::string SubstitutedFeeFormula(const std::string& formula, const Query& item, FeeBasis basis);
 
 // The name part (before the first "=") and value part of an entry.
 std::string_view EntryName(std::string_view entry);

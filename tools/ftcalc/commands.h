@@ -12,6 +12,8 @@ namespace ftcalc::cli {
 void AddCalcCommands(CLI::App& app, int& exit_code);     // calc, recalc
 void AddSqlCommand(CLI::App& app, int& exit_code);       // sql
 void AddFormulaCommands(CLI::App& app, int& exit_code);  // eval, subst
+void AddCheckCommand(CLI::App& app, int& exit_code);     // check
+void AddExplainCommand(CLI::App& app, int& exit_code);   // explain
 
 }  // namespace ftcalc::cli
 

@@ -10,6 +10,8 @@ int main(int argc, char** argv) {
   ftcalc::cli::AddCalcCommands(app, exit_code);
   ftcalc::cli::AddSqlCommand(app, exit_code);
   ftcalc::cli::AddFormulaCommands(app, exit_code);
+  ftcalc::cli::AddCheckCommand(app, exit_code);
+  ftcalc::cli::AddExplainCommand(app, exit_code);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

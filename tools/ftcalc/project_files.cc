@@ -64,10 +64,27 @@ ProjectConnection::~ProjectConnection() {
 
 bool ProjectConnection::Open(const std::string& project, const std::string& library,
                              const std::string& other, std::string* error) {
+  return OpenWith(SQLITE_OPEN_READWRITE, project, library, other, error);
+}
+
+bool ProjectConnection::OpenReadOnly(const std::string& project, const std::string& library,
+                                     const std::string& other, std::string* error) {
+  if (!OpenWith(SQLITE_OPEN_READONLY, project, library, other, error)) return false;
+  if (sqlite3_exec(db_, "pragma query_only=1", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    *error = "cannot open project database '" + project + "' read-only: " + sqlite3_errmsg(db_);
+    return false;
+  }
+  return true;
+}
+
+// Attached databases are opened with the main database's flags, so a
+// read-only connection attaches the libraries read-only as well.
+bool ProjectConnection::OpenWith(int flags, const std::string& project, const std::string& library,
+                                 const std::string& other, std::string* error) {
   if (!CheckDatabaseFile("project database", project, error)) return false;
   if (!library.empty() && !CheckDatabaseFile("library database", library, error)) return false;
   if (!other.empty() && !CheckDatabaseFile("other-quota database", other, error)) return false;
-  if (sqlite3_open_v2(project.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+  if (sqlite3_open_v2(project.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
     *error = "cannot open project database '" + project + "': " +
              (db_ ? sqlite3_errmsg(db_) : "out of memory");
     return false;

@@ -23,9 +23,17 @@ class ProjectConnection {
   // empty to skip it). On failure returns false with a one-line message.
   bool Open(const std::string& project, const std::string& library, const std::string& other,
             std::string* error);
+  // The same, read-only: the files and the attached libraries are opened
+  // without write access and the connection refuses every change
+  // (query_only), so nothing run on it can alter a file.
+  bool OpenReadOnly(const std::string& project, const std::string& library,
+                    const std::string& other, std::string* error);
   sqlite3* handle() const { return db_; }
 
  private:
+  bool OpenWith(int flags, const std::string& project, const std::string& library,
+                const std::string& other, std::string* error);
+
   sqlite3* db_ = nullptr;
 };
 

@@ -1,0 +1,72 @@
+#include "project_reader.h"
+
+#include <cmath>
+
+#include "data/number_text.h"
+#include "data/sql_exec.h"
+#include "data/text_util.h"
+
+namespace ftcalc::cli {
+
+bool ReadQuery(sqlite3* db, const std::string& sql, Query& query, std::string* error) {
+  std::string message;
+  if (!query.Open(db, sql, &message)) {
+    if (error) *error = message.empty() ? "cannot run: " + sql : message;
+    return false;
+  }
+  return true;
+}
+
+bool HasTable(sqlite3* db, const std::string& schema, const std::string& table) {
+  sqlite3_stmt* stmt = nullptr;
+  const std::string sql = "select 1 from \"" + schema + "\".sqlite_master where type in "
+                          "('table','view') and name=?1";
+  bool found = false;
+  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK) {
+    sqlite3_bind_text(stmt, 1, table.c_str(), -1, SQLITE_TRANSIENT);
+    found = sqlite3_step(stmt) == SQLITE_ROW;
+  }
+  sqlite3_finalize(stmt);
+  return found;
+}
+
+std::string ArchiveValue(sqlite3* db, const std::string& name) {
+  Query query;
+  if (!ReadQuery(db, "select 内容 from 工程档案 where 名称='" + SqlQuoted(name) + "'", query,
+                 nullptr)) {
+    return std::string();
+  }
+  query.First();
+  return Trim(FieldText(query, "内容"));
+}
+
+int PriceDecimals(sqlite3* db, const std::string& library_alias) {
+  Query query;
+  if (ReadQuery(db, "select 内容 from 参数 where 名称='价格小数位'", query, nullptr) &&
+      query.RecordCount() > 0) {
+    query.First();
+    return static_cast<int>(CAtol(FieldText(query, "内容")));
+  }
+  if (!library_alias.empty() &&
+      ReadQuery(db, "select 内容 from \"" + library_alias + "\".参数 where 名称='计算设置'",
+                query, nullptr) &&
+      query.RecordCount() > 0) {
+    query.First();
+    bool found = false;
+    const std::string value =
+        SettingValue(SplitLines(FieldText(query, "内容")), "价格小数位", &found);
+    if (found) return static_cast<int>(CAtol(value));
+  }
+  return 2;
+}
+
+std::string MoneyText(double value, int decimals) {
+  if (!std::isfinite(value)) return NumberText(value);
+  const std::string exact = NumberText(value);
+  if (decimals <= 0 || decimals > 15) return exact;
+  const std::string fixed = FixedText(decimals, value);
+  // The fixed form is used only when it reads back as the same number.
+  return CAtof(fixed) == CAtof(exact) ? fixed : exact;
+}
+
+}  // namespace ftcalc::cli
