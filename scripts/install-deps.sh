@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config
   libsqlite3-dev sqlite3
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev chromium
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -16,8 +16,8 @@ Found ProblemsOf(const std::string& json) {
   Found found;
   const std::regex member("\"(sheet|顺号|kind)\": \"([^\"]*)\"");
   std::string sheet, number;
-  for (auto it = std::sregex_iterator(json.begin(), json.end(), member); it != std::sregex_iterator();
-       ++it) {
+  for (auto it = std::sregex_iterator(json.begin(), json.end(), member);
+       it != std::sregex_iterator(); ++it) {
     const std::string key = (*it)[1], value = (*it)[2];
     if (key == "sheet") sheet = value;
     if (key == "顺号") number = value;
@@ -69,7 +69,8 @@ class CheckTest : public HostTest {
     // Specialty table: a chain of 52 lines; the engine resolves one level
     // per pass, so only line 1 (51 levels up) is left after 50 passes.
     for (int k = 1; k <= 51; ++k) {
-      sql += FeeLine(3, "人工土方", std::to_string(k), "链", "<" + std::to_string(k + 1) + ">+1", k);
+      sql +=
+          FeeLine(3, "人工土方", std::to_string(k), "链", "<" + std::to_string(k + 1) + ">+1", k);
     }
     sql += FeeLine(3, "人工土方", "52", "链", "1", 52);
     // Project-total table: an actual value without "=", a formula that is
@@ -84,8 +85,9 @@ class CheckTest : public HostTest {
     // waits for line k+1, so pass p evaluates line 13-p; pass 10 evaluates
     // line 3 and puts its value into line 2 (whose formula the final read
     // still evaluates), while line 1 keeps its reference <2>.
-    sql += "insert into 分部分项(编号,上级编号,标志,名称,编码,排序,工程量,计算) "
-           "values(5,0,'定额','某定额','Q-1',1,1,0);";
+    sql +=
+        "insert into 分部分项(编号,上级编号,标志,名称,编码,排序,工程量,计算) "
+        "values(5,0,'定额','某定额','Q-1',1,1,0);";
     for (int k = 1; k <= 12; ++k) {
       sql += "insert into 分部分项取费明细(编号,主表,顺号,项目,公式) values(" + std::to_string(k) +
              ",5,'" + std::to_string(k) + "','行','<" + std::to_string(k + 1) + ">+1');";

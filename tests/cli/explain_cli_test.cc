@@ -51,8 +51,8 @@ TEST_F(ExplainTest, WorkedExampleShowsEachLineSubstitutedAndRounded) {
 TEST_F(ExplainTest, AgreesWithTheStoredPriceAfterACalculation) {
   MakeWorkedExample();
   ExecIn("project.db", "insert into 工程档案 values('工程名称','例');");
-  Result calc = Run("calc '" + Path("project.db") + "'" + Libraries() + " --exe-dir '" + dir_ +
-                    "' --quiet");
+  Result calc =
+      Run("calc '" + Path("project.db") + "'" + Libraries() + " --exe-dir '" + dir_ + "' --quiet");
   ASSERT_EQ(calc.exit_code, 0) << calc.out << calc.err;
   Result r = Run(Args(1));
   EXPECT_TRUE(Has(r.out, "综合单价 = 3 行 = 189.26    存储 189.26")) << r.out;
@@ -61,8 +61,7 @@ TEST_F(ExplainTest, AgreesWithTheStoredPriceAfterACalculation) {
 
 TEST_F(ExplainTest, MaterialLinesShowThePriceChosen) {
   MakeEmptyProject();
-  ExecIn("Other.db",
-         "insert into 材料标志 values(1,'人工'),(2,'材料'),(3,'机械'),(4,'主材');");
+  ExecIn("Other.db", "insert into 材料标志 values(1,'人工'),(2,'材料'),(3,'机械'),(4,'主材');");
   ExecIn("project.db",
          "insert into 参数 values('价格小数位','2');"
          "insert into 定额材料明细 values(1,'1001001','人工','工日',106.28),"
@@ -71,7 +70,8 @@ TEST_F(ExplainTest, MaterialLinesShowThePriceChosen) {
          "insert into 分部分项(编号,上级编号,标志,名称,编码,排序,工程量,计算,单价取费) "
          "values(2,0,'定额','土方','1-1',1,3,0,'无');"
          // 信息价 0 and 基价 0: the library's 106.28; × 2 = 212.56.
-         "insert into 分部分项材料明细(编号,主表,上级编号,材料编号,单位,基价,信息价,实际量,标志) values"
+         "insert into 分部分项材料明细(编号,主表,上级编号,材料编号,单位,基价,信息价,实际量,标志) "
+         "values"
          "(1,2,0,1,NULL,0,0,2,1),"
          // Percentage line (unit from the library): 10% of 212.56 = 21.256 → 21.26.
          "(2,2,0,2,NULL,0,0,10,1),"

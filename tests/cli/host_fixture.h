@@ -61,7 +61,8 @@ class HostTest : public ::testing::Test {
     ASSERT_EQ(sqlite3_open(Path(name).c_str(), &db), SQLITE_OK);
     char* error = nullptr;
     EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK)
-        << (error ? error : "") << "\n" << sql;
+        << (error ? error : "") << "\n"
+        << sql;
     sqlite3_free(error);
     sqlite3_close(db);
   }

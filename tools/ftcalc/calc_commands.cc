@@ -1,7 +1,9 @@
 // ftcalc calc / recalc: run the engine on a project exactly as a host does.
+#include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "commands.h"
 #include "engine_library.h"
@@ -17,6 +19,7 @@ struct CalcOptions {
   std::string other;
   std::string exe_dir;
   bool quiet = false;
+  bool json = false;
   int kind = 1;
   int item = 0;
 };
@@ -26,6 +29,7 @@ struct CalcOptions {
 struct HostContext {
   std::string executable;
   int errors = 0;
+  std::vector<RunError> reported;
 };
 
 const char* ExecutablePath(void* context) {
@@ -36,6 +40,7 @@ const char* ExecutablePath(void* context) {
 void PrintDbError(void* context, const char* message, const char* detail) {
   auto* host = static_cast<HostContext*>(context);
   ++host->errors;
+  host->reported.push_back({message ? message : "", detail ? detail : ""});
   std::fprintf(stderr, "\n数据库错误: %s\n    %s\n", message ? message : "", detail ? detail : "");
 }
 
@@ -75,9 +80,15 @@ int RunEngine(const CalcOptions& options, Call call) {
     host.progress_close = SilentClose;
   }
   engine.set_host(&host);
+  const auto start = std::chrono::steady_clock::now();
   call(engine, connection.handle());
+  const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
   engine.set_host(nullptr);
-  PrintRunSummary(connection.handle(), context.errors, std::cout);
+  if (options.json) {
+    PrintRunSummaryJson(connection.handle(), context.reported, elapsed.count(), std::cout);
+  } else {
+    PrintRunSummary(connection.handle(), context.errors, std::cout);
+  }
   return context.errors > 0 ? 1 : 0;
 }
 
@@ -89,6 +100,8 @@ void AddProjectOptions(CLI::App* command, CalcOptions& options) {
   command->add_option("--exe-dir", options.exe_dir,
                       "folder taken as the host's (User.INI and Tmp are written there)");
   command->add_flag("--quiet", options.quiet, "no progress bar");
+  command->add_flag("--json", options.json,
+                    "print the run's summary as JSON (errors with statements, timing, totals)");
 }
 
 }  // namespace

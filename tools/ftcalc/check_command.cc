@@ -74,7 +74,8 @@ class ProjectCheck {
     Query query;
     if (!Read(sql, query, where)) return lines;
     for (query.First(); !query.Eof(); query.Next()) {
-      lines.push_back({FieldText(query, "顺号"), FieldText(query, "项目"), FieldText(query, "公式")});
+      lines.push_back(
+          {FieldText(query, "顺号"), FieldText(query, "项目"), FieldText(query, "公式")});
     }
     return lines;
   }
@@ -118,8 +119,8 @@ class ProjectCheck {
           const std::string prefix = line.substr(0, semicolon);
           if (prefix != method && prefix != "工程总价") continue;
           const size_t end = line.find(';', semicolon + 1);
-          statement = line.substr(semicolon + 1,
-                                  end == std::string::npos ? std::string::npos : end - semicolon - 1);
+          statement = line.substr(
+              semicolon + 1, end == std::string::npos ? std::string::npos : end - semicolon - 1);
         }
         if (statement.empty()) continue;
         (Contains(statement, "单价取费=[]") ? profession_names_ : project_names_).insert(name);
@@ -134,7 +135,8 @@ class ProjectCheck {
       return;
     }
     for (index.First(); !index.Eof(); index.Next()) {
-      Sheet sheet{"工程取费", "综合单价 " + FieldText(index, "取费专业"), SheetKind::kUnitPrice, {}};
+      Sheet sheet{
+          "工程取费", "综合单价 " + FieldText(index, "取费专业"), SheetKind::kUnitPrice, {}};
       sheet.lines = Lines("select 顺号,项目,公式 from 工程取费 where 主表=" +
                               FieldNumberLiteral(index, "编号") + " order by 排序,rowid",
                           "工程取费");
@@ -144,7 +146,8 @@ class ProjectCheck {
 
   void CheckOwnSheets() {
     Query query;
-    if (!Read("select a.主表,a.顺号,a.项目,a.公式,b.编码 from 分部分项取费明细 a left join 分部分项 b "
+    if (!Read("select a.主表,a.顺号,a.项目,a.公式,b.编码 from 分部分项取费明细 a left join "
+              "分部分项 b "
               "on b.编号=a.主表 order by a.主表,a.编号,a.rowid",
               query, "分部分项取费明细")) {
       return;
@@ -176,10 +179,10 @@ class ProjectCheck {
     for (index.First(); !index.Eof(); index.Next()) {
       const std::string profession = FieldText(index, "取费专业");
       Sheet sheet{"工程取费", "专业工程 " + profession, SheetKind::kSpecialty, {}};
-      sheet.lines = Lines("select 顺号,项目,公式 from 工程取费 where 主表=" +
-                              FieldNumberLiteral(index, "编号") + " and 专业取费='" +
-                              SqlQuoted(profession) + "' order by 排序",
-                          "工程取费");
+      sheet.lines = Lines(
+          "select 顺号,项目,公式 from 工程取费 where 主表=" + FieldNumberLiteral(index, "编号") +
+              " and 专业取费='" + SqlQuoted(profession) + "' order by 排序",
+          "工程取费");
       Check(sheet);
     }
   }
@@ -266,9 +269,11 @@ void AddCheckCommand(CLI::App& app, int& exit_code) {
   CLI::App* check = app.add_subcommand(
       "check", "list the fee formulas that would not calculate as written (read-only)");
   check->add_option("project", options->project, "project database file")->required();
-  check->add_option("--library", options->library, "library database (attached under its base name)")
+  check
+      ->add_option("--library", options->library, "library database (attached under its base name)")
       ->required();
-  check->add_option("--other", options->other, "other-quota library (attached as 其他)")->required();
+  check->add_option("--other", options->other, "other-quota library (attached as 其他)")
+      ->required();
   check->add_flag("--json", options->json, "print the problems as JSON");
   check->callback([options, &exit_code] { exit_code = RunCheck(*options); });
 }

@@ -14,6 +14,7 @@ void AddSqlCommand(CLI::App& app, int& exit_code);       // sql
 void AddFormulaCommands(CLI::App& app, int& exit_code);  // eval, subst
 void AddCheckCommand(CLI::App& app, int& exit_code);     // check
 void AddExplainCommand(CLI::App& app, int& exit_code);   // explain
+void AddReportCommand(CLI::App& app, int& exit_code);    // report
 
 }  // namespace ftcalc::cli
 

@@ -103,8 +103,8 @@ class Explainer {
         "'基价' when b.编号 is null then '' else '库基价' end) as 来源, " +
         std::string(kLinePrice) + " as 价格, FtRou(" + kLinePrice + "*a.实际量," + p +
         ") as 金额 from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号 "
-        "left join \"其他\".材料标志 f on f.编号=a.标志 where a.主表=" + number_ +
-        " order by a.编号,a.rowid";
+        "left join \"其他\".材料标志 f on f.编号=a.标志 where a.主表=" +
+        number_ + " order by a.编号,a.rowid";
     Query lines;
     std::string error;
     out_ << "\n材料明细\n";
@@ -117,8 +117,8 @@ class Explainer {
       PrintUnitCosts({});
       return;
     }
-    std::map<std::string, double> top_sums;      // per kind, top-level lines
-    std::map<std::string, double> percentages;   // per kind, Σ 实际量 of % lines
+    std::map<std::string, double> top_sums;     // per kind, top-level lines
+    std::map<std::string, double> percentages;  // per kind, Σ 实际量 of % lines
     double main_total = 0, equipment = 0;
     const double quantity = FieldNumber(item_, "工程量");
     TextTable table({"类别", "编码", "名称", "单位", "实际量", "价格", "来源", "金额"},
@@ -137,8 +137,8 @@ class Explainer {
         if (percent) percentages[kind] += FieldNumber(lines, "实际量");
         if (!top && !percent) note += note.empty() ? "组成，不计入" : "，组成不计入";
       } else if (kind == "主材") {
-        main_total += RoundHalfUp(digits_, CAtof(FieldText(lines, "价格")) *
-                                               FieldNumber(lines, "实际量") * quantity);
+        main_total += RoundHalfUp(
+            digits_, CAtof(FieldText(lines, "价格")) * FieldNumber(lines, "实际量") * quantity);
       } else if (kind == "设备") {
         equipment += amount;
       } else {
@@ -147,9 +147,8 @@ class Explainer {
       table.AddRow({flag.empty() ? "?" : ValidUtf8(flag) + (kind == flag ? "" : "/" + kind),
                     (top ? "" : "└ ") + ValidUtf8(FieldText(lines, "编码")),
                     ValidUtf8(FieldText(lines, "名称")), ValidUtf8(FieldText(lines, "单位")),
-                    FieldText(lines, "实际量"),
-                    priced ? Money(FieldNumber(lines, "价格")) : "—", note,
-                    priced ? Money(amount) : "—"});
+                    FieldText(lines, "实际量"), priced ? Money(FieldNumber(lines, "价格")) : "—",
+                    note, priced ? Money(amount) : "—"});
     }
     table.Print(out_, "  ");
     out_ << "  价格：信息价大于 0 用信息价，否则基价不为 0 用基价，否则用定额库基价。\n";
@@ -159,10 +158,10 @@ class Explainer {
       const double base = RoundHalfUp(digits_, top_sums[kind]);
       const double extra = RoundHalfUp(digits_, base * percentages[kind] / 100);
       unit_costs[kind] = base + extra;
-      percent_notes_[kind] = percentages[kind] != 0 ? Money(base) + " + " +
-                                                          NumberText(percentages[kind]) + "% = " +
-                                                          Money(base + extra)
-                                                    : std::string();
+      percent_notes_[kind] =
+          percentages[kind] != 0
+              ? Money(base) + " + " + NumberText(percentages[kind]) + "% = " + Money(base + extra)
+              : std::string();
     }
     unit_costs["主材"] = RoundHalfUp(digits_, main_total);
     unit_costs["设备"] = RoundHalfUp(digits_, equipment);
@@ -197,13 +196,15 @@ class Explainer {
     std::vector<FeeLine> lines;
     Query query;
     std::string error;
-    if (!ReadQuery(db_, "select 顺号,项目,公式 from " + table + " where " + where + " order by " + order,
+    if (!ReadQuery(db_,
+                   "select 顺号,项目,公式 from " + table + " where " + where + " order by " + order,
                    query, &error)) {
       out_ << "  无法读取 " << table << "：" << error << "\n";
       return lines;
     }
     for (query.First(); !query.Eof(); query.Next()) {
-      lines.push_back({FieldText(query, "顺号"), FieldText(query, "项目"), FieldText(query, "公式")});
+      lines.push_back(
+          {FieldText(query, "顺号"), FieldText(query, "项目"), FieldText(query, "公式")});
     }
     return lines;
   }
@@ -218,8 +219,10 @@ class Explainer {
   // display order, whose sheet names a unit or total line decides it.
   FeeBasis FullRunBasis(std::string* decided_by) {
     Query quotas, own;
-    if (!ReadQuery(db_, "select 编号,单价取费 from 分部分项 where 标志='定额' and 计算=0 order by 排序,rowid",
-                   quotas, nullptr) ||
+    if (!ReadQuery(
+            db_,
+            "select 编号,单价取费 from 分部分项 where 标志='定额' and 计算=0 order by 排序,rowid",
+            quotas, nullptr) ||
         !ReadQuery(db_, "select 主表,顺号,项目,公式 from 分部分项取费明细 order by 主表,编号,rowid",
                    own, nullptr)) {
       return FeeBasis::kUndetermined;
@@ -273,7 +276,8 @@ class Explainer {
     if (basis == FeeBasis::kUndetermined) basis = BasisOfSheet(lines);
     const bool total_basis = basis == FeeBasis::kTotal;
 
-    out_ << "\n取费（" << (own ? "本行的取费明细 分部分项取费明细" : "工程取费 综合单价 " + ValidUtf8(profession))
+    out_ << "\n取费（"
+         << (own ? "本行的取费明细 分部分项取费明细" : "工程取费 综合单价 " + ValidUtf8(profession))
          << "；系统标记取" << (total_basis ? "合价" : "单价") << "列";
     if (!this_item_decides) out_ << "，由编号 " << decided_by << " 的取费决定";
     out_ << "）\n";
@@ -314,7 +318,8 @@ class Explainer {
       const bool open = Contains(sheet.WorkingFormula(tag), "<");
       const double value = RoundHalfUp(digits_, CAtof(sheet.EvaluatedValue(tag)));
       out_ << "  " << pad(ValidUtf8(label), label_width) << "  "
-           << pad(ValidUtf8(Trim(line.name)), name_width) << "  " << Money(value) << (open ? "（引用未解出，按 0 计）" : "") << "\n";
+           << pad(ValidUtf8(Trim(line.name)), name_width) << "  " << Money(value)
+           << (open ? "（引用未解出，按 0 计）" : "") << "\n";
       const std::string formula = Trim(line.formula);
       const std::string indent(label_width + 4, ' ');
       out_ << indent << "公式  " << ValidUtf8(formula.empty() ? "（空）" : formula) << "\n";
@@ -330,15 +335,15 @@ class Explainer {
     if (has_unit && (!has_total || !total_basis)) {
       unit = RoundHalfUp(digits_, CAtof(sheet.EvaluatedValue(sheet.unit_tag())));
       total = RoundHalfUp(digits_, unit * quantity);
-      out_ << "综合单价 = " << sheet.unit_tag().substr(2, sheet.unit_tag().size() - 3) << " 行 = "
-           << Money(unit) << "    存储 " << Stored("综合单价") << "\n";
+      out_ << "综合单价 = " << sheet.unit_tag().substr(2, sheet.unit_tag().size() - 3)
+           << " 行 = " << Money(unit) << "    存储 " << Stored("综合单价") << "\n";
       out_ << "综合合价 = " << Money(unit) << " × " << NumberText(quantity) << " = " << Money(total)
            << "    存储 " << Stored("综合合价") << "\n";
     } else if (has_total) {
       total = RoundHalfUp(digits_, CAtof(sheet.EvaluatedValue(sheet.total_tag())));
       unit = quantity == 0 ? 0 : RoundHalfUp(digits_, total / quantity);
-      out_ << "综合合价 = " << sheet.total_tag().substr(2, sheet.total_tag().size() - 3) << " 行 = "
-           << Money(total) << "    存储 " << Stored("综合合价") << "\n";
+      out_ << "综合合价 = " << sheet.total_tag().substr(2, sheet.total_tag().size() - 3)
+           << " 行 = " << Money(total) << "    存储 " << Stored("综合合价") << "\n";
       out_ << "综合单价 = " << Money(total) << " ÷ " << NumberText(quantity) << " = " << Money(unit)
            << "    存储 " << Stored("综合单价") << "\n";
     } else {
@@ -353,7 +358,8 @@ class Explainer {
       const double value =
           RoundHalfUp(digits_, CAtof(sheet.EvaluatedValue(LookUpValue(sheet.column_map(), name))));
       const bool direct = name == "人工费" || name == "材料费" || name == "机械费";
-      written += (written.empty() ? "" : "，") + (direct ? "单价_" + name : name) + " " + Money(value);
+      written +=
+          (written.empty() ? "" : "，") + (direct ? "单价_" + name : name) + " " + Money(value);
     }
     if ((own && lines.size() == 1) || (unit == 0 && total == 0)) {
       out_ << "直接费和各项费用列先清为 0（单行取费或价格为 0）。\n";
@@ -367,9 +373,10 @@ class Explainer {
   bool ExplainBillItem() {
     Query own;
     std::string error;
-    if (ReadQuery(db_, "select 顺号,项目,费用 from 分部分项取费明细 where 主表=" + number_ +
-                           " order by rowid",
-                  own, &error) &&
+    if (ReadQuery(
+            db_,
+            "select 顺号,项目,费用 from 分部分项取费明细 where 主表=" + number_ + " order by rowid",
+            own, &error) &&
         own.RecordCount() > 0) {
       out_ << "\n本项的取费明细（最后一行的费用就是综合单价）\n";
       TextTable table({"顺号", "项目", "费用"}, {Align::kLeft, Align::kLeft, Align::kRight});
@@ -389,14 +396,17 @@ class Explainer {
     const std::string note = Trim(FieldText(item_, "附注信息"));
     if (!note.empty()) {
       out_ << "\n附注信息 " << ValidUtf8(note)
-           << (Contains(note, "%") ? "：按其他各章清单合计的百分比计价" : "：按固定金额计价") << "\n";
+           << (Contains(note, "%") ? "：按其他各章清单合计的百分比计价" : "：按固定金额计价")
+           << "\n";
       out_ << "综合单价 " << Stored("综合单价") << "，综合合价 " << Stored("综合合价") << "\n";
       return true;
     }
 
     Query quotas;
-    if (!ReadQuery(db_, "select 编号,编码,名称,工程量,综合单价,综合合价 from 分部分项 where 标志='定额' "
-                        "and 上级编号=" + number_ + " order by 排序,rowid",
+    if (!ReadQuery(db_,
+                   "select 编号,编码,名称,工程量,综合单价,综合合价 from 分部分项 where 标志='定额' "
+                   "and 上级编号=" +
+                       number_ + " order by 排序,rowid",
                    quotas, &error)) {
       out_ << "无法读取定额：" << error << "\n";
       return false;
@@ -406,13 +416,14 @@ class Explainer {
       out_ << "  没有定额：综合单价和综合合价为 0。\n";
       return true;
     }
-    TextTable table({"编号", "编码", "名称", "工程量", "综合单价", "综合合价"},
-                    {Align::kRight, Align::kLeft, Align::kLeft, Align::kRight, Align::kRight,
-                     Align::kRight});
+    TextTable table(
+        {"编号", "编码", "名称", "工程量", "综合单价", "综合合价"},
+        {Align::kRight, Align::kLeft, Align::kLeft, Align::kRight, Align::kRight, Align::kRight});
     for (quotas.First(); !quotas.Eof(); quotas.Next()) {
       table.AddRow({FieldText(quotas, "编号"), ValidUtf8(FieldText(quotas, "编码")),
                     ValidUtf8(FieldText(quotas, "名称")), FieldText(quotas, "工程量"),
-                    Money(FieldNumber(quotas, "综合单价")), Money(FieldNumber(quotas, "综合合价"))});
+                    Money(FieldNumber(quotas, "综合单价")),
+                    Money(FieldNumber(quotas, "综合合价"))});
     }
     table.Print(out_, "  ");
 
@@ -421,7 +432,7 @@ class Explainer {
     RegisterFtRou(db_);
     const std::string p = std::to_string(digits_);
     const char* columns[] = {"单价_人工费", "单价_材料费", "单价_机械费", "其他费用",
-                             "管理费",     "利润",       "增值税"};
+                             "管理费",      "利润",        "增值税"};
     std::string sql = "select ";
     for (const char* column : columns) {
       sql += std::string(column == columns[0] ? "" : ",") + "FtRou(total(" + column + "*工程量)," +
@@ -446,9 +457,11 @@ class Explainer {
       parts.AddRow({column, Money(sum), Money(part), Stored(column)});
     }
     parts.Print(out_, "  ");
-    out_ << "\n综合单价 = 各项单价之和 = " << Money(unit) << "    存储 " << Stored("综合单价") << "\n";
+    out_ << "\n综合单价 = 各项单价之和 = " << Money(unit) << "    存储 " << Stored("综合单价")
+         << "\n";
     out_ << "综合合价 = " << Money(unit) << " × " << NumberText(quantity) << " = "
-         << Money(RoundHalfUp(digits_, unit * quantity)) << "    存储 " << Stored("综合合价") << "\n";
+         << Money(RoundHalfUp(digits_, unit * quantity)) << "    存储 " << Stored("综合合价")
+         << "\n";
     return true;
   }
 
@@ -482,9 +495,11 @@ void AddExplainCommand(CLI::App& app, int& exit_code) {
   CLI::App* explain = app.add_subcommand(
       "explain", "show how one calculated quota or bill item got its price (read-only)");
   explain->add_option("project", options->project, "project database file")->required();
-  explain->add_option("--library", options->library, "library database (attached under its base name)")
+  explain
+      ->add_option("--library", options->library, "library database (attached under its base name)")
       ->required();
-  explain->add_option("--other", options->other, "other-quota library (attached as 其他)")->required();
+  explain->add_option("--other", options->other, "other-quota library (attached as 其他)")
+      ->required();
   explain->add_option("--item", options->item, "编号 of the row in 分部分项")->required();
   explain->callback([options, &exit_code] { exit_code = RunExplain(*options); });
 }

@@ -100,8 +100,8 @@ std::vector<bool> UnresolvedAfterPasses(const std::vector<SheetLine>& lines, She
 struct ReferenceGraph {
   std::vector<std::vector<size_t>> edges;
   std::vector<size_t> cycle;  // kNoCycle or the number of the line's cycle
-  std::vector<bool> broken;  // refers, directly or through others, to a
-                             // missing label or a cycle
+  std::vector<bool> broken;   // refers, directly or through others, to a
+                              // missing label or a cycle
   std::vector<size_t> depth;  // longest chain of references below a line
 };
 
@@ -164,8 +164,7 @@ std::vector<size_t> CyclesOfLines(const std::vector<std::vector<size_t>>& edges)
 
 }  // namespace
 
-std::vector<FormulaProblem> FindFormulaProblems(const std::vector<SheetLine>& lines,
-                                                SheetKind kind,
+std::vector<FormulaProblem> FindFormulaProblems(const std::vector<SheetLine>& lines, SheetKind kind,
                                                 const std::set<std::string>& system_names) {
   std::vector<FormulaProblem> problems;
   const size_t n = lines.size();
@@ -186,7 +185,8 @@ std::vector<FormulaProblem> FindFormulaProblems(const std::vector<SheetLine>& li
         if (kind == SheetKind::kUnitPrice) {
           known = std::find(std::begin(kMarkers), std::end(kMarkers), name) != std::end(kMarkers);
         } else {
-          known = system_names.count(name) > 0 || (kind == SheetKind::kSpecialty && name == "小型工程");
+          known =
+              system_names.count(name) > 0 || (kind == SheetKind::kSpecialty && name == "小型工程");
         }
         if (!known) {
           problems.push_back(
@@ -207,7 +207,8 @@ std::vector<FormulaProblem> FindFormulaProblems(const std::vector<SheetLine>& li
       auto target = label_line.find(label);
       if (target == label_line.end()) {
         missing[i] = true;
-        problems.push_back({i, "missing-row", "引用的顺号 <" + label + "> 在本表中不存在，按 0 计"});
+        problems.push_back(
+            {i, "missing-row", "引用的顺号 <" + label + "> 在本表中不存在，按 0 计"});
       } else {
         graph.edges[i].push_back(target->second);
       }
@@ -220,7 +221,8 @@ std::vector<FormulaProblem> FindFormulaProblems(const std::vector<SheetLine>& li
       problems.push_back({i, "empty", "公式没有可计算的内容，按 0 计"});
     } else if (!CheckFormula(prepared, false, &message)) {
       problems.push_back(
-          {i, "rejected", "公式检查不通过：" + CheckMessage(message) + "（计算文本 " + ValidUtf8(text) + "）"});
+          {i, "rejected",
+           "公式检查不通过：" + CheckMessage(message) + "（计算文本 " + ValidUtf8(text) + "）"});
     }
   }
 
@@ -276,8 +278,9 @@ std::vector<FormulaProblem> FindFormulaProblems(const std::vector<SheetLine>& li
                             std::to_string(graph.depth[i]) + "），按 0 计"});
   }
 
-  std::stable_sort(problems.begin(), problems.end(),
-                   [](const FormulaProblem& a, const FormulaProblem& b) { return a.line < b.line; });
+  std::stable_sort(
+      problems.begin(), problems.end(),
+      [](const FormulaProblem& a, const FormulaProblem& b) { return a.line < b.line; });
   return problems;
 }
 

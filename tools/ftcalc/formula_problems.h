@@ -32,8 +32,7 @@ struct FormulaProblem {
 // The problems of one sheet, in line order. `system_names` are the names
 // that "[系统:" + name + "]" may use in a fee table (for unit-price sheets
 // only the five markers count and the set is ignored).
-std::vector<FormulaProblem> FindFormulaProblems(const std::vector<SheetLine>& lines,
-                                                SheetKind kind,
+std::vector<FormulaProblem> FindFormulaProblems(const std::vector<SheetLine>& lines, SheetKind kind,
                                                 const std::set<std::string>& system_names);
 
 }  // namespace ftcalc::cli

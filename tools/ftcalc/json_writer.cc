@@ -84,13 +84,27 @@ std::string JsonQuoted(std::string_view text) {
   std::string out = "\"";
   for (char c : valid) {
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      case '\b': out += "\\b"; break;
-      case '\f': out += "\\f"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\b':
+        out += "\\b";
+        break;
+      case '\f':
+        out += "\\f";
+        break;
       default:
         if (static_cast<unsigned char>(c) < 0x20) {
           char escape[8];
@@ -104,9 +118,7 @@ std::string JsonQuoted(std::string_view text) {
   return out + "\"";
 }
 
-void JsonWriter::NewLine() {
-  out_ << '\n' << std::string(levels_.size() * 2, ' ');
-}
+void JsonWriter::NewLine() { out_ << '\n' << std::string(levels_.size() * 2, ' '); }
 
 void JsonWriter::BeforeValue() {
   if (after_key_) {

@@ -46,8 +46,14 @@ class JsonWriter {
   void Null();
 
   // Shorthands for one member.
-  void Member(std::string_view name, std::string_view text) { Key(name); String(text); }
-  void MemberNumber(std::string_view name, double value) { Key(name); Number(value); }
+  void Member(std::string_view name, std::string_view text) {
+    Key(name);
+    String(text);
+  }
+  void MemberNumber(std::string_view name, double value) {
+    Key(name);
+    Number(value);
+  }
 
  private:
   void BeforeValue();

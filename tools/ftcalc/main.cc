@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
   ftcalc::cli::AddFormulaCommands(app, exit_code);
   ftcalc::cli::AddCheckCommand(app, exit_code);
   ftcalc::cli::AddExplainCommand(app, exit_code);
+  ftcalc::cli::AddReportCommand(app, exit_code);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

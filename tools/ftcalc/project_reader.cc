@@ -19,7 +19,8 @@ bool ReadQuery(sqlite3* db, const std::string& sql, Query& query, std::string* e
 
 bool HasTable(sqlite3* db, const std::string& schema, const std::string& table) {
   sqlite3_stmt* stmt = nullptr;
-  const std::string sql = "select 1 from \"" + schema + "\".sqlite_master where type in "
+  const std::string sql = "select 1 from \"" + schema +
+                          "\".sqlite_master where type in "
                           "('table','view') and name=?1";
   bool found = false;
   if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK) {
@@ -48,8 +49,8 @@ int PriceDecimals(sqlite3* db, const std::string& library_alias) {
     return static_cast<int>(CAtol(FieldText(query, "内容")));
   }
   if (!library_alias.empty() &&
-      ReadQuery(db, "select 内容 from \"" + library_alias + "\".参数 where 名称='计算设置'",
-                query, nullptr) &&
+      ReadQuery(db, "select 内容 from \"" + library_alias + "\".参数 where 名称='计算设置'", query,
+                nullptr) &&
       query.RecordCount() > 0) {
     query.First();
     bool found = false;

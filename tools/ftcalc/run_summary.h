@@ -5,12 +5,26 @@
 #include <sqlite3.h>
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace ftcalc::cli {
 
 // Project name, quota rows priced, errors reported, and the project's
 // 工程造价 / 单方造价 with the first lines of its fee table when present.
 void PrintRunSummary(sqlite3* db, int errors, std::ostream& out);
+
+// One database error the engine reported: its message and the failing
+// statement (or the project path).
+struct RunError {
+  std::string message;
+  std::string detail;
+};
+
+// The same summary as JSON, with every reported error, the engine call's
+// wall time in milliseconds, the project fee table and the chapter totals.
+void PrintRunSummaryJson(sqlite3* db, const std::vector<RunError>& errors, double milliseconds,
+                         std::ostream& out);
 
 }  // namespace ftcalc::cli
 

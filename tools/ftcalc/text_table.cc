@@ -50,7 +50,8 @@ void TextTable::AddRow(std::vector<std::string> cells) {
 void TextTable::Print(std::ostream& out, std::string_view indent) const {
   std::vector<size_t> widths(headers_.size(), 0);
   auto measure = [&](const std::vector<std::string>& cells) {
-    for (size_t c = 0; c < cells.size(); ++c) widths[c] = std::max(widths[c], DisplayWidth(cells[c]));
+    for (size_t c = 0; c < cells.size(); ++c)
+      widths[c] = std::max(widths[c], DisplayWidth(cells[c]));
   };
   measure(headers_);
   for (const auto& row : rows_) measure(row);
