@@ -167,6 +167,20 @@ TEST_F(CheckTest, MissingTablesAndOddTextAreReportedNotFatal) {
   EXPECT_TRUE(Has(r.out, "\\\"")) << "a quote in a formula is escaped in JSON: " << r.out;
 }
 
+TEST_F(CheckTest, JsonStaysValidForAnyStoredText) {
+  MakeEmptyProject();
+  // A name with a broken UTF-8 sequence and a control character, and a
+  // formula with a backslash.
+  ExecIn("project.db",
+         "insert into 取费索引 values(1,'p','综合单价',1);"
+         "insert into 工程取费(主表,专业取费,顺号,项目,公式,排序) values(1,'p','1',"
+         "'a' || cast(x'E4FF' as text) || char(1) || 'b','1\\2',1);");
+  Result r = Run(Args() + " --json");
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_TRUE(Has(r.out, "\"项目\": \"a\xEF\xBF\xBD\xEF\xBF\xBD\\u0001b\"")) << r.out;
+  EXPECT_TRUE(Has(r.out, "1\\\\2")) << r.out;
+}
+
 TEST_F(CheckTest, RefusesFilesThatAreNoProject) {
   MakeEmptyProject();
   Result r = Run("check '" + Path("missing.db") + "'" + Libraries());
