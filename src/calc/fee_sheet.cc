@@ -1,5 +1,8 @@
 #include "calc/fee_sheet.h"
 
+#include <cmath>
+#include <iterator>
+
 #include "data/number_text.h"
 #include "data/sql_exec.h"
 #include "data/text_util.h"
@@ -47,28 +50,65 @@ void ReplaceInAll(std::vector<std::string>& entries, std::string_view from,
   for (std::string& entry : entries) ReplaceAll(entry, from, to);
 }
 
+// The texts the system markers stand for on one item, read on first use
+// (a sheet names the same few columns in many of its lines).
+class MarkerValues {
+ public:
+  MarkerValues(const Query& item, FeeBasis basis) : item_(item), basis_(basis) {}
+  MarkerValues(const MarkerValues&) = delete;
+  MarkerValues& operator=(const MarkerValues&) = delete;
+
+  const std::string& Of(size_t marker) {
+    if (!known_[marker]) {
+      const Marker& m = kMarkers[marker];
+      const char* column = basis_ == FeeBasis::kTotal ? m.total_column : m.unit_column;
+      texts_[marker] = NumberText(CAtof(FieldText(item_, column)));
+      known_[marker] = true;
+    }
+    return texts_[marker];
+  }
+
+ private:
+  const Query& item_;
+  FeeBasis basis_;
+  bool known_[std::size(kMarkers)] = {};
+  std::string texts_[std::size(kMarkers)];
+};
+
 // Replaces the system markers by the item's direct costs. A "系统:" text
 // that is none of the markers ends the loop and stays in the formula (which
 // the evaluator then rejects).
-void ReplaceMarkers(std::string& formula, const Query& item, FeeBasis basis) {
+void ReplaceMarkers(std::string& formula, MarkerValues& values) {
   while (Contains(formula, "系统:")) {
     bool changed = false;
-    for (const Marker& marker : kMarkers) {
-      if (!Contains(formula, marker.text)) continue;
-      const char* column = basis == FeeBasis::kTotal ? marker.total_column : marker.unit_column;
-      changed |= ReplaceAll(formula, marker.text, NumberText(CAtof(FieldText(item, column)))) > 0;
+    for (size_t i = 0; i < std::size(kMarkers); ++i) {
+      if (!Contains(formula, kMarkers[i].text)) continue;
+      changed |= ReplaceAll(formula, kMarkers[i].text, values.Of(i)) > 0;
     }
     if (!changed) break;
   }
 }
 
+std::string Substituted(const std::string& formula, MarkerValues& markers) {
+  std::string text = Trim(formula);
+  ReplaceMarkers(text, markers);
+  SubstituteRates(text, -1);
+  return text;
+}
+
+// A settled value: a finite number, bare or in parentheses. Evaluating and
+// rounding it again gives the same text.
+bool IsSettledNumber(const std::string& value) {
+  std::string_view v(value);
+  if (v.size() >= 2 && v.front() == '(' && v.back() == ')') v = v.substr(1, v.size() - 2);
+  return !v.empty() && CAtofLength(v) == v.size() && std::isfinite(CAtof(v));
+}
+
 }  // namespace
 
 std::string SubstitutedFeeFormula(const std::string& formula, const Query& item, FeeBasis basis) {
-  std::string text = Trim(formula);
-  ReplaceMarkers(text, item, basis);
-  SubstituteRates(text, -1);
-  return text;
+  MarkerValues markers(item, basis);
+  return Substituted(formula, markers);
 }
 
 std::string_view EntryName(std::string_view entry) {
@@ -102,6 +142,7 @@ FeeBasis BasisOfSheet(const std::vector<FeeLine>& lines) {
 FeeSheet::FeeSheet(const std::vector<FeeLine>& lines, const Query& item, FeeBasis basis,
                    int digits)
     : digits_(digits) {
+  MarkerValues markers(item, basis);
   values_.reserve(lines.size());
   for (const FeeLine& line : lines) {
     const std::string label = Trim(line.number);
@@ -114,7 +155,7 @@ FeeSheet::FeeSheet(const std::vector<FeeLine>& lines, const Query& item, FeeBasi
       column_map_.push_back(name + "=" + tag);
     }
 
-    std::string formula = SubstitutedFeeFormula(line.formula, item, basis);
+    std::string formula = Substituted(line.formula, markers);
     if (formula.find('<') == std::string::npos) {
       formula = RoundedValue(std::move(formula), digits_);
       known_.push_back("<" + label + ">=" + formula);
@@ -132,11 +173,18 @@ void FeeSheet::Resolve() {
     ReplaceInAll(values_, EntryName(entry), value);
   }
 
+  // An entry once evaluated holds a settled number whose reference has been
+  // replaced everywhere (values never contain "<"): evaluating it again in
+  // a later pass would write the same text and replace nothing, so it is
+  // skipped.
+  std::vector<bool> settled(values_.size(), false);
   for (int pass = 0; pass < kMaxPasses; ++pass) {
     bool all_resolved = true;
     // Values found in a pass are substituted at once, so a later line of
     // the same pass can already use them.
-    for (std::string& entry : values_) {
+    for (size_t i = 0; i < values_.size(); ++i) {
+      if (settled[i]) continue;
+      std::string& entry = values_[i];
       std::string_view formula = EntryValue(entry);
       if (formula.find('<') != std::string_view::npos) {
         all_resolved = false;
@@ -146,6 +194,7 @@ void FeeSheet::Resolve() {
       if (CAtof(value) < 0) value = "(" + value + ")";
       const std::string tag(EntryName(entry));
       entry = tag + "=" + value;
+      settled[i] = IsSettledNumber(value);
       std::string reference = tag;
       size_t colon = reference.find(':');
       if (colon != std::string::npos) reference.erase(colon, 1);
