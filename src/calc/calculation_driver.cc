@@ -131,6 +131,7 @@ void RunFullCalculation() {
     timer.Lap("提交");
   }
   g_timer = nullptr;
+  PrintStatementTimings();
 }
 
 void RecalculateItem(int kind, int item_no) {

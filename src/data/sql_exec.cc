@@ -1,6 +1,11 @@
 #include "data/sql_exec.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
 
 #include "data/number_text.h"
 #include "data/sqlite_handle.h"
@@ -13,6 +18,38 @@ namespace ftcalc {
 namespace {
 
 int64_t g_error_count = 0;
+
+// With FTCALC_TIMINGS=2 the time of every statement is added up by its
+// first words (numbers masked), for finding the slow ones of a step.
+class StatementClock {
+ public:
+  StatementClock(const std::string& sql) : sql_(Enabled() ? &sql : nullptr) {
+    if (sql_) start_ = std::chrono::steady_clock::now();
+  }
+  ~StatementClock() {
+    if (!sql_) return;
+    std::string key;
+    for (char c : sql_->substr(0, 72)) key += (c >= '0' && c <= '9') ? '#' : c;
+    auto& entry = Totals()[key];
+    entry.first += std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    entry.second += 1;
+  }
+  static bool Enabled() {
+    static const bool enabled = [] {
+      const char* value = std::getenv("FTCALC_TIMINGS");
+      return value != nullptr && std::string(value) == "2";
+    }();
+    return enabled;
+  }
+  static std::map<std::string, std::pair<double, int>>& Totals() {
+    static std::map<std::string, std::pair<double, int>> totals;
+    return totals;
+  }
+
+ private:
+  const std::string* sql_;
+  std::chrono::steady_clock::time_point start_;
+};
 
 Connection* Resolve(Connection* connection) {
   return connection != nullptr ? connection : Engine().connection.get();
@@ -58,6 +95,7 @@ int ResolveField(const Query& query, std::string_view field) {
 }  // namespace
 
 int64_t ExecSql(const std::string& sql, Connection* connection) {
+  StatementClock clock(sql);
   Connection* conn = Resolve(connection);
   if (conn == nullptr || conn->handle() == nullptr) {
     ShowDbError("数据库连接无效", sql);
@@ -78,6 +116,7 @@ int64_t ExecSql(const std::string& sql, Connection* connection) {
 }
 
 int64_t ExecSqlNumbers(const std::string& pattern, const std::vector<std::string>& numbers) {
+  StatementClock clock(pattern);
   std::string literal;
   std::string bound;
   size_t index = 0;
@@ -116,6 +155,7 @@ int64_t ExecSqlNumbers(const std::string& pattern, const std::vector<std::string
 
 bool OpenQuery(Query& query, const std::string& sql, bool report_errors, bool execute_mode,
                Connection* connection) {
+  StatementClock clock(sql);
   Connection* conn = Resolve(connection);
   query.Close();
   if (conn == nullptr || conn->handle() == nullptr) {
@@ -203,6 +243,19 @@ void ShowDbError(const std::string& message, const std::string& detail) {
 }
 
 int64_t DbErrorCount() { return g_error_count; }
+
+void PrintStatementTimings() {
+  if (!StatementClock::Enabled()) return;
+  std::vector<std::pair<double, std::string>> rows;
+  for (const auto& [key, value] : StatementClock::Totals()) {
+    rows.emplace_back(value.first, std::to_string(value.second) + "x " + key);
+  }
+  std::sort(rows.rbegin(), rows.rend());
+  for (size_t i = 0; i < rows.size() && i < 20; ++i) {
+    std::fprintf(stderr, "ftcalc statement: %8.3f s  %s\n", rows[i].first, rows[i].second.c_str());
+  }
+  StatementClock::Totals().clear();
+}
 
 std::string SqlQuoted(std::string_view text) {
   std::string out(text);

@@ -66,6 +66,10 @@ void CommitWork(Connection* connection = nullptr);
 // Shows the database error window (the host's, or the terminal default).
 void ShowDbError(const std::string& message, const std::string& detail);
 
+// With FTCALC_TIMINGS=2 in the environment, prints the statements that
+// took the most time since the last call (to stderr) and starts afresh.
+void PrintStatementTimings();
+
 // Number of database errors shown since the engine was loaded.
 int64_t DbErrorCount();
 
