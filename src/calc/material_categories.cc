@@ -42,41 +42,70 @@ std::vector<CarriedColumn> ParseCarriedColumns(std::string_view setting) {
   return columns;
 }
 
-std::string CategoryPartSelect(const CategoryPart& part, const std::string& quantity_digits,
-                               const std::string& other_alias) {
-  const std::string& m = other_alias;
-  std::string sql =
-      " SELECT (case when a.编码 is not null then a.编码 else b.编码 end) as 编码, "
-      "(case when a.名称 is not null then a.名称 else b.名称 end) as 名称, "
-      "(case when a.单位 is not null then a.单位 else b.单位 end) as 单位, "
-      "(case when cast(a.基价 as real)<>0 then a.基价 else b.基价 end) as 基价, "
-      "a.信息价,a.增值税率,c.名称 as 三材,d.名称 as 供应方,e.名称 as 标志, "
-      "FtRou(a.实际量*fb.工程量*(case when a.上级编号=0 then 1 else fa.实际量 end)," +
-      quantity_digits +
-      ") as 数量 from 分部分项材料明细 a left join 分部分项材料明细 fa on fa.主表=a.主表 and "
-      "fa.编号=a.上级编号 left join 分部分项 fb on fb.编号=a.主表 left join 定额材料明细 b on "
-      "b.编号=a.材料编号 left join " +
-      m + ".材料三材 c on c.编号=a.三材 left join " + m +
-      ".材料供应方 d on d.编号=a.供应方 left join " + m +
-      ".材料标志 e on e.编号=a.标志"
-      " where cast(a.实际量 as real)<>0 and a.主表 in(select 编号 from 分部分项 where "
-      "标志='定额' and ifnull(编码,'') not like '//%' and ifnull(名称,'') not like '//%')";
+namespace {
+
+// Columns, sources and the conditions every part shares.
+std::string LineColumns(const std::string& quantity_digits) {
+  return " SELECT (case when a.编码 is not null then a.编码 else b.编码 end) as 编码, "
+         "(case when a.名称 is not null then a.名称 else b.名称 end) as 名称, "
+         "(case when a.单位 is not null then a.单位 else b.单位 end) as 单位, "
+         "(case when cast(a.基价 as real)<>0 then a.基价 else b.基价 end) as 基价, "
+         "a.信息价,a.增值税率,c.名称 as 三材,d.名称 as 供应方,e.名称 as 标志, "
+         "FtRou(a.实际量*fb.工程量*(case when a.上级编号=0 then 1 else fa.实际量 end)," +
+         quantity_digits + ") as 数量";
+}
+
+std::string LineSources(const std::string& m) {
+  return " from 分部分项材料明细 a left join 分部分项材料明细 fa on fa.主表=a.主表 and "
+         "fa.编号=a.上级编号 left join 分部分项 fb on fb.编号=a.主表 left join 定额材料明细 b on "
+         "b.编号=a.材料编号 left join " +
+         m + ".材料三材 c on c.编号=a.三材 left join " + m + ".材料供应方 d on d.编号=a.供应方 left join " +
+         m +
+         ".材料标志 e on e.编号=a.标志"
+         " where cast(a.实际量 as real)<>0 and a.主表 in(select 编号 from 分部分项 where "
+         "标志='定额' and ifnull(编码,'') not like '//%' and ifnull(名称,'') not like '//%')";
+}
+
+// The kind and level conditions of a part; `kind` and `level` name the
+// columns they test.
+std::string PartConditions(const CategoryPart& part, const std::string& kind,
+                           const std::string& level) {
   std::string kinds;
-  for (const std::string& kind : part.kinds) {
+  for (const std::string& name : part.kinds) {
     if (!kinds.empty()) kinds += ",";
-    kinds += "'" + SqlQuoted(kind) + "'";
+    kinds += "'" + SqlQuoted(name) + "'";
   }
-  if (part.kinds.size() == 1) {
-    sql += " and e.名称=" + kinds;
-  } else {
-    sql += " and e.名称 in(" + kinds + ")";
-  }
+  std::string sql = part.kinds.size() == 1 ? " and " + kind + "=" + kinds
+                                           : " and " + kind + " in(" + kinds + ")";
   if (part.flag == "0") {
-    sql += " and a.上级编号=0";
+    sql += " and " + level + "=0";
   } else if (part.flag == "1") {
-    sql += " and a.上级编号>0";
+    sql += " and " + level + ">0";
   }
   return sql;
+}
+
+}  // namespace
+
+const char kGatheredLinesTable[] = "temp.ftcalc_material_lines";
+
+std::string CategoryPartSelect(const CategoryPart& part, const std::string& quantity_digits,
+                               const std::string& other_alias) {
+  return LineColumns(quantity_digits) + LineSources(other_alias) +
+         PartConditions(part, "e.名称", "a.上级编号");
+}
+
+std::string GatherLinesStatement(const std::string& quantity_digits,
+                                 const std::string& other_alias) {
+  // The column of a.上级编号 keeps its type (and so its comparisons); the
+  // rowid keeps the scan order of the material lines.
+  return "create temp table ftcalc_material_lines as" + LineColumns(quantity_digits) +
+         ", a.上级编号 as 层级" + LineSources(other_alias) + " order by a.rowid";
+}
+
+std::string GatheredPartSelect(const CategoryPart& part) {
+  return std::string(" SELECT 编码,名称,单位,基价,信息价,增值税率,三材,供应方,标志,数量 from ") +
+         kGatheredLinesTable + " where 1" + PartConditions(part, "标志", "层级");
 }
 
 }  // namespace ftcalc

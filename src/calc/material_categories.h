@@ -47,6 +47,16 @@ std::vector<CarriedColumn> ParseCarriedColumns(std::string_view setting);
 std::string CategoryPartSelect(const CategoryPart& part, const std::string& quantity_digits,
                                const std::string& other_alias);
 
+// The same lines gathered once for all categories: every line the
+// sub-selects can take, with the same columns and values, plus the line's
+// 上级编号 (as 层级) to tell a quota's own materials from components. Rows
+// come in the order in which the sub-selects scan the material lines.
+extern const char kGatheredLinesTable[];
+std::string GatherLinesStatement(const std::string& quantity_digits,
+                                 const std::string& other_alias);
+// The sub-select of one category part over the gathered lines.
+std::string GatheredPartSelect(const CategoryPart& part);
+
 }  // namespace ftcalc
 
 #endif  // FTCALC_CALC_MATERIAL_CATEGORIES_H_

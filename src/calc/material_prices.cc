@@ -27,7 +27,7 @@ std::string ReadSetting(const std::string& name, bool* found) {
 // The category row of this build (created when missing) and its material
 // lines, sorted by code and name; rows that tie there come in the order of
 // the other grouped columns.
-void BuildCategory(const MaterialCategory& category) {
+void BuildCategory(const MaterialCategory& category, bool gathered) {
   EngineState& engine = Engine();
   const std::string qd = engine.QuantityDigits();
   const std::string label = SqlQuoted("◆" + category.name + "◆");
@@ -52,7 +52,8 @@ void BuildCategory(const MaterialCategory& category) {
       "t.增值税率,t.三材,t.供应方,t.标志 FROM( ";
   for (size_t i = 0; i < category.parts.size(); ++i) {
     if (i > 0) sql += " union all ";
-    sql += CategoryPartSelect(category.parts[i], qd, engine.other_library_alias);
+    sql += gathered ? GatheredPartSelect(category.parts[i])
+                    : CategoryPartSelect(category.parts[i], qd, engine.other_library_alias);
   }
   sql += " ) as t ";
   sql += " GROUP BY t.编码, t.名称, t.单位, t.基价, t.信息价,t.增值税率, t.三材, t.供应方, t.标志";
@@ -122,11 +123,22 @@ void BuildMaterialPrices() {
   bool found = false;
 
   ExecSql("update 材料价格 set 上级编号=-2");
-  for (const MaterialCategory& category :
-       ParseMaterialCategories(ReadSetting("材料汇总", &found))) {
+  const std::vector<MaterialCategory> categories =
+      ParseMaterialCategories(ReadSetting("材料汇总", &found));
+  // Every category scans the same joined material lines; they are gathered
+  // once into a scratch table (same rows, values and order), unless that
+  // fails, in which case each category reads them itself and any error is
+  // reported by its own statement.
+  const std::string drop = std::string("drop table if exists ") + kGatheredLinesTable;
+  TryExecSql(drop);
+  const bool gathered = categories.size() > 1 &&
+                        TryExecSql(GatherLinesStatement(Engine().QuantityDigits(),
+                                                        Engine().other_library_alias));
+  for (const MaterialCategory& category : categories) {
     ProcessMessages();
-    BuildCategory(category);
+    BuildCategory(category, gathered);
   }
+  if (gathered) TryExecSql(drop);
   CarryUserColumnsOver(ParseCarriedColumns(ReadSetting("恢复数据", &found)));
   ExecSql("delete from 材料价格 where 上级编号=-2");
   ProcessMessages();

@@ -115,6 +115,16 @@ int64_t ExecSql(const std::string& sql, Connection* connection) {
   return -1;
 }
 
+bool TryExecSql(const std::string& sql) {
+  Connection* conn = Resolve(nullptr);
+  if (conn == nullptr || conn->handle() == nullptr) return false;
+  std::string error;
+  if (RunOnce(conn->handle(), sql, &error) >= 0) return true;
+  if (!MentionsFtRou(error)) return false;
+  RefreshFtRou();
+  return RunOnce(conn->handle(), sql, &error) >= 0;
+}
+
 int64_t ExecSqlNumbers(const std::string& pattern, const std::vector<std::string>& numbers) {
   StatementClock clock(pattern);
   std::string literal;

@@ -22,6 +22,11 @@ class Connection;
 // "database is locked" failure is not shown (nor retried).
 int64_t ExecSql(const std::string& sql, Connection* connection = nullptr);
 
+// Runs a statement the engine adds for its own speed (a scratch table, say)
+// and whose failure the caller handles by falling back on the plain
+// statements: like ExecSql, but a failure is not shown. True on success.
+bool TryExecSql(const std::string& sql);
+
 // Runs `pattern` with every "{}" standing for the number literal of the
 // same position in `numbers` (texts such as FieldNumberLiteral or
 // NumberText give). The effect, and the report of a failure, are those of
