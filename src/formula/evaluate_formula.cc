@@ -115,8 +115,24 @@ std::string PrepareFormula(std::string_view formula) {
   return text;
 }
 
+// Digits with at most one point between digits, after an optional minus:
+// such a text passes the check and no stage changes it, so it is its own
+// result. (Steps evaluate many values that are already plain numbers.)
+bool IsPlainDecimal(const std::string& t) {
+  size_t i = t.size() > 0 && t[0] == '-' ? 1 : 0;
+  const size_t first_digit = i;
+  while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i;
+  if (i == first_digit) return false;
+  if (i < t.size() && t[i] == '.') {
+    const size_t point = i++;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i;
+    if (i == point + 1) return false;
+  }
+  return i == t.size();
+}
+
 bool EvaluateFormula(std::string& formula, bool show_messages) {
-  if (formula.empty()) return true;
+  if (formula.empty() || IsPlainDecimal(formula)) return true;
   PrepareInPlace(formula);
   if (formula.empty() || !CheckFormula(formula, show_messages)) {
     formula.clear();

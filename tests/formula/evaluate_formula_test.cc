@@ -41,6 +41,7 @@ TEST(EvaluateFormulaTest, Preparation) {
       {" 2 * 3 \r\n", "6.000000"},
       {"7", "7"},
       {"007", "007"},  // a plain number is returned as written
+      {"-12.50", "-12.50"},
       {"pi", "3.14159"},
       {"管理费", kFails},        // nothing left once the Chinese bytes go
       {"2*3管理费", "6.000000"},
