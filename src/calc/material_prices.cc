@@ -16,7 +16,7 @@ namespace {
 // The trimmed 内容 of the library's 材料价格 setting `name`; *found is
 // false when there is no such row.
 std::string ReadSetting(const std::string& name, bool* found) {
-  const std::string& r = Engine().library_alias;
+  const std::string r = Engine().LibrarySchema();
   Query& query = Engine().WorkQuery2();
   OpenQuery(query, "select 内容 from " + r + ".计算设置 where 上级编号 in(select 编号 from " + r +
                        ".计算设置 where 名称='材料价格') and 名称='" + name + "'");

@@ -23,7 +23,7 @@ const char kItemFlag[] = "项";
 std::vector<std::string> ReadRollUpColumns() {
   EngineState& engine = Engine();
   Query& query = engine.WorkQuery();
-  OpenQuery(query, "select 内容 from " + engine.library_alias +
+  OpenQuery(query, "select 内容 from " + engine.LibrarySchema() +
                        ".计算设置 where 上级编号=0 and 名称='向上汇总'");
   query.First();
   if (query.Eof()) return {};

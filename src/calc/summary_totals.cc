@@ -214,7 +214,7 @@ void RunConfiguredStatement(const std::string& name, const std::string& statemen
 
 void BuildConfiguredTotals() {
   EngineState& engine = Engine();
-  const std::string& library = engine.library_alias;
+  const std::string library = engine.LibrarySchema();
   Query& settings = engine.WorkQuery();
   OpenQuery(settings, "select 名称,内容 from " + library +
                           ".计算设置 where 上级编号 in(select 编号 from " + library +

@@ -63,7 +63,7 @@ void LoadParameters() {
   }
 
   std::vector<std::string> settings;
-  if (LookUp("select 内容 from " + engine.library_alias + ".参数 where 名称='计算设置'", &value)) {
+  if (LookUp("select 内容 from " + engine.LibrarySchema() + ".参数 where 名称='计算设置'", &value)) {
     settings = SplitLines(value);
   }
 

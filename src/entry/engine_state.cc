@@ -1,5 +1,7 @@
 #include "entry/engine_state.h"
 
+#include <sqlite3.h>
+
 #include "data/ftrou.h"
 
 namespace ftcalc {
@@ -13,6 +15,24 @@ void DataModule::Refresh(sqlite3* db) {
 void DataModule::Deactivate() {
   if (active_on_ != nullptr) UnregisterFtRou(active_on_);
   active_on_ = nullptr;
+}
+
+std::string EngineState::LibrarySchema() const {
+  const std::string& alias = library_alias;
+  bool plain = !alias.empty() && !(alias[0] >= '0' && alias[0] <= '9');
+  for (char c : alias) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    plain = plain && (u >= 0x80 || c == '_' || (c >= '0' && c <= '9') ||
+                      (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'));
+  }
+  plain = plain && !sqlite3_keyword_check(alias.data(), static_cast<int>(alias.size()));
+  if (plain || alias.empty()) return alias;
+  std::string quoted = "\"";
+  for (char c : alias) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + "\"";
 }
 
 EngineState& Engine() {

@@ -58,6 +58,11 @@ struct EngineState {
   Query& WorkQuery2() { return *queries[6]; }
   Query& WorkQuery3() { return *queries[7]; }
 
+  // The library's schema name as written in a statement: the alias itself
+  // when it is a plain identifier (the usual case), else in double quotes,
+  // so that a library file named, say, "Road-Lib 2018.db" still works.
+  std::string LibrarySchema() const;
+
   // Decimal texts of the price and quantity decimals, as pasted into SQL.
   std::string PriceDigits() const { return std::to_string(price_decimals); }
   std::string QuantityDigits() const { return std::to_string(quantity_decimals); }

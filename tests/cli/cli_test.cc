@@ -102,6 +102,22 @@ TEST_F(CliTest, CalcRunsTheSetupOnTheSample) {
   EXPECT_TRUE(S_ISDIR(info.st_mode));
 }
 
+TEST_F(CliTest, LibraryFileNameNeedNotBeAnIdentifier) {
+  MakeSample();
+  auto copy = [&](const std::string& from, const std::string& to) {
+    ASSERT_EQ(std::system(("cp '" + dir_ + "/" + from + "' '" + dir_ + "/" + to + "'").c_str()), 0);
+  };
+  copy("sample.db", "pristine.db");
+  const std::string expected = Run(CalcArgs(dir_ + "/sample.db", dir_ + "/RoadLib.db")).out;
+  for (const std::string name : {"Road-Lib 2018", "select"}) {
+    copy("pristine.db", "sample.db");
+    copy("RoadLib.db", name + ".db");
+    Result r = Run(CalcArgs(dir_ + "/sample.db", dir_ + "/" + name + ".db"));
+    EXPECT_EQ(r.exit_code, 0) << name << ": " << r.err;
+    EXPECT_EQ(r.out, expected) << name;
+  }
+}
+
 TEST_F(CliTest, SqlPrintsRowsWithFtRou) {
   MakeSample();
   EXPECT_EQ(Sql("select FtRou(2.5,0), FtRou('12.345abc',2), NULL, 'a'"), "3.0\t12.35\t\ta\n");
