@@ -21,8 +21,12 @@ namespace ftcalc {
 // One value as SQLite stored it.
 struct SqlValue {
   int type = SQLITE_NULL;  // SQLITE_NULL, _INTEGER, _FLOAT, _TEXT or _BLOB
-  int64_t integer = 0;
-  double real = 0;
+  // A query may hold millions of values: the number shares its storage
+  // (integer for INTEGER, real for FLOAT; read the one `type` names).
+  union {
+    int64_t integer = 0;
+    double real;
+  };
   std::string text;  // TEXT and BLOB bytes
 
   static SqlValue Null() { return {}; }
