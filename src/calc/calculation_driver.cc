@@ -134,7 +134,18 @@ void RunFullCalculation() {
   PrintStatementTimings();
 }
 
+namespace {
+
+// Prints the statement timings (FTCALC_TIMINGS=2) when a partial
+// recalculation ends, whichever way it ends.
+struct StatementTimingsAtExit {
+  ~StatementTimingsAtExit() { PrintStatementTimings(); }
+};
+
+}  // namespace
+
 void RecalculateItem(int kind, int item_no) {
+  StatementTimingsAtExit timings;
   const std::string item = std::to_string(item_no);
   if (kind != 1) return;
   Query& lookup = Engine().LookupQuery();
