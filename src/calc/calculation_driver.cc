@@ -73,9 +73,10 @@ void Progress(const std::string& label, int position) {
 void WriteSystemValues() {
   ExecSql("delete from 工程档案 where 名称 in('系统值_利润','系统值_税金')");
   Query& query = Engine().WorkQuery();
-  OpenQuery(query,
-            "select 项目,费率 from 工程取费 where 专业取费='人工土方' and trim(项目) "
-            "in('利润','增值税')");
+  // Every row of the sheet is read and 项目 trimmed here, with the engine's
+  // trim (blanks, tabs and other control characters), so that a padded
+  // 利润 still gives its row.
+  OpenQuery(query, "select 项目,费率 from 工程取费 where 专业取费='人工土方'");
   for (query.First(); !query.Eof(); query.Next()) {
     const std::string item = Trim(FieldText(query, "项目"));
     const std::string rate = SqlQuoted(FieldText(query, "费率"));

@@ -109,7 +109,7 @@ TEST_F(DriverTest, CancelFreezesTheWindowButNotTheCalculation) {
 TEST_F(DriverTest, SystemValuesFromTheEarthworkSheet) {
   project_.Exec(
       "insert into 工程取费(主表,专业取费,顺号,项目,公式,费率) values"
-      "(1,'人工土方','7','  利润  ','',7.42),(1,'人工土方','8','增值税','','9''%'),"
+      "(1,'人工土方','7',' \t利润  ','',7.42),(1,'人工土方','8','增值税','','9''%'),"
       "(1,'机械土方','7','利润','',5)");
   project_.RunFull();
   EXPECT_EQ(project_.Rows("select 名称,内容,typeof(内容) from 工程档案 where 名称 like '系统值%' "
