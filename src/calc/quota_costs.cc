@@ -22,6 +22,45 @@ constexpr const char* kLinePrice =
     "(case when cast(a.信息价 as real)>0 then a.信息价 else (case when cast(a.基价 as real)<>0 "
     "then a.基价 else b.基价 end) end)";
 
+// While CalculateQuotaCosts runs, the material lines its eight sums read
+// (all of them, or the one quota's) are gathered once, with the price and
+// unit that each line takes from itself or its standard material. The sums
+// then read the gathered rows: the same rows, values and order (the
+// material lines' rowid order) as their own scan and join would give. When
+// the gathering fails, the sums run on the tables and report what fails.
+constexpr char kGatheredLines[] = "temp.ftcalc_quota_lines";
+bool g_gathered = false;
+
+class GatheredLines {
+ public:
+  explicit GatheredLines(const std::string& item) {
+    TryExecSql(std::string("drop table if exists ") + kGatheredLines);
+    g_gathered = TryExecSql(
+        std::string("create temp table ftcalc_quota_lines as select a.主表 as 主表, a.上级编号 as "
+                    "上级编号, a.标志 as 标志, a.实际量 as 实际量, ") +
+        kLinePrice +
+        " as 价格, (case when a.单位 is null or a.单位='' then b.单位 else a.单位 end) as 单位 "
+        "from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号" +
+        (item != "0" ? " where a.主表=" + item : std::string()) + " order by a.rowid");
+  }
+  GatheredLines(const GatheredLines&) = delete;
+  GatheredLines& operator=(const GatheredLines&) = delete;
+  ~GatheredLines() {
+    if (g_gathered) TryExecSql(std::string("drop table if exists ") + kGatheredLines);
+    g_gathered = false;
+  }
+};
+
+// The pieces of the sum statements, on the gathered lines or on the tables.
+std::string LinesWithStandard() {
+  return g_gathered ? std::string(" from ") + kGatheredLines + " a"
+                    : " from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号";
+}
+std::string LinePrice() { return g_gathered ? "a.价格" : kLinePrice; }
+std::string LineUnit() {
+  return g_gathered ? "a.单位" : "(case when a.单位 is null or a.单位='' then b.单位 else a.单位 end)";
+}
+
 void Progress(const std::string& label, int position) {
   const std::string& name = Engine().project_name;
   ShowProgress(name, label + name, 1, 100, position, kProgressUpdate, true);
@@ -78,6 +117,7 @@ void CalculateQuotaCosts(const std::string& item) {
 
   if (whole) Progress("计算:定额人材机...初始化 ", 12);
   ExecSql("update 生成报表 set 标志=1");
+  GatheredLines gathered(item);
 
   // Quotas without material lines keep the unit costs the user entered:
   // they are left out of the reset and of the sums. A material line without
@@ -97,7 +137,9 @@ void CalculateQuotaCosts(const std::string& item) {
       no_detail_tags += "[" + number + "]";
     }
   } else {
-    OpenQuery(query, "select 1 from 分部分项材料明细 where 主表=" + item + " group by 主表");
+    OpenQuery(query, std::string("select 1 from ") +
+                         (g_gathered ? kGatheredLines : "分部分项材料明细") + " where 主表=" + item +
+                         " group by 主表");
     if (query.RecordCount() == 0) {
       no_detail = true;
       no_detail_tags = "[" + item + "]";
@@ -185,23 +227,18 @@ void SumQuotaComponent(const std::string& item, const std::string& exclusion_lis
 
   // Each line is rounded on its own, then the sum once more. Only the
   // quota's own lines count here (上级编号=0), whatever their unit.
-  OpenQuery(query, std::string("select a.主表, FtRou(total(FtRou( ") + kLinePrice + " * a.实际量," +
-                       digits + "))," + digits +
-                       ") as 合计 from 分部分项材料明细 a left join 定额材料明细 b on "
-                       "b.编号=a.材料编号 where " +
-                       scope + " a.上级编号=0 and " + condition + " group by a.主表");
+  OpenQuery(query, "select a.主表, FtRou(total(FtRou( " + LinePrice() + " * a.实际量," + digits +
+                       "))," + digits + ") as 合计" + LinesWithStandard() + " where " + scope +
+                       " a.上级编号=0 and " + condition + " group by a.主表");
   if (query.RecordCount() == 0) return;
   WriteSums(query, "update 分部分项 set " + column + "=");
 
   // Percentage lines (unit "%", own or the library's) add their 实际量 per
   // cent of the unit cost just written, at any level of the line tree.
   OpenQuery(query, "select a.主表,FtRou(total(c." + column + "*a.实际量/100.0)," + digits +
-                       ") as 合计 from 分部分项材料明细 a left join 定额材料明细 b on "
-                       "b.编号=a.材料编号 left join 分部分项 c on c.编号=a.主表 where " +
-                       scope +
-                       " (case when a.单位 is null or a.单位='' then b.单位 else a.单位 "
-                       "end)='%' and " +
-                       condition + " group by a.主表");
+                       ") as 合计" + LinesWithStandard() +
+                       " left join 分部分项 c on c.编号=a.主表 where " + scope + " " +
+                       LineUnit() + "='%' and " + condition + " group by a.主表");
   WriteSums(query, "update 分部分项 set " + column + "=" + column + "+");
 }
 
@@ -212,11 +249,13 @@ void SumMainMaterials(const std::string& item) {
   // A main material is priced for the whole quantity of its quota: the
   // result is a total, not a unit cost. Neither 计算 nor the exclusions
   // apply.
-  OpenQuery(query, std::string("select a.主表,FtRou(total(FtRou( ") + kLinePrice +
-                       "*a.实际量*fb.工程量," + digits + "))," + digits +
-                       ") as 合计 from 分部分项材料明细 a left join 分部分项 fb on "
-                       "fb.编号=a.主表 left join 定额材料明细 b on b.编号=a.材料编号 where "
-                       "a.标志=(select 编号 from " +
+  const std::string lines =
+      g_gathered ? std::string(" from ") + kGatheredLines + " a left join 分部分项 fb on fb.编号=a.主表"
+                 : std::string(" from 分部分项材料明细 a left join 分部分项 fb on fb.编号=a.主表 "
+                               "left join 定额材料明细 b on b.编号=a.材料编号");
+  OpenQuery(query, "select a.主表,FtRou(total(FtRou( " + LinePrice() + "*a.实际量*fb.工程量," +
+                       digits + "))," + digits + ") as 合计" + lines +
+                       " where a.标志=(select 编号 from " +
                        engine.other_library_alias + ".材料标志 where 名称='主材')" +
                        (item != "0" ? " and a.主表=" + item : std::string()) +
                        " group by a.主表");
@@ -228,10 +267,9 @@ void SumEquipment(const std::string& item) {
   const std::string digits = engine.PriceDigits();
   Query& query = engine.WorkQuery();
   // Unlike main materials, equipment is priced by 实际量 alone.
-  OpenQuery(query, std::string("select a.主表,FtRou(total(FtRou( ") + kLinePrice + "*a.实际量," +
-                       digits + "))," + digits +
-                       ") as 合计 from 分部分项材料明细 a left join 定额材料明细 b on "
-                       "b.编号=a.材料编号 where a.标志=(select 编号 from " +
+  OpenQuery(query, "select a.主表,FtRou(total(FtRou( " + LinePrice() + "*a.实际量," + digits +
+                       "))," + digits + ") as 合计" + LinesWithStandard() +
+                       " where a.标志=(select 编号 from " +
                        engine.other_library_alias + ".材料标志 where 名称 like '%设备%')" +
                        (item != "0" ? " and a.主表=" + item : std::string()) +
                        " group by a.主表");
