@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Installs what building, testing and the sample need on a Debian machine
-# (run as root). Safe to run again: installed packages are kept.
+# Installs what the project needs on a Debian machine (run as root).
+#   install-deps.sh build   building the engine and the host, and the sample
+#   install-deps.sh test    also the test suite: GoogleTest, Google Benchmark,
+#                           clang for the fuzzer, Chromium for the report test
+# Safe to run again: installed packages are kept.
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libsqlite3-dev sqlite3
-  libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev chromium
+  libcli11-dev
 )
+if [ "${1:-test}" = test ]; then
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev chromium)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -2,7 +2,7 @@
 # Sets up, builds, and recalculates the bundled sample project.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh build
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFTCALC_BUILD_TESTS=OFF >/dev/null
 cmake --build build/release -j"$(nproc)"
 out=build/sample

@@ -4,7 +4,7 @@
 # fuzzing run of the formula engine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 jobs=$(nproc)
 
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFTCALC_WERROR=ON \
