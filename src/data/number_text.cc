@@ -1,5 +1,6 @@
 #include "data/number_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -156,17 +157,24 @@ std::string NumberText(double x) {
   }
   if (x == 0) return "0";
   // Round to 15 significant digits first; the exponent of the rounded value
-  // decides the form.
+  // decides the form. The shortest text that reads back as x is that
+  // rounding whenever it has at most 15 digits (no other 15-digit decimal
+  // lies as close to x), which is the usual case and much cheaper to get.
   char buf[64];
-  auto converted = std::to_chars(buf, buf + sizeof buf - 1, x, std::chars_format::scientific, 14);
+  auto converted = std::to_chars(buf, buf + sizeof buf - 1, x, std::chars_format::scientific);
+  char* e_mark = std::find(buf, converted.ptr, 'e');
+  const bool negative = buf[0] == '-';
+  size_t significant = 0;
+  for (char* p = buf + (negative ? 1 : 0); p < e_mark; ++p) significant += IsDigit(*p);
+  if (significant > 15) {
+    converted = std::to_chars(buf, buf + sizeof buf - 1, x, std::chars_format::scientific, 14);
+    e_mark = std::find(buf, converted.ptr, 'e');
+  }
   *converted.ptr = '\0';
-  std::string text(buf);
-  size_t e_pos = text.find('e');
-  int exponent = std::atoi(text.c_str() + e_pos + 1);
-  bool negative = text[0] == '-';
+  const int exponent = std::atoi(e_mark + 1);
   std::string digits;
-  for (size_t i = negative ? 1 : 0; i < e_pos; ++i) {
-    if (IsDigit(text[i])) digits += text[i];
+  for (char* p = buf + (negative ? 1 : 0); p < e_mark; ++p) {
+    if (IsDigit(*p)) digits += *p;
   }
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
