@@ -12,6 +12,7 @@
 #include "calc/quota_costs.h"
 #include "calc/quota_summary.h"
 #include "calc/serial_numbers.h"
+#include "calc/step_progress.h"
 #include "calc/summary_totals.h"
 #include "data/sql_exec.h"
 #include "data/text_util.h"
@@ -65,8 +66,7 @@ StepTimer* g_timer = nullptr;
 
 void Progress(const std::string& label, int position) {
   if (g_timer) g_timer->Lap(label);
-  const std::string& name = Engine().project_name;
-  ShowProgress(name, label + name, 1, 100, position, kProgressUpdate, true);
+  ShowStepProgress(label, position);
 }
 
 // Writes the two 系统值 rows from the 人工土方 sheet's 利润 and 增值税 rows.

@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "calc/step_progress.h"
 #include "calc/unit_price_fees.h"
 #include "data/query.h"
 #include "data/sql_exec.h"
 #include "entry/engine_state.h"
 #include "ui/host.h"
-#include "ui/progress.h"
 
 namespace ftcalc {
 namespace {
@@ -61,11 +61,6 @@ std::string LineUnit() {
   return g_gathered ? "a.单位" : "(case when a.单位 is null or a.单位='' then b.单位 else a.单位 end)";
 }
 
-void Progress(const std::string& label, int position) {
-  const std::string& name = Engine().project_name;
-  ShowProgress(name, label + name, 1, 100, position, kProgressUpdate, true);
-}
-
 // Condition on a.标志 that selects the material lines of one kind.
 std::string KindCondition(CostKind kind) {
   const std::string flags = Engine().other_library_alias + ".材料标志";
@@ -115,7 +110,7 @@ void CalculateQuotaCosts(const std::string& item) {
   const std::string digits = engine.PriceDigits();
   Query& query = engine.WorkQuery();
 
-  if (whole) Progress("计算:定额人材机...初始化 ", 12);
+  if (whole) ShowStepProgress("计算:定额人材机...初始化 ", 12);
   ExecSql("update 生成报表 set 标志=1");
   GatheredLines gathered(item);
 
@@ -181,11 +176,11 @@ void CalculateQuotaCosts(const std::string& item) {
   ProcessMessages();
 
   if (!no_detail) {
-    if (whole) Progress("计算:定额人材机...人工费 ", 15);
+    if (whole) ShowStepProgress("计算:定额人材机...人工费 ", 15);
     SumQuotaComponent(item, exclusion_list, CostKind::kLabour);
-    if (whole) Progress("计算:定额人材机...材料费 ", 17);
+    if (whole) ShowStepProgress("计算:定额人材机...材料费 ", 17);
     SumQuotaComponent(item, exclusion_list, CostKind::kMaterial);
-    if (whole) Progress("计算:定额人材机...机械费 ", 20);
+    if (whole) ShowStepProgress("计算:定额人材机...机械费 ", 20);
     SumQuotaComponent(item, exclusion_list, CostKind::kMachine);
   }
 
@@ -198,15 +193,15 @@ void CalculateQuotaCosts(const std::string& item) {
           "), 合价_定额基价=FtRou(定额基价*工程量," + digits + ")" + scope);
 
   ProcessMessages();
-  if (whole) Progress("计算:定额人材机...主材费 ", 22);
+  if (whole) ShowStepProgress("计算:定额人材机...主材费 ", 22);
   SumMainMaterials(item);
 
   ProcessMessages();
-  if (whole) Progress("计算:定额人材机...设备费 ", 25);
+  if (whole) ShowStepProgress("计算:定额人材机...设备费 ", 25);
   SumEquipment(item);
 
   ProcessMessages();
-  if (whole) Progress("计算:定额人材机...综合单价和综合合价 ", 30);
+  if (whole) ShowStepProgress("计算:定额人材机...综合单价和综合合价 ", 30);
   CalculateUnitPriceFees(item, no_detail_tags);
 
   ExecSql("update 分部分项 set 合价_其他费用=FtRou(其他费用*工程量," + digits +

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "data/number_text.h"
+#include "data/text_util.h"
 
 namespace ftcalc {
 namespace {
@@ -20,18 +21,9 @@ bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::string AsciiUpperCopy(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  }
-  return out;
-}
-
 // SQLite's column affinity rules applied to a declared type.
 FieldKind KindOfDeclaredType(std::string_view declared) {
-  std::string upper;
-  for (char c : declared) upper += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+  const std::string upper = AsciiUpper(declared);
   auto has = [&](const char* part) { return upper.find(part) != std::string::npos; };
   if (has("INT")) return FieldKind::kInteger;
   if (has("CHAR") || has("CLOB") || has("TEXT") || has("BLOB")) return FieldKind::kOther;
@@ -184,9 +176,9 @@ int Query::FieldIndex(std::string_view name) const {
     return -1;
   }
   if (name_index_.empty()) {
-    for (size_t i = names_.size(); i-- > 0;) name_index_[AsciiUpperCopy(names_[i])] = static_cast<int>(i);
+    for (size_t i = names_.size(); i-- > 0;) name_index_[AsciiUpper(names_[i])] = static_cast<int>(i);
   }
-  auto found = name_index_.find(AsciiUpperCopy(name));
+  auto found = name_index_.find(AsciiUpper(name));
   return found == name_index_.end() ? -1 : found->second;
 }
 
