@@ -1,7 +1,10 @@
 #include "calc/fee_sheet.h"
 
+#include "calc/fee_sheet_plan.h"
+
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 #include "data/number_text.h"
 #include "data/sql_exec.h"
@@ -106,6 +109,8 @@ bool IsSettledNumber(const std::string& value) {
 
 }  // namespace
 
+const char* FeeMarkerText(int marker) { return kMarkers[marker].text; }
+
 std::string SubstitutedFeeFormula(const std::string& formula, const Query& item, FeeBasis basis) {
   MarkerValues markers(item, basis);
   return Substituted(formula, markers);
@@ -139,32 +144,68 @@ FeeBasis BasisOfSheet(const std::vector<FeeLine>& lines) {
   return FeeBasis::kUndetermined;
 }
 
+FeeSheetRoles RolesOf(const std::vector<FeeLine>& lines, const Query& item) {
+  FeeSheetRoles roles;
+  for (const FeeLine& line : lines) {
+    const std::string name = Trim(line.name);
+    const std::string tag = "<:" + Trim(line.number) + ">";
+    if (IsUnitName(name)) roles.unit_tag = tag;
+    if (IsTotalName(name)) roles.total_tag = tag;
+    if (item.FieldIndex(name) >= 0 || name == "人工费" || name == "材料费" || name == "机械费") {
+      roles.column_map.push_back(name + "=" + tag);
+    }
+  }
+  return roles;
+}
+
 FeeSheet::FeeSheet(const std::vector<FeeLine>& lines, const Query& item, FeeBasis basis,
                    int digits)
-    : digits_(digits) {
+    : digits_(digits), own_roles_(RolesOf(lines, item)), roles_(&own_roles_) {
   MarkerValues markers(item, basis);
   values_.reserve(lines.size());
   for (const FeeLine& line : lines) {
     const std::string label = Trim(line.number);
-    const std::string name = Trim(line.name);
-    const std::string tag = "<:" + label + ">";
-
-    if (IsUnitName(name)) unit_tag_ = tag;
-    if (IsTotalName(name)) total_tag_ = tag;
-    if (item.FieldIndex(name) >= 0 || name == "人工费" || name == "材料费" || name == "机械费") {
-      column_map_.push_back(name + "=" + tag);
-    }
-
     std::string formula = Substituted(line.formula, markers);
     if (formula.find('<') == std::string::npos) {
       formula = RoundedValue(std::move(formula), digits_);
       known_.push_back("<" + label + ">=" + formula);
     }
-    values_.push_back(tag + "=" + formula);
+    values_.push_back("<:" + label + ">=" + formula);
+  }
+}
+
+FeeSheet::FeeSheet(const FeeSheetPlan& plan, const Query& item, FeeBasis basis, int digits)
+    : digits_(digits), roles_(&plan.roles()), plan_(&plan) {
+  MarkerValues markers(item, basis);
+  for (int marker = 0; marker < kFeeMarkerCount; ++marker) {
+    if (plan.markers_used() & (1u << marker)) marker_texts_[marker] = markers.Of(marker);
+  }
+  const size_t count = plan.lines().size();
+  texts_.resize(count);
+  has_text_.assign(count, 0);
+  filled_.resize(count);
+  is_filled_.assign(count, 0);
+  settled_.assign(count, 0);
+  pending_.resize(count);
+  // As in the text form, a line without references is evaluated at once.
+  for (size_t i = 0; i < count; ++i) {
+    pending_[i] = plan.lines()[i].references;
+    if (pending_[i] == 0) {
+      texts_[i] = RoundedValue(PlannedText(i), digits_);
+      has_text_[i] = 1;
+    }
   }
 }
 
 void FeeSheet::Resolve() {
+  if (plan_ != nullptr) {
+    ResolvePlanned();
+  } else {
+    ResolveText();
+  }
+}
+
+void FeeSheet::ResolveText() {
   // A negative value goes in with parentheses, so that "<2>-<1>" with <1>
   // at -12.5 reads 100-(-12.5), not 100--12.5.
   for (const std::string& entry : known_) {
@@ -204,12 +245,75 @@ void FeeSheet::Resolve() {
   }
 }
 
+// The planned form follows the text form step by step. A reference is
+// filled the first time its line is evaluated: that is when the text form
+// replaces it everywhere, and later evaluations of the line find nothing
+// left to replace.
+void FeeSheet::ResolvePlanned() {
+  const size_t count = texts_.size();
+  // The lines evaluated at once fill their references first, in sheet order.
+  for (size_t i = 0; i < count; ++i) {
+    if (!has_text_[i]) continue;
+    std::string value = texts_[i];
+    if (CAtof(value) < 0) value = "(" + value + ")";
+    filled_[i] = std::move(value);
+    is_filled_[i] = 1;
+    for (int referrer : plan_->referrers(i)) --pending_[referrer];
+  }
+  for (int pass = 0; pass < kMaxPasses; ++pass) {
+    bool all_resolved = true;
+    for (size_t i = 0; i < count; ++i) {
+      if (settled_[i]) continue;
+      if (pending_[i] > 0) {
+        all_resolved = false;
+        continue;
+      }
+      EvaluatePlanned(i);
+    }
+    if (all_resolved) break;
+  }
+}
+
+void FeeSheet::EvaluatePlanned(size_t line) {
+  std::string value = RoundedValue(has_text_[line] ? texts_[line] : PlannedText(line), digits_);
+  if (CAtof(value) < 0) value = "(" + value + ")";
+  settled_[line] = IsSettledNumber(value);
+  if (!is_filled_[line]) {
+    filled_[line] = value;
+    is_filled_[line] = 1;
+    for (int referrer : plan_->referrers(line)) --pending_[referrer];
+  }
+  texts_[line] = std::move(value);
+  has_text_[line] = 1;
+}
+
+std::string FeeSheet::PlannedText(size_t line) const {
+  std::string text;
+  for (const FeeSheetPlan::Piece& piece : plan_->lines()[line].pieces) {
+    switch (piece.kind) {
+      case FeeSheetPlan::Piece::Kind::kText:
+        text += piece.text;
+        break;
+      case FeeSheetPlan::Piece::Kind::kMarker:
+        text += marker_texts_[piece.index];
+        break;
+      case FeeSheetPlan::Piece::Kind::kReference:
+        text += piece.index >= 0 && is_filled_[piece.index] ? filled_[piece.index] : piece.text;
+        break;
+    }
+  }
+  return text;
+}
+
 std::string FeeSheet::WorkingFormula(std::string_view tag) const {
-  return LookUpValue(values_, tag);
+  if (plan_ == nullptr) return LookUpValue(values_, tag);
+  const int line = plan_->LineOf(tag);
+  if (line < 0) return std::string();
+  return has_text_[line] ? texts_[line] : PlannedText(line);
 }
 
 std::string FeeSheet::EvaluatedValue(std::string_view tag) const {
-  return Evaluated(LookUpValue(values_, tag));
+  return Evaluated(WorkingFormula(tag));
 }
 
 }  // namespace ftcalc

@@ -33,12 +33,34 @@ enum class FeeBasis { kUndetermined, kUnit, kTotal };
 // undetermined when it has neither.
 FeeBasis BasisOfSheet(const std::vector<FeeLine>& lines);
 
+// The parts of a sheet the writes read by name: the tags of the last lines
+// named 单价/综合单价 and 合价/综合合价 (empty if none), and the lines whose
+// name is a column of the item row or 人工费/材料费/机械费, in sheet order, as
+// "name=tag" entries.
+struct FeeSheetRoles {
+  std::string unit_tag;
+  std::string total_tag;
+  std::vector<std::string> column_map;
+};
+
+FeeSheetRoles RolesOf(const std::vector<FeeLine>& lines, const Query& item);
+
+// The system markers, in the order in which they are replaced.
+constexpr int kFeeMarkerCount = 5;
+const char* FeeMarkerText(int marker);
+
+class FeeSheetPlan;
+
 class FeeSheet {
  public:
   // Builds the per-line formulas of `lines` for the current row of `item`
   // (whose columns the system markers read and the column map names), and
   // evaluates at once the lines that refer to no other line.
   FeeSheet(const std::vector<FeeLine>& lines, const Query& item, FeeBasis basis, int digits);
+  // The same sheet from its plan (see fee_sheet_plan.h), which must outlive
+  // this object. The item's columns are read here, so the row may be
+  // written afterwards.
+  FeeSheet(const FeeSheetPlan& plan, const Query& item, FeeBasis basis, int digits);
   FeeSheet(const FeeSheet&) = delete;
   FeeSheet& operator=(const FeeSheet&) = delete;
 
@@ -57,21 +79,38 @@ class FeeSheet {
   // for an unknown tag.
   std::string WorkingFormula(std::string_view tag) const;
 
-  // Tags of the last line named 单价/综合单价 and 合价/综合合价; empty if none.
-  const std::string& unit_tag() const { return unit_tag_; }
-  const std::string& total_tag() const { return total_tag_; }
-
-  // Lines whose name is a column of the item row or 人工费/材料费/机械费, in
-  // sheet order, as "name=tag" entries.
-  const std::vector<std::string>& column_map() const { return column_map_; }
+  const std::string& unit_tag() const { return roles_->unit_tag; }
+  const std::string& total_tag() const { return roles_->total_tag; }
+  const std::vector<std::string>& column_map() const { return roles_->column_map; }
 
  private:
+  void ResolveText();
+  void ResolvePlanned();
+  // A planned line's formula with the markers and the references known so
+  // far filled in.
+  std::string PlannedText(size_t line) const;
+  // Evaluates planned line `line` once more and, the first time, fills its
+  // value into the lines that refer to it.
+  void EvaluatePlanned(size_t line);
+
   int digits_;
-  std::string unit_tag_;
-  std::string total_tag_;
-  std::vector<std::string> column_map_;
+  FeeSheetRoles own_roles_;
+  const FeeSheetRoles* roles_;
+
+  // The text form.
   std::vector<std::string> values_;  // tag=formula, one per line
   std::vector<std::string> known_;   // reference=value of the lines evaluated at once
+
+  // The planned form: per line, its entry text once it has one, the value
+  // its references receive, and the references still open in its formula.
+  const FeeSheetPlan* plan_ = nullptr;
+  std::string marker_texts_[kFeeMarkerCount];
+  std::vector<std::string> texts_;
+  std::vector<char> has_text_;
+  std::vector<std::string> filled_;
+  std::vector<char> is_filled_;
+  std::vector<char> settled_;
+  std::vector<int> pending_;
 };
 
 // A line's formula as the sheet starts from it: trimmed, the system markers

@@ -4,11 +4,14 @@
 #include <cstdint>
 #include <iterator>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "calc/fee_sheet.h"
+#include "calc/fee_sheet_plan.h"
 #include "data/number_text.h"
 #include "data/query.h"
 #include "data/sql_exec.h"
@@ -59,14 +62,22 @@ SheetsByItem LoadOwnSheets(Query& query, const std::string& where) {
   return sheets;
 }
 
-// The standard unit-price sheet of a fee profession, read once per
-// profession text and kept for the call (the tables are not written here).
-const std::vector<FeeLine>& StandardSheet(
-    Query& query, std::map<std::string, std::vector<FeeLine>>& cache,
-    const std::string& profession) {
+// A sheet's lines and, when it has one, its plan.
+struct PlannedSheet {
+  std::vector<FeeLine> lines;
+  std::unique_ptr<FeeSheetPlan> plan;
+};
+
+// The standard unit-price sheet of a fee profession, read and planned once
+// per profession text and kept for the call (the tables are not written
+// here).
+const PlannedSheet& StandardSheet(Query& query, const Query& items,
+                                  std::map<std::string, PlannedSheet>& cache,
+                                  const std::string& profession) {
   auto found = cache.find(profession);
   if (found != cache.end()) return found->second;
-  std::vector<FeeLine>& lines = cache[profession];
+  PlannedSheet& sheet = cache[profession];
+  std::vector<FeeLine>& lines = sheet.lines;
   OpenQuery(query,
             "select 顺号,项目,公式 from 工程取费 where 主表=(select 编号 from 取费索引 where "
             "取费专业='" +
@@ -75,7 +86,8 @@ const std::vector<FeeLine>& StandardSheet(
     lines.push_back(
         {FieldText(query, "顺号"), FieldText(query, "项目"), FieldText(query, "公式")});
   }
-  return lines;
+  sheet.plan = FeeSheetPlan::Compile(lines, items);
+  return sheet;
 }
 
 // Clears the component records of every row about to be processed. Each
@@ -227,7 +239,7 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
   items.First();
   const SheetsByItem own_sheets = LoadOwnSheets(
       sheet_query, item != "0" ? " where 主表=" + FieldText(items, "编号") : std::string());
-  std::map<std::string, std::vector<FeeLine>> standard_sheets;
+  std::map<std::string, PlannedSheet> standard_sheets;
   DeleteComponentRecords(items);
 
   // The basis is fixed by the first sheet that names a unit or total line
@@ -237,20 +249,34 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
     const std::string number = FieldText(items, "编号");
     auto own = own_sheets.find(CAtol(number));
     const bool has_own = !number.empty() && own != own_sheets.end();
-    const std::vector<FeeLine>& lines =
-        has_own ? own->second
-                : StandardSheet(sheet_query, standard_sheets, FieldText(items, "单价取费"));
+    const PlannedSheet* standard =
+        has_own ? nullptr
+                : &StandardSheet(sheet_query, items, standard_sheets, FieldText(items, "单价取费"));
+    const std::vector<FeeLine>& lines = has_own ? own->second : standard->lines;
     const bool single_row = has_own && own->second.size() == 1;
 
     if (basis == FeeBasis::kUndetermined) basis = BasisOfSheet(lines);
-    FeeSheet sheet(lines, items, basis, digits);
-    sheet.Resolve();
-    WriteRow(items, sheet, basis, single_row, no_detail_tags, digits);
+    std::unique_ptr<FeeSheetPlan> own_plan;
+    const FeeSheetPlan* plan = nullptr;
+    if (has_own) {
+      own_plan = FeeSheetPlan::Compile(lines, items);
+      plan = own_plan.get();
+    } else {
+      plan = standard->plan.get();
+    }
+    std::optional<FeeSheet> sheet;
+    if (plan != nullptr) {
+      sheet.emplace(*plan, items, basis, digits);
+    } else {
+      sheet.emplace(lines, items, basis, digits);
+    }
+    sheet->Resolve();
+    WriteRow(items, *sheet, basis, single_row, no_detail_tags, digits);
 
     // The parent bill item has to be rolled up again.
     ExecSqlNumbers("update 分部分项 set 计算=0 where 标志='项' and 编号={}",
                    {FieldNumberLiteral(items, "上级编号")});
-    InsertComponents(number, sheet);
+    InsertComponents(number, *sheet);
   }
 }
 
