@@ -174,12 +174,20 @@ FeeSheet::FeeSheet(const std::vector<FeeLine>& lines, const Query& item, FeeBasi
   }
 }
 
-FeeSheet::FeeSheet(const FeeSheetPlan& plan, const Query& item, FeeBasis basis, int digits)
-    : digits_(digits), roles_(&plan.roles()), plan_(&plan) {
+FeeMarkerTexts MarkerTextsOf(const Query& item, FeeBasis basis, unsigned used) {
   MarkerValues markers(item, basis);
+  FeeMarkerTexts texts;
   for (int marker = 0; marker < kFeeMarkerCount; ++marker) {
-    if (plan.markers_used() & (1u << marker)) marker_texts_[marker] = markers.Of(marker);
+    if (used & (1u << marker)) texts[marker] = markers.Of(marker);
   }
+  return texts;
+}
+
+FeeSheet::FeeSheet(const FeeSheetPlan& plan, const Query& item, FeeBasis basis, int digits)
+    : FeeSheet(plan, MarkerTextsOf(item, basis, plan.markers_used()), digits) {}
+
+FeeSheet::FeeSheet(const FeeSheetPlan& plan, FeeMarkerTexts markers, int digits)
+    : digits_(digits), roles_(&plan.roles()), plan_(&plan), marker_texts_(std::move(markers)) {
   const size_t count = plan.lines().size();
   texts_.resize(count);
   has_text_.assign(count, 0);

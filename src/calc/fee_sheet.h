@@ -9,6 +9,7 @@
 #ifndef FTCALC_CALC_FEE_SHEET_H_
 #define FTCALC_CALC_FEE_SHEET_H_
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,11 @@ FeeSheetRoles RolesOf(const std::vector<FeeLine>& lines, const Query& item);
 constexpr int kFeeMarkerCount = 5;
 const char* FeeMarkerText(int marker);
 
+// The texts the markers in `used` (one bit per marker) stand for on the
+// current row of `item` under `basis`; the others are left empty.
+using FeeMarkerTexts = std::array<std::string, kFeeMarkerCount>;
+FeeMarkerTexts MarkerTextsOf(const Query& item, FeeBasis basis, unsigned used);
+
 class FeeSheetPlan;
 
 class FeeSheet {
@@ -61,6 +67,10 @@ class FeeSheet {
   // this object. The item's columns are read here, so the row may be
   // written afterwards.
   FeeSheet(const FeeSheetPlan& plan, const Query& item, FeeBasis basis, int digits);
+  // The same with the marker texts read beforehand (MarkerTextsOf with the
+  // plan's markers_used()). It reads no query, so sheets of different
+  // items may be worked out on different threads.
+  FeeSheet(const FeeSheetPlan& plan, FeeMarkerTexts markers, int digits);
   FeeSheet(const FeeSheet&) = delete;
   FeeSheet& operator=(const FeeSheet&) = delete;
 
@@ -104,7 +114,7 @@ class FeeSheet {
   // The planned form: per line, its entry text once it has one, the value
   // its references receive, and the references still open in its formula.
   const FeeSheetPlan* plan_ = nullptr;
-  std::string marker_texts_[kFeeMarkerCount];
+  FeeMarkerTexts marker_texts_;
   std::vector<std::string> texts_;
   std::vector<char> has_text_;
   std::vector<std::string> filled_;

@@ -45,7 +45,7 @@ bool IntegerKey(const SqlValue& value, int64_t* key) {
 
 bool TotalAddsInRowOrder() { return sqlite3_libversion_number() < 3043000; }
 
-std::string FtRouFieldText(double x, int digits) {
+double FtRouOfReal(double x, int digits) {
   // SQLite hands a REAL to a function's text reader as "%!.15g" of its own
   // printf, which sqlite3_mprintf shares; a NaN argument arrives as NULL.
   double value = 0;
@@ -54,7 +54,11 @@ std::string FtRouFieldText(double x, int digits) {
     value = text ? CAtof(text) : 0;
     sqlite3_free(text);
   }
-  const double rounded = RoundHalfUp(digits, value);
+  return RoundHalfUp(digits, value);
+}
+
+std::string FtRouFieldText(double x, int digits) {
+  const double rounded = FtRouOfReal(x, digits);
   if (std::isnan(rounded)) return std::string();  // sqlite3_result_double: NULL
   return NumberText(CAtof(SqlValue::Real(rounded).AsSqliteText()));
 }

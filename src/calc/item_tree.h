@@ -30,6 +30,11 @@ bool IntegerKey(const SqlValue& value, int64_t* key);
 // double sum in row order equal total() over the same rows.
 bool TotalAddsInRowOrder();
 
+// What FtRou(x,digits) gives for a REAL value x: x read through SQLite's
+// own 15-digit text form and atof, rounded half up; NaN where SQLite would
+// store NULL.
+double FtRouOfReal(double x, int digits);
+
 // What FieldText returns for the column "FtRou(x,digits)" when x is a REAL
 // value: FtRou reads x through SQLite's own 15-digit text form and atof, and
 // returns a REAL (NULL for NaN), which FieldText gives in NumberText form.

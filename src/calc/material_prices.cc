@@ -5,6 +5,8 @@
 
 #include "calc/carry_over.h"
 #include "calc/material_categories.h"
+#include "calc/material_groups.h"
+#include "data/number_text.h"
 #include "data/sql_exec.h"
 #include "data/text_util.h"
 #include "entry/engine_state.h"
@@ -24,10 +26,25 @@ std::string ReadSetting(const std::string& name, bool* found) {
   return *found ? Trim(FieldText(query, "内容")) : std::string();
 }
 
+// Inserts the lines worked out in memory under category row `k`; false,
+// with nothing inserted, when that cannot be done.
+bool InsertGrouped(const std::vector<MaterialGroup>& lines, const std::string& k) {
+  if (k.empty() || std::to_string(CAtol(k)) != k) return false;
+  if (!TryExecSql("savepoint ftcalc_material_groups")) return false;
+  if (InsertMaterialGroups(lines, CAtol(k), Engine().quantity_decimals)) {
+    return TryExecSql("release ftcalc_material_groups");
+  }
+  TryExecSql("rollback to ftcalc_material_groups");
+  TryExecSql("release ftcalc_material_groups");
+  return false;
+}
+
 // The category row of this build (created when missing) and its material
 // lines, sorted by code and name; rows that tie there come in the order of
-// the other grouped columns.
-void BuildCategory(const MaterialCategory& category, bool gathered) {
+// the other grouped columns. `grouped`, when given, holds the lines as the
+// grouped insert would make them.
+void BuildCategory(const MaterialCategory& category, bool gathered,
+                   const std::vector<MaterialGroup>* grouped) {
   EngineState& engine = Engine();
   const std::string qd = engine.QuantityDigits();
   const std::string label = SqlQuoted("◆" + category.name + "◆");
@@ -43,6 +60,7 @@ void BuildCategory(const MaterialCategory& category, bool gathered) {
   // A line whose parts all lack a flag gathers nothing; its statement
   // would have no sub-select at all.
   if (category.parts.empty()) return;
+  if (grouped != nullptr && InsertGrouped(*grouped, k)) return;
 
   std::string sql =
       "insert into 材料价格(上级编号,编码,名称,单位,数量,基价,信息价,增值税率,三材,供应方,"
@@ -134,9 +152,13 @@ void BuildMaterialPrices() {
   const bool gathered = categories.size() > 1 &&
                         TryExecSql(GatherLinesStatement(Engine().QuantityDigits(),
                                                         Engine().other_library_alias));
-  for (const MaterialCategory& category : categories) {
+  // The grouped inserts are worked out in one pass over the gathered lines
+  // where that gives the same lines (see material_groups.h).
+  std::vector<std::vector<MaterialGroup>> grouped;
+  const bool in_memory = gathered && GroupMaterialLines(categories, &grouped);
+  for (size_t i = 0; i < categories.size(); ++i) {
     ProcessMessages();
-    BuildCategory(category, gathered);
+    BuildCategory(categories[i], gathered, in_memory ? &grouped[i] : nullptr);
   }
   if (gathered) TryExecSql(drop);
   CarryUserColumnsOver(ParseCarriedColumns(ReadSetting("恢复数据", &found)));

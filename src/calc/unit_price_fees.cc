@@ -2,12 +2,18 @@
 
 #include <cmath>
 #include <cstdint>
+#include <deque>
+#include <future>
 #include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <unordered_map>
+#include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "calc/fee_sheet.h"
@@ -136,20 +142,21 @@ constexpr RecordValue kRecord[] = {
     {nullptr, 3},
 };
 
-// Inserts the component record of one row; the statement is prepared once
-// per call and the values bound (see ExecSqlNumbers).
-void InsertComponents(const std::string& number, const FeeSheet& sheet) {
-  static const std::string pattern = [] {
-    std::string text =
-        "insert into 分部分项单价费率费用(主表,冬季,雨季,夜间,高原,风沙,沿海,行车,安全,临时,施工,"
-        "工地,综合1,综合2, 养老,失业,医疗,住房,工伤,综合3,基本,主副,职工,补贴,费用,综合4) "
-        "values({}";
-    for (size_t i = 0; i < std::size(kRecord); ++i) text += ",{}";
-    return text + ")";
-  }();
+// What a row's sheet gives, worked out before the row is written.
+struct SheetOutcome {
+  double unit = 0;
+  double total = 0;
+  // Columns the sheet's named lines write, in the sheet's order.
+  std::vector<std::pair<std::string, double>> columns;
+  // The component record's values after 主表, in the insert's column order.
+  std::vector<std::string> components;
+};
+
+// The record's values: each line's value, pasted as a number, and the four
+// sums of them.
+std::vector<std::string> ComponentsOf(const FeeSheet& sheet) {
   std::vector<std::string> numbers;
-  numbers.reserve(std::size(kRecord) + 1);
-  numbers.push_back(number);
+  numbers.reserve(std::size(kRecord));
   double sums[4] = {0, 0, 0, 0};
   for (const RecordValue& column : kRecord) {
     if (column.tag == nullptr) {
@@ -161,6 +168,24 @@ void InsertComponents(const std::string& number, const FeeSheet& sheet) {
     numbers.push_back(ComponentLiteral(value));
     sums[column.sum] += CAtof(value);
   }
+  return numbers;
+}
+
+// Inserts the component record of one row; the statement is prepared once
+// per call and the values bound (see ExecSqlNumbers).
+void InsertComponents(const std::string& number, const std::vector<std::string>& components) {
+  static const std::string pattern = [] {
+    std::string text =
+        "insert into 分部分项单价费率费用(主表,冬季,雨季,夜间,高原,风沙,沿海,行车,安全,临时,施工,"
+        "工地,综合1,综合2, 养老,失业,医疗,住房,工伤,综合3,基本,主副,职工,补贴,费用,综合4) "
+        "values({}";
+    for (size_t i = 0; i < std::size(kRecord); ++i) text += ",{}";
+    return text + ")";
+  }();
+  std::vector<std::string> numbers;
+  numbers.reserve(components.size() + 1);
+  numbers.push_back(number);
+  numbers.insert(numbers.end(), components.begin(), components.end());
   ExecSqlNumbers(pattern, numbers);
 }
 
@@ -188,25 +213,9 @@ void PriceOf(const FeeSheet& sheet, FeeBasis basis, double quantity, int digits,
   }
 }
 
-// Writes the results of `sheet` into the current row of `items` and posts it.
-void WriteRow(Query& items, const FeeSheet& sheet, FeeBasis basis, bool single_row,
-              const std::string& no_detail_tags, int digits) {
-  double unit = 0;
-  double total = 0;
-  PriceOf(sheet, basis, FieldNumber(items, "工程量"), digits, &unit, &total);
-
-  EditRow(items);
-  SetFieldNumber(items, "综合单价", -1, unit);
-  SetFieldNumber(items, "综合合价", -1, total);
-
-  if (single_row || (unit == 0 && total == 0)) {
-    // Quotas without material lines keep the unit costs the user entered.
-    if (no_detail_tags.find("[" + FieldText(items, "编号") + "]") == std::string::npos) {
-      for (const char* column : kUnitCostColumns) SetFieldNumber(items, column, -1, 0);
-    }
-    for (const char* column : kClearedColumns) SetFieldNumber(items, column, -1, 0);
-  }
-
+SheetOutcome OutcomeOf(const FeeSheet& sheet, FeeBasis basis, double quantity, int digits) {
+  SheetOutcome outcome;
+  PriceOf(sheet, basis, quantity, digits, &outcome.unit, &outcome.total);
   const std::vector<std::string>& map = sheet.column_map();
   for (const std::string& entry : map) {
     const std::string name(EntryName(entry));
@@ -216,9 +225,87 @@ void WriteRow(Query& items, const FeeSheet& sheet, FeeBasis basis, bool single_r
     const std::string tag = LookUpValue(map, name);
     const double value = RoundHalfUp(digits, CAtof(sheet.EvaluatedValue(tag)));
     const bool direct_cost = name == "人工费" || name == "材料费" || name == "机械费";
-    SetFieldNumber(items, direct_cost ? "单价_" + name : name, -1, value);
+    outcome.columns.emplace_back(direct_cost ? "单价_" + name : name, value);
   }
+  outcome.components = ComponentsOf(sheet);
+  return outcome;
+}
+
+// Writes a row's outcome into the current row of `items` and posts it.
+// `no_detail` lists the rows without material lines.
+void WriteRow(Query& items, const SheetOutcome& outcome, bool single_row,
+              const std::unordered_set<std::string>& no_detail) {
+  EditRow(items);
+  SetFieldNumber(items, "综合单价", -1, outcome.unit);
+  SetFieldNumber(items, "综合合价", -1, outcome.total);
+
+  if (single_row || (outcome.unit == 0 && outcome.total == 0)) {
+    // Quotas without material lines keep the unit costs the user entered.
+    if (no_detail.count(FieldText(items, "编号")) == 0) {
+      for (const char* column : kUnitCostColumns) SetFieldNumber(items, column, -1, 0);
+    }
+    for (const char* column : kClearedColumns) SetFieldNumber(items, column, -1, 0);
+  }
+  for (const auto& [column, value] : outcome.columns) SetFieldNumber(items, column, -1, value);
   PostRow(items);
+}
+
+// The row keys of a "[key][key]..." list.
+std::unordered_set<std::string> TaggedKeys(const std::string& tags) {
+  std::unordered_set<std::string> keys;
+  for (size_t open = tags.find('['); open != std::string::npos; open = tags.find('[', open + 1)) {
+    const size_t close = tags.find(']', open + 1);
+    if (close == std::string::npos) break;
+    keys.insert(tags.substr(open + 1, close - open - 1));
+  }
+  return keys;
+}
+
+// Rows whose sheets are worked out together before they are written.
+constexpr size_t kRowsPerChunk = 512;
+
+// One row of the walk: what its sheet is worked out from, and then the
+// outcome its write needs.
+struct RowSheet {
+  std::string number;
+  bool single_row = false;
+  FeeBasis basis = FeeBasis::kUndetermined;
+  double quantity = 0;
+  const FeeSheetPlan* plan = nullptr;  // nullptr: the text form, built in the walk
+  std::unique_ptr<FeeSheetPlan> own_plan;
+  FeeMarkerTexts markers;
+  std::optional<FeeSheet> sheet;
+  SheetOutcome outcome;
+};
+
+// Works out the planned sheets of `rows` and the outcomes of all. This
+// reads neither the database nor a query, so the second half goes to
+// another thread when one is available; each outcome is the same wherever
+// it is worked out.
+void WorkOutSheets(std::deque<RowSheet>& rows, int digits) {
+  auto work_out = [&rows, digits](size_t begin, size_t end) {
+    for (size_t i = begin; i < end; ++i) {
+      RowSheet& row = rows[i];
+      if (!row.sheet) {
+        row.sheet.emplace(*row.plan, std::move(row.markers), digits);
+        row.sheet->Resolve();
+      }
+      row.outcome = OutcomeOf(*row.sheet, row.basis, row.quantity, digits);
+      row.sheet.reset();
+      row.own_plan.reset();
+    }
+  };
+  const size_t half = rows.size() / 2;
+  std::future<void> second_half;
+  if (half > 0 && std::thread::hardware_concurrency() > 1) {
+    try {
+      second_half = std::async(std::launch::async, work_out, half, rows.size());
+    } catch (const std::system_error&) {
+      // No thread to be had: this thread does it all.
+    }
+  }
+  work_out(0, second_half.valid() ? half : rows.size());
+  if (second_half.valid()) second_half.get();
 }
 
 }  // namespace
@@ -241,42 +328,55 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
       sheet_query, item != "0" ? " where 主表=" + FieldText(items, "编号") : std::string());
   std::map<std::string, PlannedSheet> standard_sheets;
   DeleteComponentRecords(items);
+  const std::unordered_set<std::string> no_detail = TaggedKeys(no_detail_tags);
 
   // The basis is fixed by the first sheet that names a unit or total line
   // and then holds for the rest of the call.
   FeeBasis basis = FeeBasis::kUndetermined;
-  for (items.First(); !items.Eof(); items.Next()) {
-    const std::string number = FieldText(items, "编号");
-    auto own = own_sheets.find(CAtol(number));
-    const bool has_own = !number.empty() && own != own_sheets.end();
-    const PlannedSheet* standard =
-        has_own ? nullptr
-                : &StandardSheet(sheet_query, items, standard_sheets, FieldText(items, "单价取费"));
-    const std::vector<FeeLine>& lines = has_own ? own->second : standard->lines;
-    const bool single_row = has_own && own->second.size() == 1;
-
-    if (basis == FeeBasis::kUndetermined) basis = BasisOfSheet(lines);
-    std::unique_ptr<FeeSheetPlan> own_plan;
-    const FeeSheetPlan* plan = nullptr;
-    if (has_own) {
-      own_plan = FeeSheetPlan::Compile(lines, items);
-      plan = own_plan.get();
-    } else {
-      plan = standard->plan.get();
+  std::deque<RowSheet> chunk;
+  for (items.First(); !items.Eof();) {
+    // Each row's sheet is set up in walk order, reading the row as it was
+    // fetched (no row is written before its own sheet is built), then the
+    // planned sheets of the chunk are worked out, then the rows written.
+    const size_t first_row = items.cursor();
+    chunk.clear();
+    for (; chunk.size() < kRowsPerChunk && !items.Eof(); items.Next()) {
+      RowSheet& row = chunk.emplace_back();
+      row.number = FieldText(items, "编号");
+      auto own = own_sheets.find(CAtol(row.number));
+      const bool has_own = !row.number.empty() && own != own_sheets.end();
+      const PlannedSheet* standard =
+          has_own ? nullptr
+                  : &StandardSheet(sheet_query, items, standard_sheets, FieldText(items, "单价取费"));
+      const std::vector<FeeLine>& lines = has_own ? own->second : standard->lines;
+      row.single_row = has_own && own->second.size() == 1;
+      if (basis == FeeBasis::kUndetermined) basis = BasisOfSheet(lines);
+      row.basis = basis;
+      row.quantity = FieldNumber(items, "工程量");
+      if (has_own) {
+        row.own_plan = FeeSheetPlan::Compile(lines, items);
+        row.plan = row.own_plan.get();
+      } else {
+        row.plan = standard->plan.get();
+      }
+      if (row.plan != nullptr) {
+        row.markers = MarkerTextsOf(items, basis, row.plan->markers_used());
+      } else {
+        row.sheet.emplace(lines, items, basis, digits);
+        row.sheet->Resolve();
+      }
     }
-    std::optional<FeeSheet> sheet;
-    if (plan != nullptr) {
-      sheet.emplace(*plan, items, basis, digits);
-    } else {
-      sheet.emplace(lines, items, basis, digits);
-    }
-    sheet->Resolve();
-    WriteRow(items, *sheet, basis, single_row, no_detail_tags, digits);
+    WorkOutSheets(chunk, digits);
 
-    // The parent bill item has to be rolled up again.
-    ExecSqlNumbers("update 分部分项 set 计算=0 where 标志='项' and 编号={}",
-                   {FieldNumberLiteral(items, "上级编号")});
-    InsertComponents(number, *sheet);
+    items.MoveTo(first_row);
+    for (RowSheet& row : chunk) {
+      WriteRow(items, row.outcome, row.single_row, no_detail);
+      // The parent bill item has to be rolled up again.
+      ExecSqlNumbers("update 分部分项 set 计算=0 where 标志='项' and 编号={}",
+                     {FieldNumberLiteral(items, "上级编号")});
+      InsertComponents(row.number, row.outcome.components);
+      items.Next();
+    }
   }
 }
 

@@ -70,6 +70,26 @@ std::string SqlValue::AsSqliteText() const {
   }
 }
 
+SqlValue ColumnValue(sqlite3_stmt* stmt, int column) {
+  SqlValue v;
+  v.type = sqlite3_column_type(stmt, column);
+  switch (v.type) {
+    case SQLITE_INTEGER: v.integer = sqlite3_column_int64(stmt, column); break;
+    case SQLITE_FLOAT: v.real = sqlite3_column_double(stmt, column); break;
+    case SQLITE_TEXT:
+    case SQLITE_BLOB: {
+      const void* data = v.type == SQLITE_TEXT
+                             ? static_cast<const void*>(sqlite3_column_text(stmt, column))
+                             : sqlite3_column_blob(stmt, column);
+      int bytes = sqlite3_column_bytes(stmt, column);
+      if (data != nullptr) v.text.assign(static_cast<const char*>(data), static_cast<size_t>(bytes));
+      break;
+    }
+    default: break;
+  }
+  return v;
+}
+
 bool Query::Run(sqlite3* db, const std::string& sql, bool keep_rows, std::string* error) {
   Close();
   sql_ = sql;
@@ -114,23 +134,7 @@ bool Query::Run(sqlite3* db, const std::string& sql, bool keep_rows, std::string
   while ((rc = stmt.Step()) == SQLITE_ROW) {
     if (!keep_rows) continue;
     std::vector<SqlValue> row(count);
-    for (int i = 0; i < count; ++i) {
-      SqlValue& v = row[i];
-      v.type = sqlite3_column_type(s, i);
-      switch (v.type) {
-        case SQLITE_INTEGER: v.integer = sqlite3_column_int64(s, i); break;
-        case SQLITE_FLOAT: v.real = sqlite3_column_double(s, i); break;
-        case SQLITE_TEXT:
-        case SQLITE_BLOB: {
-          const void* data = v.type == SQLITE_TEXT ? static_cast<const void*>(sqlite3_column_text(s, i))
-                                                   : sqlite3_column_blob(s, i);
-          int bytes = sqlite3_column_bytes(s, i);
-          if (data != nullptr) v.text.assign(static_cast<const char*>(data), static_cast<size_t>(bytes));
-          break;
-        }
-        default: break;
-      }
-    }
+    for (int i = 0; i < count; ++i) row[i] = ColumnValue(s, i);
     rows.push_back(std::move(row));
   }
   if (rc != SQLITE_DONE) {

@@ -40,6 +40,9 @@ struct SqlValue {
   std::string AsSqliteText() const;
 };
 
+// The value of result column `column` of the current row of `stmt`.
+SqlValue ColumnValue(sqlite3_stmt* stmt, int column);
+
 // How a field's text is normalised (the field's data type as the query layer
 // sees it): by the declared type of the source column, or by the stored
 // value's class for an expression.
@@ -65,6 +68,8 @@ class Query {
   void Next() { if (cursor_ < rows_.size()) ++cursor_; }
   bool Eof() const { return cursor_ >= rows_.size(); }
   size_t cursor() const { return cursor_; }
+  // Puts the cursor on row `row` (past the end when there is no such row).
+  void MoveTo(size_t row) { cursor_ = row < rows_.size() ? row : rows_.size(); }
 
   int FieldCount() const { return static_cast<int>(names_.size()); }
   // Index of the column called `name` (ASCII case-insensitive), -1 if none.

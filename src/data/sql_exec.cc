@@ -116,6 +116,7 @@ int64_t ExecSql(const std::string& sql, Connection* connection) {
 }
 
 bool TryExecSql(const std::string& sql) {
+  StatementClock clock(sql);
   Connection* conn = Resolve(nullptr);
   if (conn == nullptr || conn->handle() == nullptr) return false;
   std::string error;
@@ -261,7 +262,7 @@ void PrintStatementTimings() {
     rows.emplace_back(value.first, std::to_string(value.second) + "x " + key);
   }
   std::sort(rows.rbegin(), rows.rend());
-  for (size_t i = 0; i < rows.size() && i < 20; ++i) {
+  for (size_t i = 0; i < rows.size() && i < 30; ++i) {
     std::fprintf(stderr, "ftcalc statement: %8.3f s  %s\n", rows[i].first, rows[i].second.c_str());
   }
   StatementClock::Totals().clear();

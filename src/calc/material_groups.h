@@ -1,0 +1,47 @@
+// The material list's category lines worked out in one pass over the
+// gathered material lines, instead of one grouped insert per category that
+// scans and sorts all of them again.
+//
+// Each category's insert groups its parts' lines (a UNION ALL) by code,
+// name, unit, prices, VAT, class, supplier and kind, sums the quantities
+// with total() and writes one line per group in the order of those nine
+// columns. GroupMaterialLines reproduces that: rows of one group are added
+// in the order the insert's sorter hands them over (part by part, each in
+// the gathered order; the sorter keeps rows with equal keys in the order
+// they came), and the groups are ordered as SQLite compares values. It
+// declines (returns false) where it could not be sure to match: when total()
+// would not add in row order, when a grouped column mixes INTEGER and REAL
+// values (equal numbers of both kinds share a group but differ in what is
+// written), on a REAL negative zero, or on a quantity that is not REAL.
+#ifndef FTCALC_CALC_MATERIAL_GROUPS_H_
+#define FTCALC_CALC_MATERIAL_GROUPS_H_
+
+#include <string>
+#include <vector>
+
+#include "calc/material_categories.h"
+#include "data/query.h"
+
+namespace ftcalc {
+
+// One line of a category: the nine grouped values and the summed quantity.
+struct MaterialGroup {
+  std::vector<SqlValue> keys;  // 编码,名称,单位,基价,信息价,增值税率,三材,供应方,标志
+  double quantity = 0;         // total() of the group's quantities
+};
+
+// The lines of every category in `categories`, in insert order, from the
+// gathered lines (kGatheredLinesTable).
+bool GroupMaterialLines(const std::vector<MaterialCategory>& categories,
+                        std::vector<std::vector<MaterialGroup>>* lines);
+
+// Inserts one category's lines under category row `parent`, as the grouped
+// insert would: quantity FtRou'd to `quantity_digits`, a NULL information
+// price written as 0. False (nothing reported) when a line fails, so that
+// the caller can run the statement instead.
+bool InsertMaterialGroups(const std::vector<MaterialGroup>& lines, int64_t parent,
+                          int quantity_digits);
+
+}  // namespace ftcalc
+
+#endif  // FTCALC_CALC_MATERIAL_GROUPS_H_
