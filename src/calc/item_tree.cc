@@ -57,10 +57,12 @@ double FtRouOfReal(double x, int digits) {
   return RoundHalfUp(digits, value);
 }
 
+std::string RealFieldText(double x) { return NumberText(CAtof(SqlValue::Real(x).AsSqliteText())); }
+
 std::string FtRouFieldText(double x, int digits) {
   const double rounded = FtRouOfReal(x, digits);
   if (std::isnan(rounded)) return std::string();  // sqlite3_result_double: NULL
-  return NumberText(CAtof(SqlValue::Real(rounded).AsSqliteText()));
+  return RealFieldText(rounded);
 }
 
 }  // namespace ftcalc

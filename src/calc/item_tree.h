@@ -30,6 +30,9 @@ bool IntegerKey(const SqlValue& value, int64_t* key);
 // double sum in row order equal total() over the same rows.
 bool TotalAddsInRowOrder();
 
+// What FieldText returns for an expression column holding the REAL x.
+std::string RealFieldText(double x);
+
 // What FtRou(x,digits) gives for a REAL value x: x read through SQLite's
 // own 15-digit text form and atof, rounded half up; NaN where SQLite would
 // store NULL.

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/quota_line_sums.h"
 #include "calc/step_progress.h"
 #include "calc/unit_price_fees.h"
 #include "data/query.h"
@@ -29,19 +30,29 @@ constexpr const char* kLinePrice =
 // material lines' rowid order) as their own scan and join would give. When
 // the gathering fails, the sums run on the tables and report what fails.
 constexpr char kGatheredLines[] = "temp.ftcalc_quota_lines";
+
+// A line's unit, its own or its standard material's.
+std::string StandardUnit() {
+  return "(case when a.单位 is null or a.单位='' then b.单位 else a.单位 end)";
+}
 bool g_gathered = false;
 
 class GatheredLines {
  public:
-  explicit GatheredLines(const std::string& item) {
+  // `percent_only`: only the lines whose unit is "%" are gathered, for when
+  // the other sums have been read in one pass (the percentage sums read no
+  // other lines).
+  GatheredLines(const std::string& item, bool percent_only) {
     TryExecSql(std::string("drop table if exists ") + kGatheredLines);
+    std::string where;
+    if (item != "0") where = " where a.主表=" + item;
+    if (percent_only) where += (where.empty() ? " where " : " and ") + StandardUnit() + "='%'";
     g_gathered = TryExecSql(
         std::string("create temp table ftcalc_quota_lines as select a.主表 as 主表, a.上级编号 as "
                     "上级编号, a.标志 as 标志, a.实际量 as 实际量, ") +
-        kLinePrice +
-        " as 价格, (case when a.单位 is null or a.单位='' then b.单位 else a.单位 end) as 单位 "
-        "from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号" +
-        (item != "0" ? " where a.主表=" + item : std::string()) + " order by a.rowid");
+        kLinePrice + " as 价格, " + StandardUnit() +
+        " as 单位 from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号" + where +
+        " order by a.rowid");
   }
   GatheredLines(const GatheredLines&) = delete;
   GatheredLines& operator=(const GatheredLines&) = delete;
@@ -57,9 +68,7 @@ std::string LinesWithStandard() {
                     : " from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号";
 }
 std::string LinePrice() { return g_gathered ? "a.价格" : kLinePrice; }
-std::string LineUnit() {
-  return g_gathered ? "a.单位" : "(case when a.单位 is null or a.单位='' then b.单位 else a.单位 end)";
-}
+std::string LineUnit() { return g_gathered ? "a.单位" : StandardUnit(); }
 
 // Condition on a.标志 that selects the material lines of one kind.
 std::string KindCondition(CostKind kind) {
@@ -97,6 +106,44 @@ void WriteSums(Query& query, const std::string& prefix) {
   }
 }
 
+void WriteSums(const std::vector<QuotaSum>& sums, const std::string& prefix) {
+  const std::string pattern = prefix + "{} where 编号={}";
+  for (const QuotaSum& sum : sums) ExecSqlNumbers(pattern, {sum.total, sum.quota});
+}
+
+// The percentage lines of one kind: their 实际量 per cent of the unit cost
+// just written, added to it.
+void AddPercentageLines(const std::string& scope, CostKind kind) {
+  EngineState& engine = Engine();
+  const std::string column = KindColumn(kind);
+  Query& query = engine.WorkQuery();
+  OpenQuery(query, "select a.主表,FtRou(total(c." + column + "*a.实际量/100.0)," +
+                       engine.PriceDigits() + ") as 合计" + LinesWithStandard() +
+                       " left join 分部分项 c on c.编号=a.主表 where " + scope + " " +
+                       LineUnit() + "='%' and " + KindCondition(kind) + " group by a.主表");
+  WriteSums(query, "update 分部分项 set " + column + "=" + column + "+");
+}
+
+// The scope of the unit-cost sums: one quota, and the quotas left out.
+std::string SumScope(const std::string& item, const std::string& exclusion_list) {
+  std::string scope;
+  if (item != "0") scope += " a.主表=" + item + " and ";
+  if (!exclusion_list.empty()) scope += " a.主表 not in(" + exclusion_list + ") and ";
+  return scope;
+}
+
+// The five grouped sums of the whole run in one pass, or false.
+bool SumInOnePass(const std::string& exclusion_list, QuotaLineSums* sums) {
+  const std::string flags = Engine().other_library_alias + ".材料标志";
+  const std::string kinds[3] = {KindCondition(CostKind::kLabour),
+                                KindCondition(CostKind::kMaterial),
+                                KindCondition(CostKind::kMachine)};
+  return SumQuotaLinesInOnePass(
+      exclusion_list, kinds, kLinePrice, "a.标志=(select 编号 from " + flags + " where 名称='主材')",
+      "a.标志=(select 编号 from " + flags + " where 名称 like '%设备%')",
+      Engine().price_decimals, sums);
+}
+
 void AppendToList(std::string& list, const std::string& number) {
   if (!list.empty()) list += ",";
   list += number;
@@ -112,7 +159,6 @@ void CalculateQuotaCosts(const std::string& item) {
 
   if (whole) ShowStepProgress("计算:定额人材机...初始化 ", 12);
   ExecSql("update 生成报表 set 标志=1");
-  GatheredLines gathered(item);
 
   // Quotas without material lines keep the unit costs the user entered:
   // they are left out of the reset and of the sums. A material line without
@@ -175,13 +221,28 @@ void CalculateQuotaCosts(const std::string& item) {
   }
   ProcessMessages();
 
+  // The whole run reads its sums in one pass where it can (see
+  // quota_line_sums.h); the lines read by the statements left are gathered
+  // (the material lines are not written in this step, so reading them now
+  // or statement by statement gives the same).
+  QuotaLineSums sums;
+  const bool in_one_pass = whole && SumInOnePass(exclusion_list, &sums);
+  GatheredLines gathered(item, in_one_pass);
+
   if (!no_detail) {
-    if (whole) ShowStepProgress("计算:定额人材机...人工费 ", 15);
-    SumQuotaComponent(item, exclusion_list, CostKind::kLabour);
-    if (whole) ShowStepProgress("计算:定额人材机...材料费 ", 17);
-    SumQuotaComponent(item, exclusion_list, CostKind::kMaterial);
-    if (whole) ShowStepProgress("计算:定额人材机...机械费 ", 20);
-    SumQuotaComponent(item, exclusion_list, CostKind::kMachine);
+    constexpr CostKind kKinds[] = {CostKind::kLabour, CostKind::kMaterial, CostKind::kMachine};
+    constexpr const char* kSteps[] = {"计算:定额人材机...人工费 ", "计算:定额人材机...材料费 ",
+                                      "计算:定额人材机...机械费 "};
+    constexpr int kPercents[] = {15, 17, 20};
+    for (int i = 0; i < 3; ++i) {
+      if (whole) ShowStepProgress(kSteps[i], kPercents[i]);
+      if (!in_one_pass) {
+        SumQuotaComponent(item, exclusion_list, kKinds[i]);
+      } else if (!sums.own_costs[i].empty()) {
+        WriteSums(sums.own_costs[i], "update 分部分项 set " + KindColumn(kKinds[i]) + "=");
+        AddPercentageLines(SumScope(item, exclusion_list), kKinds[i]);
+      }
+    }
   }
 
   const std::string scope =
@@ -194,11 +255,19 @@ void CalculateQuotaCosts(const std::string& item) {
 
   ProcessMessages();
   if (whole) ShowStepProgress("计算:定额人材机...主材费 ", 22);
-  SumMainMaterials(item);
+  if (in_one_pass) {
+    WriteSums(sums.main_materials, "update 分部分项 set 合价_主材费=");
+  } else {
+    SumMainMaterials(item);
+  }
 
   ProcessMessages();
   if (whole) ShowStepProgress("计算:定额人材机...设备费 ", 25);
-  SumEquipment(item);
+  if (in_one_pass) {
+    WriteSums(sums.equipment, "update 分部分项 set 合价_设备费=");
+  } else {
+    SumEquipment(item);
+  }
 
   ProcessMessages();
   if (whole) ShowStepProgress("计算:定额人材机...综合单价和综合合价 ", 30);
@@ -216,9 +285,7 @@ void SumQuotaComponent(const std::string& item, const std::string& exclusion_lis
   const std::string condition = KindCondition(kind);
   Query& query = engine.WorkQuery();
 
-  std::string scope;
-  if (item != "0") scope += " a.主表=" + item + " and ";
-  if (!exclusion_list.empty()) scope += " a.主表 not in(" + exclusion_list + ") and ";
+  const std::string scope = SumScope(item, exclusion_list);
 
   // Each line is rounded on its own, then the sum once more. Only the
   // quota's own lines count here (上级编号=0), whatever their unit.
@@ -230,11 +297,7 @@ void SumQuotaComponent(const std::string& item, const std::string& exclusion_lis
 
   // Percentage lines (unit "%", own or the library's) add their 实际量 per
   // cent of the unit cost just written, at any level of the line tree.
-  OpenQuery(query, "select a.主表,FtRou(total(c." + column + "*a.实际量/100.0)," + digits +
-                       ") as 合计" + LinesWithStandard() +
-                       " left join 分部分项 c on c.编号=a.主表 where " + scope + " " +
-                       LineUnit() + "='%' and " + condition + " group by a.主表");
-  WriteSums(query, "update 分部分项 set " + column + "=" + column + "+");
+  AddPercentageLines(scope, kind);
 }
 
 void SumMainMaterials(const std::string& item) {
