@@ -41,9 +41,9 @@ struct StatementWork {
 struct Work {
   int64_t steps = 0;
   int64_t runs = 0;
-  // By statement shape: the text's first 60 characters, numbers as "#" and
-  // long text literals as '?', so that the per-row statements of one step
-  // fall into one group.
+  // By statement shape: the text's first 60 characters, numbers and number
+  // lists as "#" and long text literals as '?', so that the per-row
+  // statements of one step fall into one group.
   std::map<std::string, StatementWork> by_statement;
 };
 
@@ -53,7 +53,11 @@ std::string StatementShape(const char* sql) {
   for (const char* p = sql ? sql : ""; *p != '\0' && characters < 60;) {
     const unsigned char c = static_cast<unsigned char>(*p);
     if (c >= '0' && c <= '9') {
-      while ((*p >= '0' && *p <= '9') || *p == '.') ++p;
+      // A number, or a list of them ("not in(1,2,3)" grows with the project).
+      do {
+        if (*p == ',') ++p;
+        while ((*p >= '0' && *p <= '9') || *p == '.') ++p;
+      } while (*p == ',' && p[1] >= '0' && p[1] <= '9');
       shape += '#';
     } else if (c == '\'') {
       // A text literal ('' inside it is a quote). Long ones (names, codes,
