@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "calc/item_tree.h"
+#include "data/number_text.h"
 #include "data/query.h"
 #include "data/sqlite_handle.h"
 #include "entry/engine_state.h"
@@ -16,11 +17,12 @@ namespace {
 // The sums of one statement: per quota, its lines' values in row order.
 class GroupedSum {
  public:
-  void Add(int64_t quota, const SqlValue& value) {
+  // `value` NaN stands for NULL, which total() skips; the group exists all
+  // the same.
+  void Add(int64_t quota, double value) {
     auto [found, added] = index_.emplace(quota, groups_.size());
     if (added) groups_.push_back({quota, 0.0});
-    // total() skips NULL; the group exists all the same.
-    if (value.type == SQLITE_FLOAT) groups_[found->second].total += value.real;
+    if (!std::isnan(value)) groups_[found->second].total += value;
   }
 
   // The rows "FtRou(total(...),digits) as 合计 ... group by a.主表" returns,
@@ -48,6 +50,19 @@ class GroupedSum {
   std::vector<Group> groups_;
 };
 
+// FtRou(x,digits) of a line value x: FtRou reads x as SQLite's text of it
+// (NULL as 0) and gives a REAL, or NULL (NaN here) for a NaN result.
+// False for a blob, which is left to the statements.
+bool FtRouOf(const SqlValue& x, int digits, double* result) {
+  switch (x.type) {
+    case SQLITE_NULL: *result = RoundHalfUp(digits, 0.0); return true;
+    case SQLITE_INTEGER: *result = RoundHalfUp(digits, static_cast<double>(x.integer)); return true;
+    case SQLITE_FLOAT: *result = FtRouOfReal(x.real, digits); return true;
+    case SQLITE_TEXT: *result = RoundHalfUp(digits, CAtof(x.text)); return true;
+    default: return false;
+  }
+}
+
 // A condition column: true only for a non-zero number (as WHERE reads it).
 bool Holds(const SqlValue& value) {
   return (value.type == SQLITE_INTEGER && value.integer != 0) ||
@@ -65,28 +80,22 @@ bool SumQuotaLinesInOnePass(const std::string& exclusion_list,
   Connection* connection = Engine().connection.get();
   if (connection == nullptr || connection->handle() == nullptr) return false;
 
-  const std::string d = std::to_string(digits);
-  const std::string own = (exclusion_list.empty() ? std::string("(")
-                                                  : "(a.主表 not in(" + exclusion_list + ") and ") +
-                          "a.上级编号=0 and ";
-  std::string sql = "select a.主表";
-  for (const std::string& kind : kind_conditions) sql += "," + own + kind + ")";
+  // Each condition once per line, and the line values unrounded: FtRou is
+  // applied here as SQLite would apply it to them.
+  std::string sql = "select a.主表,(";
+  if (!exclusion_list.empty()) sql += "a.主表 not in(" + exclusion_list + ") and ";
+  sql += "a.上级编号=0)";
+  for (const std::string& kind : kind_conditions) sql += ",(" + kind + ")";
   sql += ",(" + main_material_condition + "),(" + equipment_condition + ")";
-  sql += ",case when " + own + "(" + kind_conditions[0] + " or " + kind_conditions[1] + " or " +
-         kind_conditions[2] + ")) or (" + equipment_condition + ") then FtRou(" + line_price +
-         "*a.实际量," + d + ") end";
-  sql += ",case when " + main_material_condition + " then FtRou(" + line_price +
-         "*a.实际量*fb.工程量," + d + ") end";
+  sql += "," + line_price + "*a.实际量";
+  sql += ",case when " + main_material_condition + " then " + line_price +
+         "*a.实际量*fb.工程量 end";
   sql +=
       " from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号 left join 分部分项 fb "
       "on fb.编号=a.主表 order by a.rowid";
 
   Statement stmt;
-  if (stmt.Prepare(connection->handle(), sql) != SQLITE_OK) {
-    RefreshFtRou();  // the statement may be the first to need it
-    if (stmt.Prepare(connection->handle(), sql) != SQLITE_OK) return false;
-  }
-  if (!stmt.IsPrepared()) return false;
+  if (stmt.Prepare(connection->handle(), sql) != SQLITE_OK || !stmt.IsPrepared()) return false;
 
   GroupedSum own_costs[3];
   GroupedSum main_materials;
@@ -94,18 +103,29 @@ bool SumQuotaLinesInOnePass(const std::string& exclusion_list,
   int rc;
   while ((rc = stmt.Step()) == SQLITE_ROW) {
     sqlite3_stmt* s = stmt.get();
+    const bool own_level = Holds(ColumnValue(s, 1));
     bool holds[5];
     bool any = false;
-    for (int i = 0; i < 5; ++i) any |= holds[i] = Holds(ColumnValue(s, i + 1));
+    for (int i = 0; i < 5; ++i) {
+      holds[i] = (i >= 3 || own_level) && Holds(ColumnValue(s, i + 2));
+      any |= holds[i];
+    }
     if (!any) continue;
     const SqlValue quota = ColumnValue(s, 0);
     if (quota.type != SQLITE_INTEGER) return false;
-    const SqlValue value = ColumnValue(s, 6);
-    for (int i = 0; i < 3; ++i) {
-      if (holds[i]) own_costs[i].Add(quota.integer, value);
+    if (holds[0] || holds[1] || holds[2] || holds[4]) {
+      double value = 0;
+      if (!FtRouOf(ColumnValue(s, 7), digits, &value)) return false;
+      for (int i = 0; i < 3; ++i) {
+        if (holds[i]) own_costs[i].Add(quota.integer, value);
+      }
+      if (holds[4]) equipment.Add(quota.integer, value);
     }
-    if (holds[3]) main_materials.Add(quota.integer, ColumnValue(s, 7));
-    if (holds[4]) equipment.Add(quota.integer, value);
+    if (holds[3]) {
+      double value = 0;
+      if (!FtRouOf(ColumnValue(s, 8), digits, &value)) return false;
+      main_materials.Add(quota.integer, value);
+    }
   }
   if (rc != SQLITE_DONE) return false;
 
