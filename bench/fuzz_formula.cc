@@ -27,6 +27,10 @@ bool IsAscii(const std::string& t) {
 void Evaluate(const std::string& formula) {
   std::string text = formula;
   const bool ok = ftcalc::EvaluateFormula(text, false);
+  // The shortcuts give what the stages give.
+  std::string staged = formula;
+  Require(ftcalc::EvaluateByStages(staged, false) == ok);
+  Require(staged == text);
   // A failure leaves nothing; a success leaves only ASCII (every byte of
   // 128 or more was dropped or rejected).
   Require(ok || text.empty());

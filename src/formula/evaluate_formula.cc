@@ -1,6 +1,7 @@
 #include "formula/evaluate_formula.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "data/gbk.h"
@@ -131,8 +132,126 @@ bool IsPlainDecimal(const std::string& t) {
   return i == t.size();
 }
 
+namespace {
+
+// Plain arithmetic: unsigned decimals ("12", "0.5"), "+", "*", "/" and
+// parentheses, nothing else. Such a text passes the check and never holds
+// a sign, so the stages do no more than this: each group, innermost first,
+// becomes the short form of its value; within a group and then in the
+// text, the products are worked out from the left, then the sums, each
+// result written in six decimals and read back. A value whose form the
+// stages would go on to read differently (an exponent, an infinity) makes
+// the reader give up, and the stages take the text.
+class PlainArithmetic {
+ public:
+  explicit PlainArithmetic(const std::string& text) : t_(text) {}
+
+  // The result text the stages leave, or false when the text is not plain
+  // arithmetic throughout.
+  bool Evaluate(std::string* result) {
+    Operand value;
+    if (!Sum(&value) || pos_ != t_.size()) return false;
+    *result = value.computed ? std::move(value.text) : t_.substr(value.start, value.end - value.start);
+    return true;
+  }
+
+ private:
+  // A number, a group or a worked-out step: `read` is what atof reads from
+  // its text; `text` is that text for a worked-out step (computed), else the
+  // operand stands in the formula at [start, end).
+  struct Operand {
+    double read = 0;
+    bool computed = false;
+    std::string text;
+    size_t start = 0;
+    size_t end = 0;
+  };
+
+  bool IsDigitAt(size_t i) const { return i < t_.size() && t_[i] >= '0' && t_[i] <= '9'; }
+
+  // The step's value written in six decimals and read back.
+  static bool Step(double value, Operand* into) {
+    if (!std::isfinite(value)) return false;
+    into->text = SixDecimalText(value);
+    into->read = CAtof(into->text);
+    into->computed = true;
+    return true;
+  }
+
+  bool Number(Operand* out) {
+    const size_t start = pos_;
+    while (IsDigitAt(pos_)) ++pos_;
+    if (pos_ == start) return false;
+    if (pos_ < t_.size() && t_[pos_] == '.') {
+      ++pos_;
+      if (!IsDigitAt(pos_)) return false;
+      while (IsDigitAt(pos_)) ++pos_;
+    }
+    out->start = start;
+    out->end = pos_;
+    out->computed = false;
+    out->read = CAtof(std::string_view(t_).substr(start, pos_ - start));
+    return true;
+  }
+
+  bool Factor(Operand* out) {
+    if (pos_ < t_.size() && t_[pos_] == '(') {
+      ++pos_;
+      Operand inner;
+      if (!Sum(&inner) || pos_ >= t_.size() || t_[pos_] != ')') return false;
+      ++pos_;
+      // The group becomes the short form of the value read from its result.
+      out->text = NumberText(inner.read);
+      if (out->text.find_first_not_of("0123456789.") != std::string::npos) return false;
+      out->read = CAtof(out->text);
+      out->computed = true;
+      return true;
+    }
+    return Number(out);
+  }
+
+  bool Product(Operand* out) {
+    if (!Factor(out)) return false;
+    while (pos_ < t_.size() && (t_[pos_] == '*' || t_[pos_] == '/')) {
+      const char op = t_[pos_++];
+      Operand right;
+      if (!Factor(&right)) return false;
+      const double value =
+          op == '*' ? out->read * right.read : (right.read == 0 ? 0.0 : out->read / right.read);
+      if (!Step(value, out)) return false;
+    }
+    return true;
+  }
+
+  bool Sum(Operand* out) {
+    if (!Product(out)) return false;
+    while (pos_ < t_.size() && t_[pos_] == '+') {
+      ++pos_;
+      Operand right;
+      if (!Product(&right)) return false;
+      if (!Step(out->read + right.read, out)) return false;
+    }
+    return true;
+  }
+
+  const std::string& t_;
+  size_t pos_ = 0;
+};
+
+}  // namespace
+
 bool EvaluateFormula(std::string& formula, bool show_messages) {
   if (formula.empty() || IsPlainDecimal(formula)) return true;
+  std::string result;
+  if (PlainArithmetic(formula).Evaluate(&result)) {
+    formula.swap(result);
+    return true;
+  }
+  return EvaluateByStages(formula, show_messages);
+}
+
+bool EvaluateByStages(std::string& formula, bool show_messages) {
+  if (formula.empty()) return true;
   PrepareInPlace(formula);
   if (formula.empty() || !CheckFormula(formula, show_messages)) {
     formula.clear();

@@ -21,6 +21,11 @@ namespace ftcalc {
 // give 0 and are no failure. Never throws for bad input.
 bool EvaluateFormula(std::string& formula, bool show_messages);
 
+// The same by the rewriting stages alone, without the shortcuts that
+// EvaluateFormula takes for plain numbers and plain arithmetic (which give
+// the same texts); kept callable so that the two can be compared.
+bool EvaluateByStages(std::string& formula, bool show_messages);
+
 // The text that is checked and evaluated: `formula` converted to GBK, with
 // ASCII letters upper-cased and every blank, CR, LF and byte of 160 or more
 // removed (so unsubstituted Chinese names vanish and their brackets stay).

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -201,6 +202,56 @@ TEST(EvaluateFormulaTest, R5AdditionsBeforeSubtractions) {
       {"1,-SIN(-1)", "1,0.841471"},  // "--" after the comma: 0 - -0.84
       {"1,-2-SIN(-1)", "1,0.000000"},  // "--" merged into "+" first
   });
+}
+
+// Plain arithmetic (unsigned decimals, "+", "*", "/", parentheses) is
+// worked out without rewriting the text; the results are the stages' own.
+TEST(EvaluateFormulaTest, PlainArithmeticAsTheStagesWorkItOut) {
+  ExpectEqn({
+      {"(100+30)*0.05", "6.500000"},         // the group's short form "130", then 6.5
+      {"1.18*0.0059+0.5", "0.506962"},       // 0.006962 written in six decimals first
+      {"1+2*3+4", "11.000000"},              // products before sums
+      {"0.0000004+0.0000004", "0.000001"},   // each step rounded to six decimals
+      {"(0.0000004)+1", "1.000000"},         // "4E-7": left to the stages
+      {"(1)", "1"},
+      {"((2.50))", "2.5"},
+      {"1/0+2", "2.000000"},
+      {"(1+2", kFails},
+      {"2(3)", kFails},
+      {"1.+2", kFails},
+  });
+  // Random plain texts, some with huge or tiny values, against the stages.
+  std::mt19937 random(7);
+  const std::vector<std::string> numbers = {"0",    "1",       "2.5",      "100",   "0.0059",
+                                            "3",    "1234.56", "0.000001", "1E3",   "999999999999999",
+                                            "1.005", "7",      "0.5",      "12"};
+  const std::vector<std::string> operators = {"+", "*", "/", "+", "*"};
+  auto pick = [&random](const std::vector<std::string>& from) {
+    return from[std::uniform_int_distribution<size_t>(0, from.size() - 1)(random)];
+  };
+  for (int n = 0; n < 20000; ++n) {
+    std::string text;
+    int open = 0;
+    const int terms = std::uniform_int_distribution<int>(1, 6)(random);
+    for (int i = 0; i < terms; ++i) {
+      if (i > 0) text += pick(operators);
+      while (random() % 4 == 0) {
+        text += "(";
+        ++open;
+      }
+      text += pick(numbers);
+      while (open > 0 && random() % 3 == 0) {
+        text += ")";
+        --open;
+      }
+    }
+    text.append(open, ')');
+    std::string quick = text;
+    std::string staged = text;
+    const bool ok = EvaluateFormula(quick, false);
+    ASSERT_EQ(ok, EvaluateByStages(staged, false)) << text;
+    ASSERT_EQ(quick, staged) << text;
+  }
 }
 
 TEST(EvaluateFormulaTest, R6LogicalOperators) {
