@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "data/number_text.h"
 #include "formula/check_formula.h"
 #include "formula/evaluate_formula.h"
 #include "formula/reduce.h"
@@ -31,6 +32,9 @@ void Evaluate(const std::string& formula) {
   std::string staged = formula;
   Require(ftcalc::EvaluateByStages(staged, false) == ok);
   Require(staged == text);
+  const double number = ftcalc::EvaluateFormulaNumber(formula);
+  const double read = ftcalc::CAtof(text);
+  Require(number == read || (number != number && read != read));
   // A failure leaves nothing; a success leaves only ASCII (every byte of
   // 128 or more was dropped or rejected).
   Require(ok || text.empty());

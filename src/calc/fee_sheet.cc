@@ -43,8 +43,8 @@ std::string Evaluated(std::string formula) {
 }
 
 // A value as it is stored and substituted: rounded to the price decimals.
-std::string RoundedValue(std::string formula, int digits) {
-  return RoundedText(digits, CAtof(Evaluated(std::move(formula))));
+std::string RoundedValue(const std::string& formula, int digits) {
+  return RoundedText(digits, EvaluateFormulaNumber(formula));
 }
 
 void ReplaceInAll(std::vector<std::string>& entries, std::string_view from,

@@ -95,12 +95,18 @@ std::string CategoryPartSelect(const CategoryPart& part, const std::string& quan
          PartConditions(part, "e.名称", "a.上级编号");
 }
 
-std::string GatherLinesStatement(const std::string& quantity_digits,
-                                 const std::string& other_alias) {
+std::string GatheredLinesSelect(const std::string& quantity_digits,
+                                const std::string& other_alias) {
   // The column of a.上级编号 keeps its type (and so its comparisons); the
   // rowid keeps the scan order of the material lines.
-  return "create temp table ftcalc_material_lines as" + LineColumns(quantity_digits) +
-         ", a.上级编号 as 层级" + LineSources(other_alias) + " order by a.rowid";
+  return LineColumns(quantity_digits) + ", a.上级编号 as 层级" + LineSources(other_alias) +
+         " order by a.rowid";
+}
+
+std::string GatherLinesStatement(const std::string& quantity_digits,
+                                 const std::string& other_alias) {
+  return "create temp table ftcalc_material_lines as" +
+         GatheredLinesSelect(quantity_digits, other_alias);
 }
 
 std::string GatheredPartSelect(const CategoryPart& part) {

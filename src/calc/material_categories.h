@@ -52,6 +52,14 @@ std::string CategoryPartSelect(const CategoryPart& part, const std::string& quan
 // 上级编号 (as 层级) to tell a quota's own materials from components. Rows
 // come in the order in which the sub-selects scan the material lines.
 extern const char kGatheredLinesTable[];
+// The joined lines every category reads (code, name, unit, prices, VAT,
+// class, supplier, kind, quantity, level), in the material lines' order;
+// and the statement that gathers them into kGatheredLinesTable. Every
+// column of the scratch table takes the affinity its source has, which
+// changes no value: reading the select gives the same rows and values as
+// reading the table.
+std::string GatheredLinesSelect(const std::string& quantity_digits,
+                                const std::string& other_alias);
 std::string GatherLinesStatement(const std::string& quantity_digits,
                                  const std::string& other_alias);
 // The sub-select of one category part over the gathered lines.

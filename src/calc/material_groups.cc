@@ -92,19 +92,16 @@ struct Group {
 
 }  // namespace
 
-bool GroupMaterialLines(const std::vector<MaterialCategory>& categories,
+bool GroupMaterialLines(const std::vector<MaterialCategory>& categories, const std::string& source,
                         std::vector<std::vector<MaterialGroup>>* lines) {
   if (!TotalAddsInRowOrder()) return false;
   if (!HasNumericAffinity("分部分项材料明细", "上级编号")) return false;
-  Connection* connection = Engine().connection.get();
-  if (connection == nullptr || connection->handle() == nullptr) return false;
-
+  if (std::all_of(categories.begin(), categories.end(),
+                  [](const MaterialCategory& c) { return c.parts.empty(); })) {
+    return false;  // nothing to read the lines for
+  }
   Statement stmt;
-  if (stmt.Prepare(connection->handle(),
-                   std::string("select 编码,名称,单位,基价,信息价,增值税率,三材,供应方,标志,数量,"
-                               "层级 from ") +
-                       kGatheredLinesTable + " order by rowid") != SQLITE_OK ||
-      !stmt.IsPrepared()) {
+  if (!TryPrepare(stmt, source) || sqlite3_column_count(stmt.get()) != kLevelColumn + 1) {
     return false;
   }
 

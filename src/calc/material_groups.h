@@ -31,8 +31,9 @@ struct MaterialGroup {
 };
 
 // The lines of every category in `categories`, in insert order, from the
-// gathered lines (kGatheredLinesTable).
-bool GroupMaterialLines(const std::vector<MaterialCategory>& categories,
+// gathered lines as `source` (a select of their columns in gathered order,
+// such as GatheredLinesSelect) returns them.
+bool GroupMaterialLines(const std::vector<MaterialCategory>& categories, const std::string& source,
                         std::vector<std::vector<MaterialGroup>>* lines);
 
 // Inserts one category's lines under category row `parent`, as the grouped

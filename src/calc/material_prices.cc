@@ -147,15 +147,19 @@ void BuildMaterialPrices() {
   // once into a scratch table (same rows, values and order), unless that
   // fails, in which case each category reads them itself and any error is
   // reported by its own statement.
+  //
+  // Better still, the grouped inserts are worked out in one pass over those
+  // lines where that gives the same lines (see material_groups.h); nothing
+  // needs to be gathered then.
   const std::string drop = std::string("drop table if exists ") + kGatheredLinesTable;
   TryExecSql(drop);
-  const bool gathered = categories.size() > 1 &&
+  std::vector<std::vector<MaterialGroup>> grouped;
+  const bool in_memory = GroupMaterialLines(
+      categories,
+      GatheredLinesSelect(Engine().QuantityDigits(), Engine().other_library_alias), &grouped);
+  const bool gathered = !in_memory && categories.size() > 1 &&
                         TryExecSql(GatherLinesStatement(Engine().QuantityDigits(),
                                                         Engine().other_library_alias));
-  // The grouped inserts are worked out in one pass over the gathered lines
-  // where that gives the same lines (see material_groups.h).
-  std::vector<std::vector<MaterialGroup>> grouped;
-  const bool in_memory = gathered && GroupMaterialLines(categories, &grouped);
   for (size_t i = 0; i < categories.size(); ++i) {
     ProcessMessages();
     BuildCategory(categories[i], gathered, in_memory ? &grouped[i] : nullptr);

@@ -8,8 +8,8 @@
 #include "calc/item_tree.h"
 #include "data/number_text.h"
 #include "data/query.h"
+#include "data/sql_exec.h"
 #include "data/sqlite_handle.h"
-#include "entry/engine_state.h"
 
 namespace ftcalc {
 namespace {
@@ -77,8 +77,6 @@ bool SumQuotaLinesInOnePass(const std::string& exclusion_list,
                             const std::string& equipment_condition, int digits,
                             QuotaLineSums* sums) {
   if (!TotalAddsInRowOrder()) return false;
-  Connection* connection = Engine().connection.get();
-  if (connection == nullptr || connection->handle() == nullptr) return false;
 
   // Each condition once per line, and the line values unrounded: FtRou is
   // applied here as SQLite would apply it to them.
@@ -95,7 +93,7 @@ bool SumQuotaLinesInOnePass(const std::string& exclusion_list,
       "on fb.编号=a.主表 order by a.rowid";
 
   Statement stmt;
-  if (stmt.Prepare(connection->handle(), sql) != SQLITE_OK || !stmt.IsPrepared()) return false;
+  if (!TryPrepare(stmt, sql)) return false;
 
   GroupedSum own_costs[3];
   GroupedSum main_materials;

@@ -112,6 +112,24 @@ std::string FixedText(int n, double x) {
 
 std::string SixDecimalText(double x) { return FixedText(6, x); }
 
+double SixDecimalValue(double x) {
+  // Below 2^31 the product with 10^6 stays under 2^51, so it keeps at least
+  // two bits after the point.
+  if (!(std::fabs(x) < 2147483648.0)) return CAtof(SixDecimalText(x));
+  if (std::signbit(x)) return -SixDecimalValue(-x);
+  // The text is x * 10^6 rounded to an integer n, half to even (printf's
+  // rounding of the exact binary value), then divided by 10^6; atof reads
+  // that decimal as the double nearest to n / 10^6, which is what the
+  // division gives. x * 10^6 is exactly p + e.
+  const double p = x * 1e6;
+  const double e = std::fma(x, 1e6, -p);
+  const double k = std::floor(p);
+  const double r = p - k;  // exact; a multiple of p's last bit, which e is under half of
+  double n = k;
+  if (r > 0.5 || (r == 0.5 && (e > 0 || (e == 0 && std::fmod(k, 2.0) != 0)))) n = k + 1;
+  return n / 1e6;
+}
+
 namespace {
 
 // 1 when the n-decimal text of t (printf "%.nf") reads as 0.5 or more,

@@ -41,6 +41,10 @@ std::string RoundedText(int n, double x);
 // printf("%f", x): all integer digits, a point and six decimals.
 std::string SixDecimalText(double x);
 
+// CAtof(SixDecimalText(x)), worked out without the text: the value the
+// evaluator reads back from each step it writes.
+double SixDecimalValue(double x);
+
 // printf("%.<n>f", x) for a non-negative n (capped where the text would not
 // change any more).
 std::string FixedText(int n, double x);

@@ -126,6 +126,17 @@ bool TryExecSql(const std::string& sql) {
   return RunOnce(conn->handle(), sql, &error) >= 0;
 }
 
+bool TryPrepare(Statement& stmt, const std::string& sql) {
+  Connection* conn = Resolve(nullptr);
+  if (conn == nullptr || conn->handle() == nullptr) return false;
+  if (stmt.Prepare(conn->handle(), sql) != SQLITE_OK) {
+    if (!MentionsFtRou(conn->LastError())) return false;
+    RefreshFtRou();
+    if (stmt.Prepare(conn->handle(), sql) != SQLITE_OK) return false;
+  }
+  return stmt.IsPrepared();
+}
+
 int64_t ExecSqlNumbers(const std::string& pattern, const std::vector<std::string>& numbers) {
   StatementClock clock(pattern);
   std::string literal;

@@ -27,6 +27,12 @@ int64_t ExecSql(const std::string& sql, Connection* connection = nullptr);
 // statements: like ExecSql, but a failure is not shown. True on success.
 bool TryExecSql(const std::string& sql);
 
+// Prepares a query the engine reads row by row for its own speed, on the
+// engine's connection, registering FtRou first if the statement needs it.
+// False (nothing shown) when it cannot be prepared: the caller falls back
+// on the plain statements.
+bool TryPrepare(Statement& stmt, const std::string& sql);
+
 // Runs `pattern` with every "{}" standing for the number literal of the
 // same position in `numbers` (texts such as FieldNumberLiteral or
 // NumberText give). The effect, and the report of a failure, are those of

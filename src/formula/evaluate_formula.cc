@@ -146,22 +146,37 @@ class PlainArithmetic {
  public:
   explicit PlainArithmetic(const std::string& text) : t_(text) {}
 
-  // The result text the stages leave, or false when the text is not plain
-  // arithmetic throughout.
+  // What atof reads from the result text the stages leave, or false when
+  // the text is not plain arithmetic throughout.
+  bool Evaluate(double* result) {
+    Operand value;
+    if (!Sum(&value) || pos_ != t_.size()) return false;
+    *result = value.read;
+    return true;
+  }
+
+  // The result text the stages leave, or false as above.
   bool Evaluate(std::string* result) {
     Operand value;
     if (!Sum(&value) || pos_ != t_.size()) return false;
-    *result = value.computed ? std::move(value.text) : t_.substr(value.start, value.end - value.start);
+    switch (value.kind) {
+      case Kind::kNumber: *result = t_.substr(value.start, value.end - value.start); break;
+      case Kind::kGroup: *result = std::move(value.text); break;
+      case Kind::kStep: *result = SixDecimalText(value.raw); break;
+    }
     return true;
   }
 
  private:
   // A number, a group or a worked-out step: `read` is what atof reads from
-  // its text; `text` is that text for a worked-out step (computed), else the
-  // operand stands in the formula at [start, end).
+  // its text. A step's text is SixDecimalText(raw) (written only for the
+  // result), a group's is `text`; a number stands in the formula at
+  // [start, end).
+  enum class Kind { kNumber, kGroup, kStep };
   struct Operand {
     double read = 0;
-    bool computed = false;
+    Kind kind = Kind::kNumber;
+    double raw = 0;
     std::string text;
     size_t start = 0;
     size_t end = 0;
@@ -172,9 +187,9 @@ class PlainArithmetic {
   // The step's value written in six decimals and read back.
   static bool Step(double value, Operand* into) {
     if (!std::isfinite(value)) return false;
-    into->text = SixDecimalText(value);
-    into->read = CAtof(into->text);
-    into->computed = true;
+    into->raw = value;
+    into->read = SixDecimalValue(value);
+    into->kind = Kind::kStep;
     return true;
   }
 
@@ -189,7 +204,7 @@ class PlainArithmetic {
     }
     out->start = start;
     out->end = pos_;
-    out->computed = false;
+    out->kind = Kind::kNumber;
     out->read = CAtof(std::string_view(t_).substr(start, pos_ - start));
     return true;
   }
@@ -204,7 +219,7 @@ class PlainArithmetic {
       out->text = NumberText(inner.read);
       if (out->text.find_first_not_of("0123456789.") != std::string::npos) return false;
       out->read = CAtof(out->text);
-      out->computed = true;
+      out->kind = Kind::kGroup;
       return true;
     }
     return Number(out);
@@ -248,6 +263,15 @@ bool EvaluateFormula(std::string& formula, bool show_messages) {
     return true;
   }
   return EvaluateByStages(formula, show_messages);
+}
+
+double EvaluateFormulaNumber(const std::string& formula) {
+  if (IsPlainDecimal(formula)) return CAtof(formula);
+  double value = 0;
+  if (PlainArithmetic(formula).Evaluate(&value)) return value;
+  std::string text = formula;
+  EvaluateByStages(text, false);
+  return CAtof(text);
 }
 
 bool EvaluateByStages(std::string& formula, bool show_messages) {

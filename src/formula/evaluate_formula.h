@@ -21,6 +21,10 @@ namespace ftcalc {
 // give 0 and are no failure. Never throws for bad input.
 bool EvaluateFormula(std::string& formula, bool show_messages);
 
+// atof of the text EvaluateFormula(formula, false) leaves (0 when it
+// fails), without writing that text where it need not be written.
+double EvaluateFormulaNumber(const std::string& formula);
+
 // The same by the rewriting stages alone, without the shortcuts that
 // EvaluateFormula takes for plain numbers and plain arithmetic (which give
 // the same texts); kept callable so that the two can be compared.

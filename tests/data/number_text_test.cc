@@ -94,6 +94,38 @@ TEST(SixDecimalTextTest, AllIntegerDigitsAndSixDecimals) {
   EXPECT_EQ(SixDecimalText(-0.0000004), "-0.000000");
 }
 
+// The value read back from a six-decimal text, without the text: the same
+// double (sign of zero included) as printf and strtod give, on ties such as
+// 1/128 (7812.5 millionths, which goes to the even 7812), on values just
+// beside a half, and on every magnitude up to where the text is used.
+TEST(SixDecimalTextTest, ValueReadBackWithoutTheText) {
+  auto reference = [](double x) {
+    char text[400];
+    std::snprintf(text, sizeof text, "%.6f", x);
+    return std::strtod(text, nullptr);
+  };
+  auto same = [](double a, double b) {
+    return a == b && std::signbit(a) == std::signbit(b);
+  };
+  EXPECT_EQ(SixDecimalValue(1.0 / 128), 0.007812);
+  EXPECT_EQ(SixDecimalValue(3.0 / 128), 0.023438);  // 23437.5 goes up to the even 23438
+  EXPECT_TRUE(same(SixDecimalValue(-0.0000004), -0.0));
+  EXPECT_EQ(SixDecimalValue(1e300), 1e300);
+  std::mt19937_64 random(128);
+  std::uniform_int_distribution<int> exponent(-12, 40);
+  std::uniform_real_distribution<double> mantissa(-1, 1);
+  for (int i = 0; i < 500000; ++i) {
+    double x;
+    switch (i % 4) {
+      case 0: x = mantissa(random) * std::ldexp(1.0, exponent(random)); break;
+      case 1: x = static_cast<double>(random() % 100000001) / 128; break;  // binary ties
+      case 2: x = (static_cast<double>(random() % 2000000001) + 0.5) / 1e6; break;
+      default: x = std::nextafter((random() % 100000) / 1e6 + 0.0000005, i % 8 < 4 ? 0.0 : 1.0);
+    }
+    ASSERT_TRUE(same(SixDecimalValue(x), reference(x))) << std::hexfloat << x;
+  }
+}
+
 TEST(CAtofTest, LongestLeadingDecimalNumber) {
   EXPECT_EQ(CAtof("12.345abc"), 12.345);
   EXPECT_EQ(CAtof("  -3.5e2x"), -350.0);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "data/number_text.h"
 #include "formula/reduce.h"
 
 namespace ftcalc {
@@ -249,8 +250,10 @@ TEST(EvaluateFormulaTest, PlainArithmeticAsTheStagesWorkItOut) {
     std::string quick = text;
     std::string staged = text;
     const bool ok = EvaluateFormula(quick, false);
+    const double number = EvaluateFormulaNumber(text);
     ASSERT_EQ(ok, EvaluateByStages(staged, false)) << text;
     ASSERT_EQ(quick, staged) << text;
+    ASSERT_EQ(number, CAtof(staged)) << text;
   }
 }
 
