@@ -1,11 +1,16 @@
 #include "calc/quota_costs.h"
 
+#include <array>
+#include <cstdint>
+#include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "calc/quota_line_sums.h"
 #include "calc/step_progress.h"
 #include "calc/unit_price_fees.h"
+#include "data/number_text.h"
 #include "data/query.h"
 #include "data/sql_exec.h"
 #include "entry/engine_state.h"
@@ -106,9 +111,35 @@ void WriteSums(Query& query, const std::string& prefix) {
   }
 }
 
-void WriteSums(const std::vector<QuotaSum>& sums, const std::string& prefix) {
-  const std::string pattern = prefix + "{} where 编号={}";
-  for (const QuotaSum& sum : sums) ExecSqlNumbers(pattern, {sum.total, sum.quota});
+// Writes the five sums read in one pass with one statement per quota
+// instead of one per sum. Each statement would write its own column of the
+// row by key, and none of them reads what another writes, so the combined
+// write leaves the same rows; the statements that read these columns
+// (percentage lines, totals) all come after it.
+void WriteSumsTogether(const QuotaLineSums& sums) {
+  constexpr const char* kColumns[] = {"单价_人工费", "单价_材料费", "单价_机械费", "合价_主材费",
+                                      "合价_设备费"};
+  const std::vector<QuotaSum>* lists[] = {&sums.own_costs[0], &sums.own_costs[1],
+                                          &sums.own_costs[2], &sums.main_materials,
+                                          &sums.equipment};
+  // Per quota, in key order: the total for each column (empty: not written).
+  std::map<int64_t, std::array<std::string, 5>> rows;
+  for (size_t c = 0; c < std::size(lists); ++c) {
+    for (const QuotaSum& sum : *lists[c]) rows[CAtol(sum.quota)][c] = sum.total;
+  }
+  std::vector<std::string> numbers;
+  for (const auto& [quota, totals] : rows) {
+    std::string pattern = "update 分部分项 set ";
+    numbers.clear();
+    for (size_t c = 0; c < totals.size(); ++c) {
+      if (totals[c].empty()) continue;
+      if (!numbers.empty()) pattern += ",";
+      pattern += std::string(kColumns[c]) + "={}";
+      numbers.push_back(totals[c]);
+    }
+    numbers.push_back(std::to_string(quota));
+    ExecSqlNumbers(pattern + " where 编号={}", numbers);
+  }
 }
 
 // The percentage lines of one kind: their 实际量 per cent of the unit cost
@@ -234,12 +265,12 @@ void CalculateQuotaCosts(const std::string& item) {
     constexpr const char* kSteps[] = {"计算:定额人材机...人工费 ", "计算:定额人材机...材料费 ",
                                       "计算:定额人材机...机械费 "};
     constexpr int kPercents[] = {15, 17, 20};
+    if (in_one_pass) WriteSumsTogether(sums);
     for (int i = 0; i < 3; ++i) {
       if (whole) ShowStepProgress(kSteps[i], kPercents[i]);
       if (!in_one_pass) {
         SumQuotaComponent(item, exclusion_list, kKinds[i]);
       } else if (!sums.own_costs[i].empty()) {
-        WriteSums(sums.own_costs[i], "update 分部分项 set " + KindColumn(kKinds[i]) + "=");
         AddPercentageLines(SumScope(item, exclusion_list), kKinds[i]);
       }
     }
@@ -255,19 +286,11 @@ void CalculateQuotaCosts(const std::string& item) {
 
   ProcessMessages();
   if (whole) ShowStepProgress("计算:定额人材机...主材费 ", 22);
-  if (in_one_pass) {
-    WriteSums(sums.main_materials, "update 分部分项 set 合价_主材费=");
-  } else {
-    SumMainMaterials(item);
-  }
+  if (!in_one_pass) SumMainMaterials(item);
 
   ProcessMessages();
   if (whole) ShowStepProgress("计算:定额人材机...设备费 ", 25);
-  if (in_one_pass) {
-    WriteSums(sums.equipment, "update 分部分项 set 合价_设备费=");
-  } else {
-    SumEquipment(item);
-  }
+  if (!in_one_pass) SumEquipment(item);
 
   ProcessMessages();
   if (whole) ShowStepProgress("计算:定额人材机...综合单价和综合合价 ", 30);

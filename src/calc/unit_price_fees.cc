@@ -26,9 +26,6 @@
 namespace ftcalc {
 namespace {
 
-// Values per delete statement when the component records are cleared in bulk.
-constexpr size_t kDeleteChunk = 500;
-
 using SheetsByItem = std::unordered_map<int64_t, std::vector<FeeLine>>;
 
 // The row key that "主表=<编号>" matches, for a stored 主表 value. 主表 is an
@@ -100,22 +97,16 @@ const PlannedSheet& StandardSheet(Query& query, const Query& items,
 // row's own "delete ... where 主表=<编号>" would run just before its insert;
 // since the rows' 编号 are distinct, no insert of this call is hit by
 // another row's delete, so deleting them all first leaves the same table,
-// with one scan per chunk instead of one per row.
+// with one scan (SQLite looks the list up in an index it builds) instead of
+// one per row.
 void DeleteComponentRecords(Query& items) {
+  if (items.RecordCount() == 0) return;
   std::string list;
-  size_t count = 0;
-  auto flush = [&] {
-    if (count == 0) return;
-    ExecSql("delete from 分部分项单价费率费用 where 主表 in(" + list + ")");
-    list.clear();
-    count = 0;
-  };
   for (items.First(); !items.Eof(); items.Next()) {
-    if (count) list += ",";
+    if (items.cursor() > 0) list += ",";
     list += FieldText(items, "编号");
-    if (++count == kDeleteChunk) flush();
   }
-  flush();
+  ExecSql("delete from 分部分项单价费率费用 where 主表 in(" + list + ")");
 }
 
 // A component value as pasted into the insert. The evaluator gives a
