@@ -1,6 +1,7 @@
 #include "calc/unit_price_fees.h"
 
 #include <cmath>
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <future>
@@ -269,34 +270,38 @@ struct RowSheet {
   SheetOutcome outcome;
 };
 
-// Works out the planned sheets of `rows` and the outcomes of all. This
-// reads neither the database nor a query, so the second half goes to
-// another thread when one is available; each outcome is the same wherever
-// it is worked out.
-void WorkOutSheets(std::deque<RowSheet>& rows, int digits) {
-  auto work_out = [&rows, digits](size_t begin, size_t end) {
-    for (size_t i = begin; i < end; ++i) {
-      RowSheet& row = rows[i];
-      if (!row.sheet) {
-        row.sheet.emplace(*row.plan, std::move(row.markers), digits);
-        row.sheet->Resolve();
-      }
-      row.outcome = OutcomeOf(*row.sheet, row.basis, row.quantity, digits);
-      row.sheet.reset();
-      row.own_plan.reset();
+// The rows of one chunk, worked out by whichever thread takes the next one.
+struct Chunk {
+  std::deque<RowSheet> rows;
+  size_t first_row = 0;  // the first row's position in the walk
+  std::atomic<size_t> next{0};
+};
+
+// Works out the planned sheets and the outcomes of the rows of `chunk` not
+// yet taken. This reads neither the database nor a query, so two threads
+// may share a chunk; each outcome is the same wherever it is worked out.
+void WorkOut(Chunk& chunk, int digits) {
+  for (size_t i; (i = chunk.next.fetch_add(1)) < chunk.rows.size();) {
+    RowSheet& row = chunk.rows[i];
+    if (!row.sheet) {
+      row.sheet.emplace(*row.plan, std::move(row.markers), digits);
+      row.sheet->Resolve();
     }
-  };
-  const size_t half = rows.size() / 2;
-  std::future<void> second_half;
-  if (half > 0 && std::thread::hardware_concurrency() > 1) {
-    try {
-      second_half = std::async(std::launch::async, work_out, half, rows.size());
-    } catch (const std::system_error&) {
-      // No thread to be had: this thread does it all.
-    }
+    row.outcome = OutcomeOf(*row.sheet, row.basis, row.quantity, digits);
+    row.sheet.reset();
+    row.own_plan.reset();
   }
-  work_out(0, second_half.valid() ? half : rows.size());
-  if (second_half.valid()) second_half.get();
+}
+
+// Starts WorkOut on another thread when there is one to be had; the
+// returned future is invalid otherwise.
+std::future<void> WorkOutElsewhere(Chunk& chunk, int digits) {
+  if (chunk.rows.empty() || std::thread::hardware_concurrency() < 2) return {};
+  try {
+    return std::async(std::launch::async, [&chunk, digits] { WorkOut(chunk, digits); });
+  } catch (const std::system_error&) {
+    return {};  // this thread does it all
+  }
 }
 
 }  // namespace
@@ -324,15 +329,15 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
   // The basis is fixed by the first sheet that names a unit or total line
   // and then holds for the rest of the call.
   FeeBasis basis = FeeBasis::kUndetermined;
-  std::deque<RowSheet> chunk;
-  for (items.First(); !items.Eof();) {
-    // Each row's sheet is set up in walk order, reading the row as it was
-    // fetched (no row is written before its own sheet is built), then the
-    // planned sheets of the chunk are worked out, then the rows written.
-    const size_t first_row = items.cursor();
-    chunk.clear();
-    for (; chunk.size() < kRowsPerChunk && !items.Eof(); items.Next()) {
-      RowSheet& row = chunk.emplace_back();
+
+  // Sets up the next chunk of rows in walk order, reading each row as it was
+  // fetched (no row is written before its own sheet is built).
+  auto set_up = [&](Chunk& chunk) {
+    chunk.rows.clear();
+    chunk.next = 0;
+    chunk.first_row = items.cursor();
+    for (; chunk.rows.size() < kRowsPerChunk && !items.Eof(); items.Next()) {
+      RowSheet& row = chunk.rows.emplace_back();
       row.number = FieldText(items, "编号");
       auto own = own_sheets.find(CAtol(row.number));
       const bool has_own = !row.number.empty() && own != own_sheets.end();
@@ -357,10 +362,12 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
         row.sheet->Resolve();
       }
     }
-    WorkOutSheets(chunk, digits);
+  };
 
-    items.MoveTo(first_row);
-    for (RowSheet& row : chunk) {
+  // Writes a worked-out chunk, row by row in walk order.
+  auto write = [&](Chunk& chunk) {
+    items.MoveTo(chunk.first_row);
+    for (RowSheet& row : chunk.rows) {
       WriteRow(items, row.outcome, row.single_row, no_detail);
       // The parent bill item has to be rolled up again.
       ExecSqlNumbers("update 分部分项 set 计算=0 where 标志='项' and 编号={}",
@@ -368,6 +375,25 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
       InsertComponents(row.number, row.outcome.components);
       items.Next();
     }
+  };
+
+  // While this thread writes a chunk, another works out the next one; then
+  // this thread helps it finish.
+  Chunk chunks[2];
+  items.First();
+  set_up(chunks[0]);
+  std::future<void> elsewhere = WorkOutElsewhere(chunks[0], digits);
+  WorkOut(chunks[0], digits);
+  if (elsewhere.valid()) elsewhere.get();
+  for (int current = 0; !chunks[current].rows.empty(); current = 1 - current) {
+    Chunk& next = chunks[1 - current];
+    set_up(next);
+    const size_t after_next = items.cursor();
+    elsewhere = WorkOutElsewhere(next, digits);
+    write(chunks[current]);
+    WorkOut(next, digits);
+    if (elsewhere.valid()) elsewhere.get();
+    items.MoveTo(after_next);
   }
 }
 
