@@ -50,9 +50,9 @@ double FtRouOfReal(double x, int digits) {
   // printf, which sqlite3_mprintf shares; a NaN argument arrives as NULL.
   double value = 0;
   if (!std::isnan(x)) {
-    char* text = sqlite3_mprintf("%!.15g", x);
-    value = text ? CAtof(text) : 0;
-    sqlite3_free(text);
+    char text[64];  // "%!.15g" of any double is far shorter
+    sqlite3_snprintf(sizeof text, text, "%!.15g", x);
+    value = CAtof(text);
   }
   return RoundHalfUp(digits, value);
 }

@@ -43,22 +43,30 @@ int CompareValues(const SqlValue& a, const SqlValue& b) {
   }
 }
 
-// A byte string equal for two rows exactly when the rows fall in one group
-// (given one number kind per column and no negative zero).
-void AppendKey(const SqlValue& value, std::string* key) {
-  *key += static_cast<char>('0' + value.type);
-  switch (value.type) {
-    case SQLITE_INTEGER:
-      key->append(reinterpret_cast<const char*>(&value.integer), sizeof value.integer);
+// Appends column `column` of the current row (of storage class `type`) to
+// a byte string that is equal for two rows exactly when the rows fall in
+// one group (given one number kind per column and no negative zero).
+void AppendColumnKey(sqlite3_stmt* stmt, int column, int type, std::string* key) {
+  *key += static_cast<char>('0' + type);
+  switch (type) {
+    case SQLITE_INTEGER: {
+      const int64_t value = sqlite3_column_int64(stmt, column);
+      key->append(reinterpret_cast<const char*>(&value), sizeof value);
       break;
-    case SQLITE_FLOAT:
-      key->append(reinterpret_cast<const char*>(&value.real), sizeof value.real);
+    }
+    case SQLITE_FLOAT: {
+      const double value = sqlite3_column_double(stmt, column);
+      key->append(reinterpret_cast<const char*>(&value), sizeof value);
       break;
+    }
     case SQLITE_TEXT:
     case SQLITE_BLOB: {
-      const uint64_t size = value.text.size();
+      const void* data = type == SQLITE_TEXT
+                             ? static_cast<const void*>(sqlite3_column_text(stmt, column))
+                             : sqlite3_column_blob(stmt, column);
+      const uint64_t size = static_cast<uint64_t>(sqlite3_column_bytes(stmt, column));
       key->append(reinterpret_cast<const char*>(&size), sizeof size);
-      *key += value.text;
+      if (data != nullptr) key->append(static_cast<const char*>(data), size);
       break;
     }
     default: break;
@@ -108,41 +116,44 @@ bool GroupMaterialLines(const std::vector<MaterialCategory>& categories, const s
   std::vector<std::unordered_map<std::string, size_t>> index(categories.size());
   std::vector<std::vector<Group>> groups(categories.size());
   bool kinds_seen[kKeyColumns][2] = {};  // per column: INTEGER seen, REAL seen
-  std::vector<SqlValue> row(kLevelColumn + 1);
   std::string key;
   int rc;
   while ((rc = stmt.Step()) == SQLITE_ROW) {
-    for (int i = 0; i <= kLevelColumn; ++i) row[i] = ColumnValue(stmt.get(), i);
-    const SqlValue& kind = row[kKeyColumns - 1];
+    sqlite3_stmt* s = stmt.get();
+    // The kind and level decide whether the line counts at all; the other
+    // columns are read only for lines that do.
+    const SqlValue kind = ColumnValue(s, kKeyColumns - 1);
     if (kind.type != SQLITE_NULL && kind.type != SQLITE_TEXT) return false;
-    key.clear();
+    const SqlValue level = ColumnValue(s, kLevelColumn);
     bool keyed = false;
     for (size_t c = 0; c < categories.size(); ++c) {
       const std::vector<CategoryPart>& parts = categories[c].parts;
       for (size_t p = 0; p < parts.size(); ++p) {
-        if (!KindMatches(kind, parts[p]) || !LevelMatches(row[kLevelColumn], parts[p].flag)) {
-          continue;
-        }
-        if (row[kQuantityColumn].type != SQLITE_FLOAT) return false;
+        if (!KindMatches(kind, parts[p]) || !LevelMatches(level, parts[p].flag)) continue;
+        if (sqlite3_column_type(s, kQuantityColumn) != SQLITE_FLOAT) return false;
         if (!keyed) {
+          key.clear();
           for (int i = 0; i < kKeyColumns; ++i) {
-            const SqlValue& value = row[i];
-            if (value.type == SQLITE_INTEGER) kinds_seen[i][0] = true;
-            if (value.type == SQLITE_FLOAT) {
-              if (value.real == 0 && std::signbit(value.real)) return false;
+            const int type = sqlite3_column_type(s, i);
+            if (type == SQLITE_INTEGER) kinds_seen[i][0] = true;
+            if (type == SQLITE_FLOAT) {
+              const double real = sqlite3_column_double(s, i);
+              if (real == 0 && std::signbit(real)) return false;
               kinds_seen[i][1] = true;
             }
             if (kinds_seen[i][0] && kinds_seen[i][1]) return false;
-            AppendKey(value, &key);
+            AppendColumnKey(s, i, type, &key);
           }
           keyed = true;
         }
         auto [found, added] = index[c].emplace(key, groups[c].size());
         if (added) {
-          groups[c].push_back({std::vector<SqlValue>(row.begin(), row.begin() + kKeyColumns),
-                               std::vector<std::vector<double>>(parts.size())});
+          std::vector<SqlValue> keys(kKeyColumns);
+          for (int i = 0; i < kKeyColumns; ++i) keys[i] = ColumnValue(s, i);
+          groups[c].push_back({std::move(keys), std::vector<std::vector<double>>(parts.size())});
         }
-        groups[c][found->second].quantities[p].push_back(row[kQuantityColumn].real);
+        groups[c][found->second].quantities[p].push_back(
+            sqlite3_column_double(s, kQuantityColumn));
       }
     }
   }
