@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <string>
+#include <unordered_map>
 
 #include "data/number_text.h"
 #include "data/sqlite_handle.h"
@@ -137,41 +139,74 @@ bool TryPrepare(Statement& stmt, const std::string& sql) {
   return stmt.IsPrepared();
 }
 
-int64_t ExecSqlNumbers(const std::string& pattern, const std::vector<std::string>& numbers) {
-  StatementClock clock(pattern);
+namespace {
+
+// A pattern's statement with "(?N+0)" for its N-th "{}", and how many there
+// are. Worked out once per pattern: the per-row statements run a pattern
+// for every row of a project.
+struct BoundPattern {
+  std::string sql;
+  size_t count = 0;
+};
+
+const BoundPattern& BoundFor(const std::string& pattern) {
+  static std::unordered_map<std::string, BoundPattern> cache;
+  auto found = cache.find(pattern);
+  if (found != cache.end()) return found->second;
+  if (cache.size() >= 4096) cache.clear();  // patterns are few; this only bounds the worst case
+  BoundPattern bound;
+  size_t last = 0;
+  for (size_t at = pattern.find("{}"); at != std::string::npos; at = pattern.find("{}", last)) {
+    bound.sql.append(pattern, last, at - last);
+    bound.sql += "(?" + std::to_string(++bound.count) + "+0)";
+    last = at + 2;
+  }
+  bound.sql.append(pattern, last, std::string::npos);
+  return cache.emplace(pattern, std::move(bound)).first->second;
+}
+
+// The pattern with the numbers pasted in (NULL where one is missing).
+std::string LiteralOf(const std::string& pattern, const std::vector<std::string>& numbers) {
   std::string literal;
-  std::string bound;
   size_t index = 0;
   size_t last = 0;
   for (size_t at = pattern.find("{}"); at != std::string::npos; at = pattern.find("{}", last)) {
     literal.append(pattern, last, at - last);
-    bound.append(pattern, last, at - last);
     literal += index < numbers.size() ? numbers[index] : std::string("NULL");
-    bound += "(?" + std::to_string(++index) + "+0)";
+    ++index;
     last = at + 2;
   }
   literal.append(pattern, last, std::string::npos);
-  bound.append(pattern, last, std::string::npos);
+  return literal;
+}
+
+}  // namespace
+
+int64_t ExecSqlNumbers(const std::string& pattern, const std::vector<std::string>& numbers) {
+  StatementClock clock(pattern);
+  const BoundPattern& bound = BoundFor(pattern);
 
   // Only plain number texts are bound; anything else is pasted as it is,
   // with whatever effect (or error) that has.
   Connection* conn = Resolve(nullptr);
-  bool plain = index == numbers.size();
+  bool plain = bound.count == numbers.size();
   for (const std::string& number : numbers) {
     plain = plain && !number.empty() && number[0] > ' ' && CAtofLength(number) == number.size();
   }
-  if (conn == nullptr || conn->handle() == nullptr || !plain) return ExecSql(literal);
+  if (conn == nullptr || conn->handle() == nullptr || !plain) {
+    return ExecSql(LiteralOf(pattern, numbers));
+  }
   // Any trouble with the prepared form (a failing statement, FtRou not yet
   // registered) is left to the literal statement, which reports it.
-  Statement* stmt = conn->Cached(bound);
-  if (stmt == nullptr) return ExecSql(literal);
+  Statement* stmt = conn->Cached(bound.sql);
+  if (stmt == nullptr) return ExecSql(LiteralOf(pattern, numbers));
   for (size_t i = 0; i < numbers.size(); ++i) stmt->BindText(static_cast<int>(i + 1), numbers[i]);
   int rc;
   while ((rc = stmt->Step()) == SQLITE_ROW) {
   }
   const bool read_only = sqlite3_stmt_readonly(stmt->get()) != 0;
   stmt->Reset();
-  if (rc != SQLITE_DONE) return ExecSql(literal);
+  if (rc != SQLITE_DONE) return ExecSql(LiteralOf(pattern, numbers));
   return read_only ? 0 : sqlite3_changes(conn->handle());
 }
 
