@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -190,6 +191,9 @@ void CalculateQuotaCosts(const std::string& item) {
 
   if (whole) ShowStepProgress("计算:定额人材机...初始化 ", 12);
   ExecSql("update 生成报表 set 标志=1");
+  // One quota's lines are gathered at once: the checks below read them too.
+  std::optional<GatheredLines> gathered;
+  if (!whole) gathered.emplace(item, false);
 
   // Quotas without material lines keep the unit costs the user entered:
   // they are left out of the reset and of the sums. A material line without
@@ -258,7 +262,7 @@ void CalculateQuotaCosts(const std::string& item) {
   // or statement by statement gives the same).
   QuotaLineSums sums;
   const bool in_one_pass = whole && SumInOnePass(exclusion_list, &sums);
-  GatheredLines gathered(item, in_one_pass);
+  if (whole) gathered.emplace(item, in_one_pass);
 
   if (!no_detail) {
     constexpr CostKind kKinds[] = {CostKind::kLabour, CostKind::kMaterial, CostKind::kMachine};
