@@ -16,6 +16,11 @@ namespace {
 // count. Price and quantity columns are compared as numbers (cast), so a
 // text left in them never outranks a number. Rows that tie on code and
 // name come in the order of the other grouped columns.
+//
+// The "+a.标志 in(...)" term is implied by the join on e and the kind name;
+// it only lets the scan skip the joins of lines that are no equipment. The
+// "+" keeps any index on 标志 out of the plan, so the lines still come in
+// their scan order.
 std::string InsertNewLines(const EngineState& engine) {
   const std::string qd = engine.QuantityDigits();
   const std::string& m = engine.other_library_alias;
@@ -34,7 +39,10 @@ std::string InsertNewLines(const EngineState& engine) {
          "left join 定额材料明细 b on b.编号=a.材料编号 left join " +
          m + ".材料三材 c on c.编号=a.三材 left join " + m +
          ".材料供应方 d on d.编号=a.供应方 left join " + m +
-         ".材料标志 e on e.编号=a.标志 where cast(a.实际量 as real)<>0 and e.名称 like '%设备%'"
+         ".材料标志 e on e.编号=a.标志 where cast(a.实际量 as real)<>0 and +a.标志 in(select 编号 "
+         "from " +
+         m +
+         ".材料标志 where 名称 like '%设备%') and e.名称 like '%设备%'"
          " ) as t "
          " GROUP BY t.编码, t.名称, t.单位, t.基价,t.信息价, t.供应方, t.标志"
          " ORDER BY t.编码, t.名称, t.单位, t.基价, t.信息价, t.供应方, t.标志";
