@@ -53,15 +53,17 @@ bool ItemKey(const SqlValue& value, int64_t* key) {
 // the walk sees the same rows.
 SheetsByItem LoadOwnSheets(Query& query, const std::string& where) {
   SheetsByItem sheets;
-  OpenQuery(query, "select 主表,编号,顺号,项目,公式 from 分部分项取费明细" + where +
-                       " order by 主表,编号,rowid");
-  const int item = query.FieldIndex("主表");
-  for (query.First(); !query.Eof(); query.Next()) {
-    int64_t key = 0;
-    if (!ItemKey(query.Value(item), &key)) continue;
-    sheets[key].push_back(
-        {FieldText(query, "顺号"), FieldText(query, "项目"), FieldText(query, "公式")});
-  }
+  int item = -1;
+  StreamQuery(query,
+              "select 主表,编号,顺号,项目,公式 from 分部分项取费明细" + where +
+                  " order by 主表,编号,rowid",
+              [&](const Query& row) {
+                if (item < 0) item = row.FieldIndex("主表");
+                int64_t key = 0;
+                if (!ItemKey(row.Value(item), &key)) return;
+                sheets[key].push_back(
+                    {FieldText(row, "顺号"), FieldText(row, "项目"), FieldText(row, "公式")});
+              });
   query.Close();
   return sheets;
 }
@@ -395,6 +397,9 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
     if (elsewhere.valid()) elsewhere.get();
     items.MoveTo(after_next);
   }
+  // Every quota row of the project is held here; the later steps need the
+  // memory more than these rows.
+  items.Close();
 }
 
 }  // namespace ftcalc

@@ -90,7 +90,8 @@ SqlValue ColumnValue(sqlite3_stmt* stmt, int column) {
   return v;
 }
 
-bool Query::Run(sqlite3* db, const std::string& sql, bool keep_rows, std::string* error) {
+bool Query::Run(sqlite3* db, const std::string& sql, bool keep_rows, std::string* error,
+                const RowVisitor* each) {
   Close();
   sql_ = sql;
   if (db == nullptr) {
@@ -130,6 +131,24 @@ bool Query::Run(sqlite3* db, const std::string& sql, bool keep_rows, std::string
       if (origin) columns[i].origin = origin;
     }
   }
+  if (each != nullptr) {
+    // One row at a time: the query is open on it while `each` looks at it.
+    names_ = std::move(names);
+    columns_ = std::move(columns);
+    open_ = true;
+    rows_.assign(1, std::vector<SqlValue>(count));
+    while ((rc = stmt.Step()) == SQLITE_ROW) {
+      for (int i = 0; i < count; ++i) rows_[0][i] = ColumnValue(s, i);
+      cursor_ = 0;
+      (*each)(*this);
+    }
+    rows_.clear();
+    if (rc != SQLITE_DONE) {
+      if (error) *error = sqlite3_errmsg(db);
+      return false;
+    }
+    return true;
+  }
   std::vector<std::vector<SqlValue>> rows;
   while ((rc = stmt.Step()) == SQLITE_ROW) {
     if (!keep_rows) continue;
@@ -157,6 +176,11 @@ bool Query::Open(sqlite3* db, const std::string& sql, std::string* error) {
 
 bool Query::Execute(sqlite3* db, const std::string& sql, std::string* error) {
   return Run(db, sql, false, error);
+}
+
+bool Query::Stream(sqlite3* db, const std::string& sql, const RowVisitor& each,
+                   std::string* error) {
+  return Run(db, sql, true, error, &each);
 }
 
 void Query::Close() {

@@ -9,6 +9,7 @@
 #define FTCALC_DATA_QUERY_H_
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -59,6 +60,12 @@ class Query {
   bool Open(sqlite3* db, const std::string& sql, std::string* error);
   // Runs `sql` without keeping a result set.
   bool Execute(sqlite3* db, const std::string& sql, std::string* error);
+  // Runs `sql` and calls `each` on every result row in turn, the query open
+  // on that row alone (fields read as from Open's rows; no editing), so
+  // that a large result need not be held at once. Afterwards the query is
+  // open with no rows.
+  using RowVisitor = std::function<void(const Query&)>;
+  bool Stream(sqlite3* db, const std::string& sql, const RowVisitor& each, std::string* error);
   void Close();
 
   bool is_open() const { return open_; }
@@ -99,7 +106,8 @@ class Query {
     bool has_declared_type = false;
   };
 
-  bool Run(sqlite3* db, const std::string& sql, bool keep_rows, std::string* error);
+  bool Run(sqlite3* db, const std::string& sql, bool keep_rows, std::string* error,
+           const RowVisitor* each = nullptr);
 
   bool open_ = false;
   std::string sql_;

@@ -210,6 +210,29 @@ int64_t ExecSqlNumbers(const std::string& pattern, const std::vector<std::string
   return read_only ? 0 : sqlite3_changes(conn->handle());
 }
 
+bool StreamQuery(Query& query, const std::string& sql, const Query::RowVisitor& each) {
+  StatementClock clock(sql);
+  Connection* conn = Resolve(nullptr);
+  query.Close();
+  if (conn == nullptr || conn->handle() == nullptr) {
+    ShowDbError("数据库连接无效", sql);
+    return false;
+  }
+  bool handed_over = false;
+  const Query::RowVisitor counted = [&](const Query& row) {
+    handed_over = true;
+    each(row);
+  };
+  std::string error;
+  if (query.Stream(conn->handle(), sql, counted, &error)) return true;
+  if (!handed_over && MentionsFtRou(error)) {
+    RefreshFtRou();
+    if (query.Stream(conn->handle(), sql, counted, &error)) return true;
+  }
+  if (!IsLocked(error)) ShowDbError(error, sql);
+  return false;
+}
+
 bool OpenQuery(Query& query, const std::string& sql, bool report_errors, bool execute_mode,
                Connection* connection) {
   StatementClock clock(sql);

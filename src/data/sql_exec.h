@@ -48,6 +48,12 @@ int64_t ExecSqlNumbers(const std::string& pattern, const std::vector<std::string
 // execute mode, runs it without a result set). Same error rules as ExecSql;
 // errors are shown only when `report_errors` is set, and a missing 工程档案
 // is reported with the project path as detail.
+// Like OpenQuery, but hands the rows to `each` one at a time (see
+// Query::Stream) instead of keeping them. A failure is reported as
+// OpenQuery reports it; FtRou is registered and the statement run again
+// only when no row has been handed over yet.
+bool StreamQuery(Query& query, const std::string& sql, const Query::RowVisitor& each);
+
 bool OpenQuery(Query& query, const std::string& sql, bool report_errors = true,
                bool execute_mode = false, Connection* connection = nullptr);
 

@@ -115,6 +115,28 @@ TEST_F(SqlExecTest, FieldTextNormalisesByFieldKind) {
   EXPECT_EQ(FieldText(query, "i"), "");
 }
 
+// Streamed rows read as the fetched ones (the same field kinds), one at a
+// time, with FtRou registered on the way; a failure is reported once.
+TEST_F(SqlExecTest, StreamedRowsReadAsFetchedRows) {
+  project_.Exec("insert into t values(3, '12.345abc', 12.7, 'x', 0.1)");
+  std::vector<std::string> seen;
+  Query query;
+  ASSERT_TRUE(StreamQuery(query, "select n, i, FtRou(u,0) as r from t order by 编号 desc",
+                          [&](const Query& row) {
+                            EXPECT_EQ(row.RecordCount(), 1);
+                            seen.push_back(FieldText(row, "n") + "|" + FieldText(row, "i") + "|" +
+                                           FieldText(row, "r"));
+                          }));
+  EXPECT_EQ(seen, (std::vector<std::string>{"12.345|12|0", "||3", "12.5|7|0"}));
+  EXPECT_TRUE(query.is_open());
+  EXPECT_EQ(query.RecordCount(), 0);
+  EXPECT_TRUE(project_.errors().empty());
+
+  EXPECT_FALSE(StreamQuery(query, "select * from missing", [](const Query&) {}));
+  ASSERT_EQ(project_.errors().size(), 1u);
+  EXPECT_EQ(project_.errors()[0].detail, "select * from missing");
+}
+
 TEST_F(SqlExecTest, NumberLiteralOfMissingOrMalformedFields) {
   project_.Exec("insert into t values(3, '12.345abc', 7, 'x', 'abc')");
   Query query;
