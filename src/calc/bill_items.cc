@@ -1,7 +1,9 @@
 #include "calc/bill_items.h"
 
 #include <cmath>
+#include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "calc/item_tree.h"
 #include "data/number_text.h"
@@ -52,22 +54,29 @@ void RollUpQuotas(const std::string& item) {
   sql += " group by 上级编号";
   Query& query = engine.WorkQuery();
   OpenQuery(query, sql);
+  // One statement per parent, prepared once with the numbers bound (see
+  // ExecSqlNumbers).
+  std::string update = "update 分部分项 set ";
+  for (const char* column : kUnitColumns) {
+    if (update.back() == '}' || update.back() == ')') update += ", ";
+    update += std::string(column) + "=FtRou({}/工程量," + d + ")";
+  }
+  update += " where 编号={}";
+  const std::string price =
+      "update 分部分项 set 计算=1, 综合单价=单价_人工费+单价_材料费+单价_机械费+其他费用+管理费+"
+      "利润+增值税, 综合合价=FtRou((单价_人工费+单价_材料费+单价_机械费+其他费用+管理费+利润+"
+      "增值税)*工程量," +
+      d + ") where 编号={} and 标志='项'";
+  std::vector<std::string> numbers;
   for (query.First(); !query.Eof(); query.Next()) {
     const std::string parent = FieldNumberLiteral(query, "上级编号");
-    std::string update = "update 分部分项 set ";
-    bool first = true;
+    numbers.clear();
     for (const char* column : kUnitColumns) {
-      if (!first) update += ", ";
-      first = false;
-      update += std::string(column) + "=FtRou(" +
-                RealDividend(FieldText(query, std::string(column) + "A")) + "/工程量," + d + ")";
+      numbers.push_back(RealDividend(FieldText(query, std::string(column) + "A")));
     }
-    ExecSql(update + " where 编号=" + parent);
-    ExecSql(
-        "update 分部分项 set 计算=1, 综合单价=单价_人工费+单价_材料费+单价_机械费+其他费用+管理费+"
-        "利润+增值税, 综合合价=FtRou((单价_人工费+单价_材料费+单价_机械费+其他费用+管理费+利润+"
-        "增值税)*工程量," +
-        d + ") where 编号=" + parent + " and 标志='项'");
+    numbers.push_back(parent);
+    ExecSqlNumbers(update, numbers);
+    ExecSqlNumbers(price, {parent});
   }
 }
 

@@ -367,13 +367,17 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
   };
 
   // Writes a worked-out chunk, row by row in walk order.
+  std::unordered_set<std::string> marked_parents;
   auto write = [&](Chunk& chunk) {
     items.MoveTo(chunk.first_row);
     for (RowSheet& row : chunk.rows) {
       WriteRow(items, row.outcome, row.single_row, no_detail);
-      // The parent bill item has to be rolled up again.
-      ExecSqlNumbers("update 分部分项 set 计算=0 where 标志='项' and 编号={}",
-                     {FieldNumberLiteral(items, "上级编号")});
+      // The parent bill item has to be rolled up again. Nothing in this walk
+      // sets 计算 back, so a parent marked once need not be marked again.
+      std::string parent = FieldNumberLiteral(items, "上级编号");
+      if (marked_parents.insert(parent).second) {
+        ExecSqlNumbers("update 分部分项 set 计算=0 where 标志='项' and 编号={}", {parent});
+      }
       InsertComponents(row.number, row.outcome.components);
       items.Next();
     }
