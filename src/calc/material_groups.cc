@@ -188,18 +188,7 @@ bool InsertMaterialGroups(const std::vector<MaterialGroup>& lines, int64_t paren
       "insert into 材料价格(上级编号,编码,名称,单位,数量,基价,信息价,增值税率,三材,供应方,标志) "
       "values(?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11)");
   if (insert == nullptr) return false;
-  auto bind = [insert](int index, const SqlValue& value) {
-    switch (value.type) {
-      case SQLITE_INTEGER: insert->BindInt64(index, value.integer); break;
-      case SQLITE_FLOAT: insert->BindDouble(index, value.real); break;
-      case SQLITE_TEXT: insert->BindText(index, value.text); break;
-      case SQLITE_BLOB:
-        sqlite3_bind_blob(insert->get(), index, value.text.data(),
-                          static_cast<int>(value.text.size()), SQLITE_TRANSIENT);
-        break;
-      default: insert->BindNull(index); break;
-    }
-  };
+  auto bind = [insert](int index, const SqlValue& value) { BindValue(*insert, index, value); };
   for (const MaterialGroup& line : lines) {
     insert->BindInt64(1, parent);
     bind(2, line.keys[0]);

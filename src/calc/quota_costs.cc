@@ -43,22 +43,40 @@ std::string StandardUnit() {
 }
 bool g_gathered = false;
 
+// The statement that gathers the lines `tail` selects.
+std::string GatherStatement(const std::string& tail) {
+  return std::string(
+             "create temp table ftcalc_quota_lines as select a.主表 as 主表, a.上级编号 as "
+             "上级编号, a.标志 as 标志, a.实际量 as 实际量, ") +
+         kLinePrice + " as 价格, " + StandardUnit() +
+         " as 单位 from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号" + tail;
+}
+
 class GatheredLines {
  public:
-  // `percent_only`: only the lines whose unit is "%" are gathered, for when
-  // the other sums have been read in one pass (the percentage sums read no
-  // other lines).
-  GatheredLines(const std::string& item, bool percent_only) {
+  explicit GatheredLines(const std::string& item) {
     TryExecSql(std::string("drop table if exists ") + kGatheredLines);
-    std::string where;
-    if (item != "0") where = " where a.主表=" + item;
-    if (percent_only) where += (where.empty() ? " where " : " and ") + StandardUnit() + "='%'";
-    g_gathered = TryExecSql(
-        std::string("create temp table ftcalc_quota_lines as select a.主表 as 主表, a.上级编号 as "
-                    "上级编号, a.标志 as 标志, a.实际量 as 实际量, ") +
-        kLinePrice + " as 价格, " + StandardUnit() +
-        " as 单位 from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号" + where +
-        " order by a.rowid");
+    g_gathered = TryExecSql(GatherStatement(
+        (item != "0" ? " where a.主表=" + item : std::string()) + " order by a.rowid"));
+  }
+  // The percentage lines read in the one pass: the scratch table is made
+  // with the columns the statement above would give it, and the lines go in
+  // in the same order with the same values (the columns' affinities apply
+  // to them as they would).
+  explicit GatheredLines(const std::vector<PercentLine>& lines) {
+    TryExecSql(std::string("drop table if exists ") + kGatheredLines);
+    g_gathered = TryExecSql(GatherStatement(" where 0"));
+    if (!g_gathered || lines.empty()) return;
+    Statement insert;
+    g_gathered = TryPrepare(insert, std::string("insert into ") + kGatheredLines +
+                                        "(主表,上级编号,标志,实际量,价格,单位) values(?,?,?,?,?,?)");
+    for (size_t i = 0; g_gathered && i < lines.size(); ++i) {
+      for (int column = 0; column < 6; ++column) BindValue(insert, column + 1, lines[i][column]);
+      g_gathered = insert.Step() == SQLITE_DONE;
+      insert.Reset();
+    }
+    // Without the table the percentage sums read the lines themselves.
+    if (!g_gathered) TryExecSql(std::string("drop table if exists ") + kGatheredLines);
   }
   GatheredLines(const GatheredLines&) = delete;
   GatheredLines& operator=(const GatheredLines&) = delete;
@@ -165,15 +183,31 @@ std::string SumScope(const std::string& item, const std::string& exclusion_list)
 }
 
 // The five grouped sums of the whole run in one pass, or false.
-bool SumInOnePass(const std::string& exclusion_list, QuotaLineSums* sums) {
+bool SumInOnePass(QuotaLineSums* sums) {
   const std::string flags = Engine().other_library_alias + ".材料标志";
   const std::string kinds[3] = {KindCondition(CostKind::kLabour),
                                 KindCondition(CostKind::kMaterial),
                                 KindCondition(CostKind::kMachine)};
   return SumQuotaLinesInOnePass(
-      exclusion_list, kinds, kLinePrice, "a.标志=(select 编号 from " + flags + " where 名称='主材')",
+      kinds, kLinePrice, StandardUnit(), "a.标志=(select 编号 from " + flags + " where 名称='主材')",
       "a.标志=(select 编号 from " + flags + " where 名称 like '%设备%')",
       Engine().price_decimals, sums);
+}
+
+// The quotas without material lines, as "select 编号 from 分部分项 where
+// 标志='定额' and 编号 not in(select 主表 from 分部分项材料明细 where 主表 is not
+// null group by 主表)" lists them, from the keys the one pass collected.
+// False when a quota's 编号 is not an INTEGER (the statement decides then).
+bool QuotasWithoutLines(const QuotaLineSums& sums, std::vector<std::string>* numbers) {
+  Query& query = Engine().WorkQuery();
+  if (!OpenQuery(query, "select 编号 from 分部分项 where 标志='定额'", false)) return false;
+  const int key = query.FieldIndex("编号");
+  for (query.First(); !query.Eof(); query.Next()) {
+    const SqlValue& value = query.Value(key);
+    if (value.type != SQLITE_INTEGER) return false;
+    if (sums.line_quotas.count(value.integer) == 0) numbers->push_back(FieldText(query, "编号"));
+  }
+  return true;
 }
 
 void AppendToList(std::string& list, const std::string& number) {
@@ -193,21 +227,32 @@ void CalculateQuotaCosts(const std::string& item) {
   ExecSql("update 生成报表 set 标志=1");
   // One quota's lines are gathered at once: the checks below read them too.
   std::optional<GatheredLines> gathered;
-  if (!whole) gathered.emplace(item, false);
+  if (!whole) gathered.emplace(item);
 
   // Quotas without material lines keep the unit costs the user entered:
   // they are left out of the reset and of the sums. A material line without
   // 主表 belongs to no quota; left in the list it would make "not in" unknown
   // for every quota and so wipe every entered unit cost.
+  //
+  // The whole run reads its sums in one pass where it can (see
+  // quota_line_sums.h); the pass also gives the quotas that have lines and
+  // the percentage lines. The material lines are not written in this step,
+  // so reading them now or statement by statement gives the same.
+  QuotaLineSums sums;
+  const bool in_one_pass = whole && SumInOnePass(&sums);
   std::string no_detail_list;
   std::string no_detail_tags;
   bool no_detail = false;
   if (whole) {
-    OpenQuery(query,
-              "select 编号 from 分部分项 where 标志='定额' and 编号 not in(select 主表 from "
-              "分部分项材料明细 where 主表 is not null group by 主表)");
-    for (query.First(); !query.Eof(); query.Next()) {
-      const std::string number = FieldText(query, "编号");
+    std::vector<std::string> numbers;
+    if (!in_one_pass || !QuotasWithoutLines(sums, &numbers)) {
+      numbers.clear();
+      OpenQuery(query,
+                "select 编号 from 分部分项 where 标志='定额' and 编号 not in(select 主表 from "
+                "分部分项材料明细 where 主表 is not null group by 主表)");
+      for (query.First(); !query.Eof(); query.Next()) numbers.push_back(FieldText(query, "编号"));
+    }
+    for (const std::string& number : numbers) {
       if (number == "0") continue;
       AppendToList(no_detail_list, number);
       no_detail_tags += "[" + number + "]";
@@ -256,13 +301,13 @@ void CalculateQuotaCosts(const std::string& item) {
   }
   ProcessMessages();
 
-  // The whole run reads its sums in one pass where it can (see
-  // quota_line_sums.h); the lines read by the statements left are gathered
-  // (the material lines are not written in this step, so reading them now
-  // or statement by statement gives the same).
-  QuotaLineSums sums;
-  const bool in_one_pass = whole && SumInOnePass(exclusion_list, &sums);
-  if (whole) gathered.emplace(item, in_one_pass);
+  // The lines the statements left read are gathered.
+  if (in_one_pass) {
+    LeaveOutQuotas(exclusion_list, &sums);
+    gathered.emplace(sums.percent_lines);
+  } else if (whole) {
+    gathered.emplace(item);
+  }
 
   if (!no_detail) {
     constexpr CostKind kKinds[] = {CostKind::kLabour, CostKind::kMaterial, CostKind::kMachine};

@@ -4,12 +4,14 @@
 #include <cmath>
 #include <cstdint>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "calc/item_tree.h"
 #include "data/number_text.h"
 #include "data/query.h"
 #include "data/sql_exec.h"
 #include "data/sqlite_handle.h"
+#include "data/text_util.h"
 
 namespace ftcalc {
 namespace {
@@ -71,26 +73,25 @@ bool Holds(const SqlValue& value) {
 
 }  // namespace
 
-bool SumQuotaLinesInOnePass(const std::string& exclusion_list,
-                            const std::string (&kind_conditions)[3], const std::string& line_price,
+bool SumQuotaLinesInOnePass(const std::string (&kind_conditions)[3],
+                            const std::string& line_price, const std::string& line_unit,
                             const std::string& main_material_condition,
                             const std::string& equipment_condition, int digits,
                             QuotaLineSums* sums) {
   if (!TotalAddsInRowOrder()) return false;
 
   // Each condition once per line, and the line values unrounded: FtRou is
-  // applied here as SQLite would apply it to them.
-  std::string sql = "select a.主表,(";
-  if (!exclusion_list.empty()) sql += "a.主表 not in(" + exclusion_list + ") and ";
-  sql += "a.上级编号=0)";
+  // applied here as SQLite would apply it to them. A main material's quota
+  // quantity is looked up only for main materials (the same value as the
+  // join gives: the row of that key or none).
+  std::string sql = "select a.主表,(a.上级编号=0)";
   for (const std::string& kind : kind_conditions) sql += ",(" + kind + ")";
   sql += ",(" + main_material_condition + "),(" + equipment_condition + ")";
   sql += "," + line_price + "*a.实际量";
   sql += ",case when " + main_material_condition + " then " + line_price +
-         "*a.实际量*fb.工程量 end";
-  sql +=
-      " from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号 left join 分部分项 fb "
-      "on fb.编号=a.主表 order by a.rowid";
+         "*a.实际量*(select 工程量 from 分部分项 where 编号=a.主表) end";
+  sql += ",(" + line_unit + "='%'),a.上级编号,a.标志,a.实际量," + line_price + "," + line_unit;
+  sql += " from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号 order by a.rowid";
 
   Statement stmt;
   if (!TryPrepare(stmt, sql)) return false;
@@ -101,6 +102,18 @@ bool SumQuotaLinesInOnePass(const std::string& exclusion_list,
   int rc;
   while ((rc = stmt.Step()) == SQLITE_ROW) {
     sqlite3_stmt* s = stmt.get();
+    const SqlValue quota = ColumnValue(s, 0);
+    // "编号 not in(select 主表 ...)": an INTEGER key equals an INTEGER or a
+    // whole REAL, never a text.
+    int64_t key = 0;
+    if (IntegerKey(quota, &key)) sums->line_quotas.insert(key);
+    if (Holds(ColumnValue(s, 9))) {
+      PercentLine line;
+      line[0] = quota;
+      for (int i = 1; i < 6; ++i) line[i] = ColumnValue(s, 9 + i);
+      sums->percent_lines.push_back(std::move(line));
+    }
+
     const bool own_level = Holds(ColumnValue(s, 1));
     bool holds[5];
     bool any = false;
@@ -109,7 +122,6 @@ bool SumQuotaLinesInOnePass(const std::string& exclusion_list,
       any |= holds[i];
     }
     if (!any) continue;
-    const SqlValue quota = ColumnValue(s, 0);
     if (quota.type != SQLITE_INTEGER) return false;
     if (holds[0] || holds[1] || holds[2] || holds[4]) {
       double value = 0;
@@ -131,6 +143,16 @@ bool SumQuotaLinesInOnePass(const std::string& exclusion_list,
   sums->main_materials = main_materials.Rows(digits);
   sums->equipment = equipment.Rows(digits);
   return true;
+}
+
+void LeaveOutQuotas(const std::string& list, QuotaLineSums* sums) {
+  std::unordered_set<std::string> left_out;
+  for (const std::string& quota : Split(list, ",")) left_out.insert(quota);
+  for (std::vector<QuotaSum>& own : sums->own_costs) {
+    own.erase(std::remove_if(own.begin(), own.end(),
+                             [&](const QuotaSum& sum) { return left_out.count(sum.quota) > 0; }),
+              own.end());
+  }
 }
 
 }  // namespace ftcalc

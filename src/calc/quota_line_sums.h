@@ -7,14 +7,21 @@
 // the same expressions); only the grouping and adding happen in memory, in
 // the order the grouped statement adds (the lines' rowid order within a
 // quota, its sorter keeping equal keys in the order they came) and with the
-// groups in the order it returns them (by 主表). The pass declines (returns
-// false) where it could not match: when total() does not add in row order,
-// or when a contributing line's 主表 is not an INTEGER.
+// groups in the order it returns them (by 主表). The same pass collects what
+// the step's other scans of the lines read: the quota keys the lines name,
+// and the percentage lines. The pass declines (returns false) where it
+// could not match: when total() does not add in row order, or when a
+// contributing line's 主表 is not an INTEGER.
 #ifndef FTCALC_CALC_QUOTA_LINE_SUMS_H_
 #define FTCALC_CALC_QUOTA_LINE_SUMS_H_
 
+#include <array>
+#include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
+
+#include "data/query.h"
 
 namespace ftcalc {
 
@@ -25,21 +32,35 @@ struct QuotaSum {
   std::string total;
 };
 
+// A material line whose unit is "%": 主表, 上级编号, 标志, 实际量, its price and
+// its unit, as the percentage sums read them.
+using PercentLine = std::array<SqlValue, 6>;
+
 struct QuotaLineSums {
-  // Labour, material and machine lines of the quota's own level, quotas in
-  // `exclusion_list` left out.
+  // Labour, material and machine lines of the quota's own level.
   std::vector<QuotaSum> own_costs[3];
   std::vector<QuotaSum> main_materials;  // x the quota's quantity
   std::vector<QuotaSum> equipment;
+  // The quota keys that material lines name (a line's INTEGER 主表, or a
+  // whole REAL one): those an INTEGER 编号 matches.
+  std::unordered_set<int64_t> line_quotas;
+  std::vector<PercentLine> percent_lines;  // in the lines' order
 };
 
 // The sums of the whole project. `kind_conditions` are the conditions on
-// a.标志 of labour, material and machine lines; `digits` the price decimals.
-bool SumQuotaLinesInOnePass(const std::string& exclusion_list,
-                            const std::string (&kind_conditions)[3], const std::string& line_price,
+// a.标志 of labour, material and machine lines; `line_price` and `line_unit`
+// a line's price and unit from a and its standard material b; `digits` the
+// price decimals.
+bool SumQuotaLinesInOnePass(const std::string (&kind_conditions)[3],
+                            const std::string& line_price, const std::string& line_unit,
                             const std::string& main_material_condition,
                             const std::string& equipment_condition, int digits,
                             QuotaLineSums* sums);
+
+// Drops from the own-level sums the quotas of `list` (the number texts of an
+// exclusion list, comma-separated): the statements leave them out with
+// "a.主表 not in(list)", which for an INTEGER 主表 is that.
+void LeaveOutQuotas(const std::string& list, QuotaLineSums* sums);
 
 }  // namespace ftcalc
 

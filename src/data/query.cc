@@ -90,6 +90,19 @@ SqlValue ColumnValue(sqlite3_stmt* stmt, int column) {
   return v;
 }
 
+void BindValue(Statement& stmt, int index, const SqlValue& value) {
+  switch (value.type) {
+    case SQLITE_INTEGER: stmt.BindInt64(index, value.integer); break;
+    case SQLITE_FLOAT: stmt.BindDouble(index, value.real); break;
+    case SQLITE_TEXT: stmt.BindText(index, value.text); break;
+    case SQLITE_BLOB:
+      sqlite3_bind_blob(stmt.get(), index, value.text.data(), static_cast<int>(value.text.size()),
+                        SQLITE_TRANSIENT);
+      break;
+    default: stmt.BindNull(index); break;
+  }
+}
+
 bool Query::Run(sqlite3* db, const std::string& sql, bool keep_rows, std::string* error,
                 const RowVisitor* each) {
   Close();

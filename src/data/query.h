@@ -43,6 +43,8 @@ struct SqlValue {
 
 // The value of result column `column` of the current row of `stmt`.
 SqlValue ColumnValue(sqlite3_stmt* stmt, int column);
+// Binds `value` to parameter `index` of `stmt` with its storage class.
+void BindValue(Statement& stmt, int index, const SqlValue& value);
 
 // How a field's text is normalised (the field's data type as the query layer
 // sees it): by the declared type of the source column, or by the stored

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "data/query.h"
@@ -21,6 +23,7 @@ using testing::TestProject;
 constexpr char kPrice[] =
     "(case when cast(a.信息价 as real)>0 then a.信息价 else (case when cast(a.基价 as real)<>0 "
     "then a.基价 else b.基价 end) end)";
+constexpr char kUnit[] = "(case when a.单位 is null or a.单位='' then b.单位 else a.单位 end)";
 constexpr char kFrom[] = " from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号";
 
 class QuotaLineSumsTest : public ::testing::Test {
@@ -95,7 +98,8 @@ TEST_F(QuotaLineSumsTest, OnePassGivesWhatTheGroupedStatementsGive) {
   const std::string main = "a.标志=(select 编号 from 其他.材料标志 where 名称='主材')";
   const std::string equipment = "a.标志=(select 编号 from 其他.材料标志 where 名称 like '%设备%')";
   QuotaLineSums sums;
-  ASSERT_TRUE(SumQuotaLinesInOnePass(exclusion, kinds, kPrice, main, equipment, 2, &sums));
+  ASSERT_TRUE(SumQuotaLinesInOnePass(kinds, kPrice, kUnit, main, equipment, 2, &sums));
+  LeaveOutQuotas(exclusion, &sums);
 
   const std::string product = std::string(kPrice) + "*a.实际量";
   for (int i = 0; i < 3; ++i) {
@@ -116,6 +120,27 @@ TEST_F(QuotaLineSumsTest, OnePassGivesWhatTheGroupedStatementsGive) {
   EXPECT_EQ(Texts(sums.main_materials),
             (std::vector<std::string>{"10=48.75", "11=25", "13=0", "99=0"}));
   EXPECT_EQ(Texts(sums.equipment), (std::vector<std::string>{"12=20"}));
+
+  // Every quota a line names, and no percentage line here.
+  EXPECT_EQ(sums.line_quotas, (std::unordered_set<int64_t>{10, 11, 12, 13, 99}));
+  EXPECT_TRUE(sums.percent_lines.empty());
+}
+
+// Lines with the unit "%" (their own, or their standard material's when
+// they have none) come out with the values the percentage sums read.
+TEST_F(QuotaLineSumsTest, CollectsPercentageLinesInTheirOrder) {
+  p_.Exec("insert into 定额材料明细(编号,名称,单位,基价) values(901,'其他费','%',0)");
+  p_.Exec(
+      "insert into 分部分项材料明细(主表,上级编号,标志,单位,基价,信息价,实际量,材料编号) values"
+      "(10,0,1,'%',0,0,2.5,0),(10,0,1,NULL,0,0,1,901),(10,0,1,'t',0,0,1,901),(11,3,2,'',0,0,4,901)");
+  const std::string kinds[3] = {"a.标志=1", "a.标志=2", "a.标志=3"};
+  QuotaLineSums sums;
+  ASSERT_TRUE(SumQuotaLinesInOnePass(kinds, kPrice, kUnit, "a.标志=4", "a.标志=5", 2, &sums));
+  ASSERT_EQ(sums.percent_lines.size(), 3u);
+  EXPECT_EQ(sums.percent_lines[0][3].real, 2.5);  // 实际量
+  EXPECT_EQ(sums.percent_lines[1][5].text, "%");  // the standard material's unit
+  EXPECT_EQ(sums.percent_lines[2][0].integer, 11);
+  EXPECT_EQ(sums.percent_lines[2][1].integer, 3);
 }
 
 // A line's 主表 that is not an INTEGER groups apart from the quota rows in
@@ -124,7 +149,7 @@ TEST_F(QuotaLineSumsTest, DeclinesLinesWhoseQuotaIsNoInteger) {
   Line("'10a',0,1,100,0,1,0");
   const std::string kinds[3] = {"a.标志=1", "a.标志=2", "a.标志=3"};
   QuotaLineSums sums;
-  EXPECT_FALSE(SumQuotaLinesInOnePass("", kinds, kPrice, "a.标志=4", "a.标志=5", 2, &sums));
+  EXPECT_FALSE(SumQuotaLinesInOnePass(kinds, kPrice, kUnit, "a.标志=4", "a.标志=5", 2, &sums));
 }
 
 }  // namespace
