@@ -18,6 +18,9 @@
  *
  * Thread safety: none. Calls must not overlap, and the host must not use its
  * connection while a call runs (a full calculation holds a transaction on it).
+ * During a call the engine may work out fee sheets on one more thread of its
+ * own; that thread never touches SQLite or the host interface, and it has
+ * ended when the call returns.
  *
  * Ownership: the connection stays the host's. Between calls the engine keeps
  * no prepared statement and no function registration on it, so the host may
