@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "data/ftrou.h"
 #include "data/number_text.h"
 #include "data/sql_exec.h"
 #include "data/sqlite_handle.h"
@@ -44,18 +45,6 @@ bool IntegerKey(const SqlValue& value, int64_t* key) {
 }
 
 bool TotalAddsInRowOrder() { return sqlite3_libversion_number() < 3043000; }
-
-double FtRouOfReal(double x, int digits) {
-  // SQLite hands a REAL to a function's text reader as "%!.15g" of its own
-  // printf, which sqlite3_mprintf shares; a NaN argument arrives as NULL.
-  double value = 0;
-  if (!std::isnan(x)) {
-    char text[64];  // "%!.15g" of any double is far shorter
-    sqlite3_snprintf(sizeof text, text, "%!.15g", x);
-    value = CAtof(text);
-  }
-  return RoundHalfUp(digits, value);
-}
 
 std::string RealFieldText(double x) { return NumberText(CAtof(SqlValue::Real(x).AsSqliteText())); }
 

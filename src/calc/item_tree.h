@@ -33,11 +33,6 @@ bool TotalAddsInRowOrder();
 // What FieldText returns for an expression column holding the REAL x.
 std::string RealFieldText(double x);
 
-// What FtRou(x,digits) gives for a REAL value x: x read through SQLite's
-// own 15-digit text form and atof, rounded half up; NaN where SQLite would
-// store NULL.
-double FtRouOfReal(double x, int digits);
-
 // What FieldText returns for the column "FtRou(x,digits)" when x is a REAL
 // value: FtRou reads x through SQLite's own 15-digit text form and atof, and
 // returns a REAL (NULL for NaN), which FieldText gives in NumberText form.

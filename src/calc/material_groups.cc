@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "calc/item_tree.h"
+#include "data/ftrou.h"
 #include "data/sql_exec.h"
 #include "entry/engine_state.h"
 

@@ -7,6 +7,7 @@
 #include <unordered_set>
 
 #include "calc/item_tree.h"
+#include "data/ftrou.h"
 #include "data/number_text.h"
 #include "data/query.h"
 #include "data/sql_exec.h"

@@ -8,6 +8,13 @@
 
 namespace ftcalc {
 
+// FtRou of a REAL argument: x read through SQLite's own text form of a REAL
+// ("%!.15g") and atof, rounded half up to `digits` (a NaN x, which SQLite
+// hands over as NULL, counts as 0). Where that text cannot change the
+// rounding, x is rounded directly. The result may be NaN, which SQLite
+// stores as NULL.
+double FtRouOfReal(double x, int digits);
+
 // Registers (or re-registers) FtRou on `db`. Returns the SQLite result code.
 int RegisterFtRou(sqlite3* db);
 // Removes the registration made by RegisterFtRou.
