@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -66,11 +67,6 @@ bool FtRouOf(const SqlValue& x, int digits, double* result) {
   }
 }
 
-// A condition column: true only for a non-zero number (as WHERE reads it).
-bool Holds(const SqlValue& value) {
-  return (value.type == SQLITE_INTEGER && value.integer != 0) ||
-         (value.type == SQLITE_FLOAT && value.real != 0);
-}
 
 }  // namespace
 
@@ -81,22 +77,32 @@ bool SumQuotaLinesInOnePass(const std::string (&kind_conditions)[3],
                             QuotaLineSums* sums) {
   if (!TotalAddsInRowOrder()) return false;
 
-  // Each condition once per line, and the line values unrounded: FtRou is
-  // applied here as SQLite would apply it to them. A main material's quota
-  // quantity is looked up only for main materials (the same value as the
-  // join gives: the row of that key or none).
-  std::string sql = "select a.主表,(a.上级编号=0)";
-  for (const std::string& kind : kind_conditions) sql += ",(" + kind + ")";
-  sql += ",(" + main_material_condition + "),(" + equipment_condition + ")";
+  // Each condition once per line, as one mask ("is 1": false or NULL takes
+  // no line, as in a WHERE), and the line values unrounded: FtRou is applied
+  // here as SQLite would apply it to them. A main material's quota quantity
+  // is looked up only for main materials (the same value as the join gives:
+  // the row of that key or none).
+  const std::string conditions[] = {"a.上级编号=0",        kind_conditions[0],
+                                    kind_conditions[1],    kind_conditions[2],
+                                    main_material_condition, equipment_condition,
+                                    line_unit + "='%'"};
+  std::string mask;
+  for (size_t bit = 0; bit < std::size(conditions); ++bit) {
+    if (bit > 0) mask += "+";
+    mask += "((" + conditions[bit] + ") is 1)*" + std::to_string(1 << bit);
+  }
+  std::string sql = "select a.主表,(" + mask + ")";
   sql += "," + line_price + "*a.实际量";
   sql += ",case when " + main_material_condition + " then " + line_price +
          "*a.实际量*(select 工程量 from 分部分项 where 编号=a.主表) end";
-  sql += ",(" + line_unit + "='%'),a.上级编号,a.标志,a.实际量," + line_price + "," + line_unit;
+  sql += ",a.上级编号,a.标志,a.实际量," + line_price + "," + line_unit;
   sql += " from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号 order by a.rowid";
 
   Statement stmt;
   if (!TryPrepare(stmt, sql)) return false;
 
+  enum Bit { kOwnLevel = 1, kLabour = 2, kMaterial = 4, kMachine = 8, kMain = 16,
+             kEquipment = 32, kPercent = 64 };
   GroupedSum own_costs[3];
   GroupedSum main_materials;
   GroupedSum equipment;
@@ -108,25 +114,22 @@ bool SumQuotaLinesInOnePass(const std::string (&kind_conditions)[3],
     // whole REAL, never a text.
     int64_t key = 0;
     if (IntegerKey(quota, &key)) sums->line_quotas.insert(key);
-    if (Holds(ColumnValue(s, 9))) {
+    const int64_t flags = sqlite3_column_int64(s, 1);
+    if (flags & kPercent) {
       PercentLine line;
       line[0] = quota;
-      for (int i = 1; i < 6; ++i) line[i] = ColumnValue(s, 9 + i);
+      for (int i = 1; i < 6; ++i) line[i] = ColumnValue(s, 3 + i);
       sums->percent_lines.push_back(std::move(line));
     }
-
-    const bool own_level = Holds(ColumnValue(s, 1));
-    bool holds[5];
-    bool any = false;
-    for (int i = 0; i < 5; ++i) {
-      holds[i] = (i >= 3 || own_level) && Holds(ColumnValue(s, i + 2));
-      any |= holds[i];
-    }
-    if (!any) continue;
+    const bool own_level = (flags & kOwnLevel) != 0;
+    const bool holds[5] = {own_level && (flags & kLabour), own_level && (flags & kMaterial),
+                           own_level && (flags & kMachine), (flags & kMain) != 0,
+                           (flags & kEquipment) != 0};
+    if (!(holds[0] || holds[1] || holds[2] || holds[3] || holds[4])) continue;
     if (quota.type != SQLITE_INTEGER) return false;
     if (holds[0] || holds[1] || holds[2] || holds[4]) {
       double value = 0;
-      if (!FtRouOf(ColumnValue(s, 7), digits, &value)) return false;
+      if (!FtRouOf(ColumnValue(s, 2), digits, &value)) return false;
       for (int i = 0; i < 3; ++i) {
         if (holds[i]) own_costs[i].Add(quota.integer, value);
       }
@@ -134,7 +137,7 @@ bool SumQuotaLinesInOnePass(const std::string (&kind_conditions)[3],
     }
     if (holds[3]) {
       double value = 0;
-      if (!FtRouOf(ColumnValue(s, 8), digits, &value)) return false;
+      if (!FtRouOf(ColumnValue(s, 3), digits, &value)) return false;
       main_materials.Add(quota.integer, value);
     }
   }
