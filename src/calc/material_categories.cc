@@ -103,17 +103,6 @@ std::string GatheredLinesSelect(const std::string& quantity_digits,
          " order by a.rowid";
 }
 
-std::string GatheredLinesSelectWith(const std::string& extra, const std::string& quantity_digits,
-                                    const std::string& other_alias) {
-  return LineColumns(quantity_digits) + ", " + extra + LineSources(other_alias) +
-         " order by a.rowid";
-}
-
-std::string PartCondition(const CategoryPart& part, const std::string& kind,
-                          const std::string& level) {
-  return "1" + PartConditions(part, kind, level);
-}
-
 std::string GatherLinesStatement(const std::string& quantity_digits,
                                  const std::string& other_alias) {
   return "create temp table ftcalc_material_lines as" +

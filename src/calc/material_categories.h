@@ -60,15 +60,6 @@ extern const char kGatheredLinesTable[];
 // reading the table.
 std::string GatheredLinesSelect(const std::string& quantity_digits,
                                 const std::string& other_alias);
-// The same select with `extra` (a column expression over a, e ...) added
-// after the quantity: kind and level read as e.名称 and a.上级编号.
-std::string GatheredLinesSelectWith(const std::string& extra, const std::string& quantity_digits,
-                                    const std::string& other_alias);
-
-// "1 and <kind and level conditions of `part`>", on the columns `kind` and
-// `level`: true for exactly the lines the part's select takes.
-std::string PartCondition(const CategoryPart& part, const std::string& kind,
-                          const std::string& level);
 std::string GatherLinesStatement(const std::string& quantity_digits,
                                  const std::string& other_alias);
 // The sub-select of one category part over the gathered lines.

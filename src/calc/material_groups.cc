@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kKeyColumns = 9;
 constexpr int kQuantityColumn = 9;
-constexpr int kPartsColumn = 10;
+constexpr int kLevelColumn = 10;
 
 // SQLite's order of two values of one column under BINARY collation: NULL,
 // then numbers, then texts (bytes, then length), then blobs. Numbers of the
@@ -74,6 +74,26 @@ void AppendColumnKey(sqlite3_stmt* stmt, int column, int type, std::string* key)
   }
 }
 
+// "标志 in(...)" on a TEXT column against text literals.
+bool KindMatches(const SqlValue& kind, const CategoryPart& part) {
+  if (kind.type != SQLITE_TEXT) return false;
+  return std::find(part.kinds.begin(), part.kinds.end(), kind.text) != part.kinds.end();
+}
+
+// "层级=0" and "层级>0" on an INTEGER-affinity column: a text (or blob)
+// left in it ranks above every number, NULL matches neither.
+bool LevelMatches(const SqlValue& level, const std::string& flag) {
+  if (flag != "0" && flag != "1") return true;
+  double number = 0;
+  switch (level.type) {
+    case SQLITE_NULL: return false;
+    case SQLITE_INTEGER: number = static_cast<double>(level.integer); break;
+    case SQLITE_FLOAT: number = level.real; break;
+    default: return flag == "1";
+  }
+  return flag == "0" ? number == 0 : number > 0;
+}
+
 struct Group {
   std::vector<SqlValue> keys;
   std::vector<std::vector<double>> quantities;  // per part, in gathered order
@@ -81,28 +101,16 @@ struct Group {
 
 }  // namespace
 
-std::string PartsColumn(const std::vector<MaterialCategory>& categories, const std::string& kind,
-                        const std::string& level) {
-  // "is 1": a condition that is false or NULL takes no line, as in a WHERE.
-  std::string mask;
-  int bit = 0;
-  for (const MaterialCategory& category : categories) {
-    for (const CategoryPart& part : category.parts) {
-      if (bit == 62) return std::string();
-      if (!mask.empty()) mask += "+";
-      mask += "((" + PartCondition(part, kind, level) + ") is 1)*" +
-              std::to_string(int64_t{1} << bit);
-      ++bit;
-    }
-  }
-  return mask.empty() ? mask : "(" + mask + ")";
-}
-
 bool GroupMaterialLines(const std::vector<MaterialCategory>& categories, const std::string& source,
                         std::vector<std::vector<MaterialGroup>>* lines) {
   if (!TotalAddsInRowOrder()) return false;
+  if (!HasNumericAffinity("分部分项材料明细", "上级编号")) return false;
+  if (std::all_of(categories.begin(), categories.end(),
+                  [](const MaterialCategory& c) { return c.parts.empty(); })) {
+    return false;  // nothing to read the lines for
+  }
   Statement stmt;
-  if (!TryPrepare(stmt, source) || sqlite3_column_count(stmt.get()) != kPartsColumn + 1) {
+  if (!TryPrepare(stmt, source) || sqlite3_column_count(stmt.get()) != kLevelColumn + 1) {
     return false;
   }
 
@@ -113,15 +121,16 @@ bool GroupMaterialLines(const std::vector<MaterialCategory>& categories, const s
   int rc;
   while ((rc = stmt.Step()) == SQLITE_ROW) {
     sqlite3_stmt* s = stmt.get();
-    // The other columns are read only for lines that some part takes.
-    const int64_t taken = sqlite3_column_int64(s, kPartsColumn);
-    if (taken == 0) continue;
+    // The kind and level decide whether the line counts at all; the other
+    // columns are read only for lines that do.
+    const SqlValue kind = ColumnValue(s, kKeyColumns - 1);
+    if (kind.type != SQLITE_NULL && kind.type != SQLITE_TEXT) return false;
+    const SqlValue level = ColumnValue(s, kLevelColumn);
     bool keyed = false;
-    int part_bit = 0;
     for (size_t c = 0; c < categories.size(); ++c) {
       const std::vector<CategoryPart>& parts = categories[c].parts;
-      for (size_t p = 0; p < parts.size(); ++p, ++part_bit) {
-        if ((taken & (int64_t{1} << part_bit)) == 0) continue;
+      for (size_t p = 0; p < parts.size(); ++p) {
+        if (!KindMatches(kind, parts[p]) || !LevelMatches(level, parts[p].flag)) continue;
         if (sqlite3_column_type(s, kQuantityColumn) != SQLITE_FLOAT) return false;
         if (!keyed) {
           key.clear();

@@ -12,8 +12,7 @@
 // declines (returns false) where it could not be sure to match: when total()
 // would not add in row order, when a grouped column mixes INTEGER and REAL
 // values (equal numbers of both kinds share a group but differ in what is
-// written), on a REAL negative zero, on a quantity that is not REAL, or
-// with more parts than bits in the mask.
+// written), on a REAL negative zero, or on a quantity that is not REAL.
 #ifndef FTCALC_CALC_MATERIAL_GROUPS_H_
 #define FTCALC_CALC_MATERIAL_GROUPS_H_
 
@@ -31,16 +30,9 @@ struct MaterialGroup {
   double quantity = 0;         // total() of the group's quantities
 };
 
-// The column that tells which parts take a line: an INTEGER whose bit i is
-// set when the i-th part of all categories (in order) takes it, worked out
-// by SQLite with the part's own conditions on the columns `kind` and
-// `level`. Empty when there is no part, or more than the bits.
-std::string PartsColumn(const std::vector<MaterialCategory>& categories, const std::string& kind,
-                        const std::string& level);
-
-// The lines of every category in `categories`, in insert order, from
-// `source`: a select of the gathered lines' columns in gathered order
-// followed by the PartsColumn (such as GatheredLinesSelectWith gives).
+// The lines of every category in `categories`, in insert order, from the
+// gathered lines as `source` (a select of their columns in gathered order,
+// such as GatheredLinesSelect) returns them.
 bool GroupMaterialLines(const std::vector<MaterialCategory>& categories, const std::string& source,
                         std::vector<std::vector<MaterialGroup>>* lines);
 

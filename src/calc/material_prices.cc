@@ -154,13 +154,9 @@ void BuildMaterialPrices() {
   const std::string drop = std::string("drop table if exists ") + kGatheredLinesTable;
   TryExecSql(drop);
   std::vector<std::vector<MaterialGroup>> grouped;
-  const std::string parts = PartsColumn(categories, "e.名称", "a.上级编号");
-  const bool in_memory =
-      !parts.empty() &&
-      GroupMaterialLines(categories,
-                         GatheredLinesSelectWith(parts, Engine().QuantityDigits(),
-                                                 Engine().other_library_alias),
-                         &grouped);
+  const bool in_memory = GroupMaterialLines(
+      categories,
+      GatheredLinesSelect(Engine().QuantityDigits(), Engine().other_library_alias), &grouped);
   const bool gathered = !in_memory && categories.size() > 1 &&
                         TryExecSql(GatherLinesStatement(Engine().QuantityDigits(),
                                                         Engine().other_library_alias));
