@@ -46,7 +46,7 @@ bool IntegerKey(const SqlValue& value, int64_t* key) {
 
 bool TotalAddsInRowOrder() { return sqlite3_libversion_number() < 3043000; }
 
-std::string RealFieldText(double x) { return NumberText(CAtof(SqlValue::Real(x).AsSqliteText())); }
+std::string RealFieldText(double x) { return NumberText(SqlValue::Real(x).AsSqliteTextNumber()); }
 
 std::string FtRouFieldText(double x, int digits) {
   const double rounded = FtRouOfReal(x, digits);

@@ -227,4 +227,13 @@ std::string NumberText(double x) {
 
 std::string RoundedText(int n, double x) { return NumberText(RoundHalfUp(n, x)); }
 
+bool ReadsBackFromFifteenDigits(double x) {
+  if (!std::isfinite(x)) return false;
+  char buf[64];
+  const auto converted = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific);
+  size_t significant = 0;
+  for (const char* p = buf; p < converted.ptr && *p != 'e'; ++p) significant += IsDigit(*p);
+  return significant <= 15;
+}
+
 }  // namespace ftcalc

@@ -35,6 +35,11 @@ double RoundHalfUp(int n, double x);
 // Non-finite values are written as printf writes them ("inf", "-nan").
 std::string NumberText(double x);
 
+// True when x's shortest text that reads back as x has at most 15
+// significant digits. Any 15-digit rendering of such an x (SQLite's own
+// "%!.15g" among them) reads back as x itself.
+bool ReadsBackFromFifteenDigits(double x);
+
 // NumberText(RoundHalfUp(n, x)).
 std::string RoundedText(int n, double x);
 

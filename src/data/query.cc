@@ -70,6 +70,11 @@ std::string SqlValue::AsSqliteText() const {
   }
 }
 
+double SqlValue::AsSqliteTextNumber() const {
+  if (type == SQLITE_FLOAT && ReadsBackFromFifteenDigits(real)) return real;
+  return CAtof(AsSqliteText());
+}
+
 SqlValue ColumnValue(sqlite3_stmt* stmt, int column) {
   SqlValue v;
   v.type = sqlite3_column_type(stmt, column);

@@ -39,6 +39,9 @@ struct SqlValue {
   // SQLite's own text form of the value (REAL with 15 significant digits,
   // NULL as empty text).
   std::string AsSqliteText() const;
+  // atof of that text, without writing it where it would read back as the
+  // REAL itself.
+  double AsSqliteTextNumber() const;
 };
 
 // The value of result column `column` of the current row of `stmt`.

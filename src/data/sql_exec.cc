@@ -266,18 +266,17 @@ std::string FieldText(const Query& query, std::string_view field) {
   if (index < 0) return std::string();
   const SqlValue& value = query.Value(index);
   if (value.is_null()) return std::string();
-  std::string text = value.AsSqliteText();
   switch (query.Kind(index)) {
-    case FieldKind::kInteger: return std::to_string(CAtol(text));
-    case FieldKind::kFloat: return NumberText(CAtof(text));
-    default: return text;
+    case FieldKind::kInteger: return std::to_string(CAtol(value.AsSqliteText()));
+    case FieldKind::kFloat: return NumberText(value.AsSqliteTextNumber());
+    default: return value.AsSqliteText();
   }
 }
 
 double FieldNumber(const Query& query, std::string_view field, int digits) {
   int index = ResolveField(query, field);
   if (index < 0) return 0;
-  double value = CAtof(query.Value(index).AsSqliteText());
+  double value = query.Value(index).AsSqliteTextNumber();
   return digits == -1 ? value : RoundHalfUp(digits, value);
 }
 

@@ -100,6 +100,22 @@ TEST_F(SqlExecTest, FtRouOfARealRoundsWhatItsTextSays) {
   }
 }
 
+// Fields read as numbers take a REAL as its 15-digit text reads; a REAL
+// whose shortest form has 15 digits or fewer is taken as it is, which must
+// be the same number.
+TEST_F(SqlExecTest, RealReadThroughItsTextAsItself) {
+  std::mt19937_64 random(16);
+  std::uniform_real_distribution<double> unit(-1, 1);
+  for (int i = 0; i < 200000; ++i) {
+    const double x = i % 2 ? std::round(unit(random) * 1e8) / std::pow(10.0, random() % 7)
+                           : unit(random) * std::pow(10.0, static_cast<int>(random() % 40) - 20);
+    const SqlValue value = SqlValue::Real(x);
+    ASSERT_EQ(value.AsSqliteTextNumber(), CAtof(value.AsSqliteText())) << std::hexfloat << x;
+  }
+  EXPECT_TRUE(ReadsBackFromFifteenDigits(0.1));
+  EXPECT_FALSE(ReadsBackFromFifteenDigits(0.1 + 0.2));  // 0.30000000000000004
+}
+
 TEST_F(SqlExecTest, FtRouErrorTwiceIsShownOnce) {
   // A wrong argument count mentions FtRou: the retry fails too and that
   // second failure is shown with the statement.
