@@ -125,7 +125,15 @@ void AddCalcCommands(CLI::App& app, int& exit_code) {
   recalc->callback([recalc_options, &exit_code] {
     const CalcOptions& o = *recalc_options;
     exit_code = RunEngine(o, [&](EngineLibrary& engine, sqlite3* db) {
+      // The engine begins no transaction for a partial recalculation; this
+      // host runs it inside one of its own, as a host saving an edit would,
+      // so that its writes are stored together (and not one sync each).
+      const bool in_transaction = sqlite3_exec(db, "begin", nullptr, nullptr, nullptr) == SQLITE_OK;
       engine.partial(0, db, nullptr, o.project.c_str(), o.library.c_str(), 0, o.kind, o.item);
+      if (in_transaction && sqlite3_exec(db, "commit", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        std::cerr << "ftcalc: the recalculation could not be committed: " << sqlite3_errmsg(db)
+                  << "\n";
+      }
     });
   });
 }
