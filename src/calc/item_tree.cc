@@ -28,6 +28,19 @@ bool HasNumericAffinity(const std::string& table, const std::string& column) {
   return true;  // REAL, FLOA, DOUB, or NUMERIC affinity
 }
 
+bool IsIntegerKeyColumn(const std::string& table, const std::string& column) {
+  Query info;
+  if (!OpenQuery(info,
+                 "select name, upper(trim(type)) as type from pragma_table_info('" +
+                     SqlQuoted(table) + "') where pk>0",
+                 /*report_errors=*/false)) {
+    return false;
+  }
+  if (info.RecordCount() != 1) return false;
+  info.First();
+  return FieldText(info, "name") == column && FieldText(info, "type") == "INTEGER";
+}
+
 bool IntegerKey(const SqlValue& value, int64_t* key) {
   if (value.type == SQLITE_INTEGER) {
     *key = value.integer;

@@ -57,9 +57,11 @@ extern const char kGatheredLinesTable[];
 // and the statement that gathers them into kGatheredLinesTable. Every
 // column of the scratch table takes the affinity its source has, which
 // changes no value: reading the select gives the same rows and values as
-// reading the table.
-std::string GatheredLinesSelect(const std::string& quantity_digits,
-                                const std::string& other_alias);
+// reading the table. `standard_by_key` (for when 定额材料明细.编号 is that
+// table's key) reads a line's standard material only for the values the
+// line lacks, instead of joining it to every line.
+std::string GatheredLinesSelect(const std::string& quantity_digits, const std::string& other_alias,
+                                bool standard_by_key);
 std::string GatherLinesStatement(const std::string& quantity_digits,
                                  const std::string& other_alias);
 // The sub-select of one category part over the gathered lines.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calc/carry_over.h"
+#include "calc/item_tree.h"
 #include "calc/material_categories.h"
 #include "calc/material_groups.h"
 #include "data/number_text.h"
@@ -156,7 +157,9 @@ void BuildMaterialPrices() {
   std::vector<std::vector<MaterialGroup>> grouped;
   const bool in_memory = GroupMaterialLines(
       categories,
-      GatheredLinesSelect(Engine().QuantityDigits(), Engine().other_library_alias), &grouped);
+      GatheredLinesSelect(Engine().QuantityDigits(), Engine().other_library_alias,
+                          IsIntegerKeyColumn("定额材料明细", "编号")),
+      &grouped);
   const bool gathered = !in_memory && categories.size() > 1 &&
                         TryExecSql(GatherLinesStatement(Engine().QuantityDigits(),
                                                         Engine().other_library_alias));

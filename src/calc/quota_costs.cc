@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/item_tree.h"
 #include "calc/quota_line_sums.h"
 #include "calc/step_progress.h"
 #include "calc/unit_price_fees.h"
@@ -182,14 +183,31 @@ std::string SumScope(const std::string& item, const std::string& exclusion_list)
   return scope;
 }
 
-// The five grouped sums of the whole run in one pass, or false.
+// The five grouped sums of the whole run in one pass, or false. When the
+// standard materials are keyed by 编号, a line reads its standard material
+// only where its own price or unit is missing (the value the join gives).
 bool SumInOnePass(QuotaLineSums* sums) {
   const std::string flags = Engine().other_library_alias + ".材料标志";
   const std::string kinds[3] = {KindCondition(CostKind::kLabour),
                                 KindCondition(CostKind::kMaterial),
                                 KindCondition(CostKind::kMachine)};
+  const bool keyed = IsIntegerKeyColumn("定额材料明细", "编号");
+  auto standard_column = [&](const std::string& column) {
+    return "(select " + column + " from 定额材料明细 where 编号=a.材料编号)";
+  };
+  const std::string price =
+      keyed ? "(case when cast(a.信息价 as real)>0 then a.信息价 else (case when cast(a.基价 as "
+              "real)<>0 then a.基价 else " +
+                  standard_column("基价") + " end) end)"
+            : std::string(kLinePrice);
+  const std::string unit = keyed ? "(case when a.单位 is null or a.单位='' then " +
+                                       standard_column("单位") + " else a.单位 end)"
+                                 : StandardUnit();
+  const std::string from =
+      keyed ? " from 分部分项材料明细 a"
+            : " from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号";
   return SumQuotaLinesInOnePass(
-      kinds, kLinePrice, StandardUnit(), "a.标志=(select 编号 from " + flags + " where 名称='主材')",
+      kinds, from, price, unit, "a.标志=(select 编号 from " + flags + " where 名称='主材')",
       "a.标志=(select 编号 from " + flags + " where 名称 like '%设备%')",
       Engine().price_decimals, sums);
 }

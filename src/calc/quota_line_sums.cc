@@ -71,7 +71,8 @@ bool FtRouOf(const SqlValue& x, int digits, double* result) {
 }  // namespace
 
 bool SumQuotaLinesInOnePass(const std::string (&kind_conditions)[3],
-                            const std::string& line_price, const std::string& line_unit,
+                            const std::string& lines_from, const std::string& line_price,
+                            const std::string& line_unit,
                             const std::string& main_material_condition,
                             const std::string& equipment_condition, int digits,
                             QuotaLineSums* sums) {
@@ -96,7 +97,7 @@ bool SumQuotaLinesInOnePass(const std::string (&kind_conditions)[3],
   sql += ",case when " + main_material_condition + " then " + line_price +
          "*a.实际量*(select 工程量 from 分部分项 where 编号=a.主表) end";
   sql += ",a.上级编号,a.标志,a.实际量," + line_price + "," + line_unit;
-  sql += " from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号 order by a.rowid";
+  sql += lines_from + " order by a.rowid";
 
   Statement stmt;
   if (!TryPrepare(stmt, sql)) return false;

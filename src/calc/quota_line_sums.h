@@ -48,11 +48,13 @@ struct QuotaLineSums {
 };
 
 // The sums of the whole project. `kind_conditions` are the conditions on
-// a.标志 of labour, material and machine lines; `line_price` and `line_unit`
-// a line's price and unit from a and its standard material b; `digits` the
-// price decimals.
+// a.标志 of labour, material and machine lines; `lines_from` the material
+// lines a (with whatever the price and unit need); `line_price` and
+// `line_unit` a line's price and unit, its own or its standard material's;
+// `digits` the price decimals.
 bool SumQuotaLinesInOnePass(const std::string (&kind_conditions)[3],
-                            const std::string& line_price, const std::string& line_unit,
+                            const std::string& lines_from, const std::string& line_price,
+                            const std::string& line_unit,
                             const std::string& main_material_condition,
                             const std::string& equipment_condition, int digits,
                             QuotaLineSums* sums);

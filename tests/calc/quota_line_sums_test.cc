@@ -11,6 +11,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "calc/item_tree.h"
 #include "data/query.h"
 #include "data/sql_exec.h"
 #include "support/test_project.h"
@@ -98,7 +99,7 @@ TEST_F(QuotaLineSumsTest, OnePassGivesWhatTheGroupedStatementsGive) {
   const std::string main = "a.标志=(select 编号 from 其他.材料标志 where 名称='主材')";
   const std::string equipment = "a.标志=(select 编号 from 其他.材料标志 where 名称 like '%设备%')";
   QuotaLineSums sums;
-  ASSERT_TRUE(SumQuotaLinesInOnePass(kinds, kPrice, kUnit, main, equipment, 2, &sums));
+  ASSERT_TRUE(SumQuotaLinesInOnePass(kinds, kFrom, kPrice, kUnit, main, equipment, 2, &sums));
   LeaveOutQuotas(exclusion, &sums);
 
   const std::string product = std::string(kPrice) + "*a.实际量";
@@ -121,6 +122,24 @@ TEST_F(QuotaLineSumsTest, OnePassGivesWhatTheGroupedStatementsGive) {
             (std::vector<std::string>{"10=48.75", "11=25", "13=0", "99=0"}));
   EXPECT_EQ(Texts(sums.equipment), (std::vector<std::string>{"12=20"}));
 
+  // Reading the standard material by key only where a line lacks its own
+  // price or unit gives the same sums.
+  ASSERT_TRUE(IsIntegerKeyColumn("定额材料明细", "编号"));
+  const std::string by_key = "(select 基价 from 定额材料明细 where 编号=a.材料编号)";
+  const std::string keyed_price =
+      "(case when cast(a.信息价 as real)>0 then a.信息价 else (case when cast(a.基价 as real)<>0 "
+      "then a.基价 else " + by_key + " end) end)";
+  const std::string keyed_unit =
+      "(case when a.单位 is null or a.单位='' then (select 单位 from 定额材料明细 where "
+      "编号=a.材料编号) else a.单位 end)";
+  QuotaLineSums keyed;
+  ASSERT_TRUE(SumQuotaLinesInOnePass(kinds, " from 分部分项材料明细 a", keyed_price, keyed_unit,
+                                     main, equipment, 2, &keyed));
+  LeaveOutQuotas(exclusion, &keyed);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(Texts(keyed.own_costs[i]), Texts(sums.own_costs[i]));
+  EXPECT_EQ(Texts(keyed.main_materials), Texts(sums.main_materials));
+  EXPECT_EQ(Texts(keyed.equipment), Texts(sums.equipment));
+
   // Every quota a line names, and no percentage line here.
   EXPECT_EQ(sums.line_quotas, (std::unordered_set<int64_t>{10, 11, 12, 13, 99}));
   EXPECT_TRUE(sums.percent_lines.empty());
@@ -135,12 +154,24 @@ TEST_F(QuotaLineSumsTest, CollectsPercentageLinesInTheirOrder) {
       "(10,0,1,'%',0,0,2.5,0),(10,0,1,NULL,0,0,1,901),(10,0,1,'t',0,0,1,901),(11,3,2,'',0,0,4,901)");
   const std::string kinds[3] = {"a.标志=1", "a.标志=2", "a.标志=3"};
   QuotaLineSums sums;
-  ASSERT_TRUE(SumQuotaLinesInOnePass(kinds, kPrice, kUnit, "a.标志=4", "a.标志=5", 2, &sums));
+  ASSERT_TRUE(SumQuotaLinesInOnePass(kinds, kFrom, kPrice, kUnit, "a.标志=4", "a.标志=5", 2, &sums));
   ASSERT_EQ(sums.percent_lines.size(), 3u);
   EXPECT_EQ(sums.percent_lines[0][3].real, 2.5);  // 实际量
   EXPECT_EQ(sums.percent_lines[1][5].text, "%");  // the standard material's unit
   EXPECT_EQ(sums.percent_lines[2][0].integer, 11);
   EXPECT_EQ(sums.percent_lines[2][1].integer, 3);
+}
+
+// Only a column that is its table's one INTEGER PRIMARY KEY counts as a key.
+TEST_F(QuotaLineSumsTest, KeyColumnIsTheIntegerPrimaryKey) {
+  p_.Exec("create table 键表(编号 INTEGER, 名称 TEXT); create table 复合(编号 INTEGER, 子 INTEGER, "
+          "primary key(编号, 子)); create table 文本键(编号 TEXT PRIMARY KEY)");
+  EXPECT_TRUE(IsIntegerKeyColumn("定额材料明细", "编号"));
+  EXPECT_FALSE(IsIntegerKeyColumn("定额材料明细", "名称"));
+  EXPECT_FALSE(IsIntegerKeyColumn("键表", "编号"));
+  EXPECT_FALSE(IsIntegerKeyColumn("复合", "编号"));
+  EXPECT_FALSE(IsIntegerKeyColumn("文本键", "编号"));
+  EXPECT_FALSE(IsIntegerKeyColumn("没有这个表", "编号"));
 }
 
 // A line's 主表 that is not an INTEGER groups apart from the quota rows in
@@ -149,7 +180,7 @@ TEST_F(QuotaLineSumsTest, DeclinesLinesWhoseQuotaIsNoInteger) {
   Line("'10a',0,1,100,0,1,0");
   const std::string kinds[3] = {"a.标志=1", "a.标志=2", "a.标志=3"};
   QuotaLineSums sums;
-  EXPECT_FALSE(SumQuotaLinesInOnePass(kinds, kPrice, kUnit, "a.标志=4", "a.标志=5", 2, &sums));
+  EXPECT_FALSE(SumQuotaLinesInOnePass(kinds, kFrom, kPrice, kUnit, "a.标志=4", "a.标志=5", 2, &sums));
 }
 
 }  // namespace
