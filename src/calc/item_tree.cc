@@ -29,10 +29,16 @@ bool HasNumericAffinity(const std::string& table, const std::string& column) {
 }
 
 bool IsIntegerKeyColumn(const std::string& table, const std::string& column) {
+  // "schema.table" names the schema; a plain name is resolved as usual.
+  const size_t dot = table.find('.');
+  const std::string arguments =
+      dot == std::string::npos
+          ? "'" + SqlQuoted(table) + "'"
+          : "'" + SqlQuoted(table.substr(dot + 1)) + "','" + SqlQuoted(table.substr(0, dot)) + "'";
   Query info;
   if (!OpenQuery(info,
-                 "select name, upper(trim(type)) as type from pragma_table_info('" +
-                     SqlQuoted(table) + "') where pk>0",
+                 "select name, upper(trim(type)) as type from pragma_table_info(" + arguments +
+                     ") where pk>0",
                  /*report_errors=*/false)) {
     return false;
   }

@@ -19,9 +19,10 @@ namespace ftcalc {
 // it never equals a number.
 bool HasNumericAffinity(const std::string& table, const std::string& column);
 
-// True when `column` is the INTEGER PRIMARY KEY of `table` (resolved as
-// statements resolve it): every row has its own integer there, so a left
-// join on it and a scalar subquery on it read the same one row or none.
+// True when `column` is the INTEGER PRIMARY KEY of `table` ("schema.table",
+// or a plain name resolved as statements resolve it): every row has its own
+// integer there, so a left join on it and a scalar subquery on it read the
+// same one row or none.
 bool IsIntegerKeyColumn(const std::string& table, const std::string& column);
 
 // The integer n for which "column=n" holds on a numeric-affinity column:

@@ -51,27 +51,32 @@ std::string Standard(const std::string& column, bool by_key) {
   return by_key ? "(select " + column + " from 定额材料明细 where 编号=a.材料编号)" : "b." + column;
 }
 
-// Columns, sources and the conditions every part shares.
-std::string LineColumns(const std::string& quantity_digits, bool by_key = false) {
+// Columns, sources and the conditions every part shares. Without
+// `join_names` the class, supplier and kind come as the lines' own keys.
+std::string LineColumns(const std::string& quantity_digits, bool by_key = false,
+                        bool join_names = true) {
   return " SELECT (case when a.编码 is not null then a.编码 else " + Standard("编码", by_key) +
          " end) as 编码, (case when a.名称 is not null then a.名称 else " +
          Standard("名称", by_key) + " end) as 名称, (case when a.单位 is not null then a.单位 else " +
          Standard("单位", by_key) +
          " end) as 单位, (case when cast(a.基价 as real)<>0 then a.基价 else " +
          Standard("基价", by_key) +
-         " end) as 基价, a.信息价,a.增值税率,c.名称 as 三材,d.名称 as 供应方,e.名称 as 标志, "
+         " end) as 基价, a.信息价,a.增值税率," +
+         (join_names ? "c.名称 as 三材,d.名称 as 供应方,e.名称 as 标志, "
+                     : "a.三材 as 三材,a.供应方 as 供应方,a.标志 as 标志, ") +
          "FtRou(a.实际量*fb.工程量*(case when a.上级编号=0 then 1 else fa.实际量 end)," +
          quantity_digits + ") as 数量";
 }
 
-std::string LineSources(const std::string& m, bool by_key = false) {
+std::string LineSources(const std::string& m, bool by_key = false, bool join_names = true) {
   return std::string(
              " from 分部分项材料明细 a left join 分部分项材料明细 fa on fa.主表=a.主表 and "
              "fa.编号=a.上级编号 left join 分部分项 fb on fb.编号=a.主表") +
-         (by_key ? "" : " left join 定额材料明细 b on b.编号=a.材料编号") + " left join " + m +
-         ".材料三材 c on c.编号=a.三材 left join " + m + ".材料供应方 d on d.编号=a.供应方 left join " +
-         m +
-         ".材料标志 e on e.编号=a.标志"
+         (by_key ? "" : " left join 定额材料明细 b on b.编号=a.材料编号") +
+         (join_names ? " left join " + m + ".材料三材 c on c.编号=a.三材 left join " + m +
+                           ".材料供应方 d on d.编号=a.供应方 left join " + m +
+                           ".材料标志 e on e.编号=a.标志"
+                     : std::string()) +
          " where cast(a.实际量 as real)<>0 and a.主表 in(select 编号 from 分部分项 where "
          "标志='定额' and ifnull(编码,'') not like '//%' and ifnull(名称,'') not like '//%')";
 }
@@ -106,17 +111,17 @@ std::string CategoryPartSelect(const CategoryPart& part, const std::string& quan
 }
 
 std::string GatheredLinesSelect(const std::string& quantity_digits, const std::string& other_alias,
-                                bool standard_by_key) {
+                                bool standard_by_key, bool join_names) {
   // The column of a.上级编号 keeps its type (and so its comparisons); the
   // rowid keeps the scan order of the material lines.
-  return LineColumns(quantity_digits, standard_by_key) + ", a.上级编号 as 层级" +
-         LineSources(other_alias, standard_by_key) + " order by a.rowid";
+  return LineColumns(quantity_digits, standard_by_key, join_names) + ", a.上级编号 as 层级" +
+         LineSources(other_alias, standard_by_key, join_names) + " order by a.rowid";
 }
 
 std::string GatherLinesStatement(const std::string& quantity_digits,
                                  const std::string& other_alias) {
   return "create temp table ftcalc_material_lines as" +
-         GatheredLinesSelect(quantity_digits, other_alias, false);
+         GatheredLinesSelect(quantity_digits, other_alias, false, true);
 }
 
 std::string GatheredPartSelect(const CategoryPart& part) {

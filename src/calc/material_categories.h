@@ -59,9 +59,11 @@ extern const char kGatheredLinesTable[];
 // changes no value: reading the select gives the same rows and values as
 // reading the table. `standard_by_key` (for when 定额材料明细.编号 is that
 // table's key) reads a line's standard material only for the values the
-// line lacks, instead of joining it to every line.
+// line lacks, instead of joining it to every line. Without `join_names` the
+// class, supplier and kind columns hold the lines' own keys (三材, 供应方,
+// 标志) instead of the names of the library rows they join.
 std::string GatheredLinesSelect(const std::string& quantity_digits, const std::string& other_alias,
-                                bool standard_by_key);
+                                bool standard_by_key, bool join_names);
 std::string GatherLinesStatement(const std::string& quantity_digits,
                                  const std::string& other_alias);
 // The sub-select of one category part over the gathered lines.

@@ -16,6 +16,7 @@ namespace {
 constexpr int kKeyColumns = 9;
 constexpr int kQuantityColumn = 9;
 constexpr int kLevelColumn = 10;
+constexpr int kFirstNameColumn = 6;  // 三材; then 供应方 and 标志
 
 // SQLite's order of two values of one column under BINARY collation: NULL,
 // then numbers, then texts (bytes, then length), then blobs. Numbers of the
@@ -41,6 +42,27 @@ int CompareValues(const SqlValue& a, const SqlValue& b) {
       if (bytes != 0) return bytes;
       return a.text.size() < b.text.size() ? -1 : a.text.size() > b.text.size();
     }
+  }
+}
+
+// Appends a value to a group key the way AppendColumnKey appends a column.
+void AppendValueKey(const SqlValue& value, std::string* key) {
+  *key += static_cast<char>('0' + value.type);
+  switch (value.type) {
+    case SQLITE_INTEGER:
+      key->append(reinterpret_cast<const char*>(&value.integer), sizeof value.integer);
+      break;
+    case SQLITE_FLOAT:
+      key->append(reinterpret_cast<const char*>(&value.real), sizeof value.real);
+      break;
+    case SQLITE_TEXT:
+    case SQLITE_BLOB: {
+      const uint64_t size = value.text.size();
+      key->append(reinterpret_cast<const char*>(&size), sizeof size);
+      *key += value.text;
+      break;
+    }
+    default: break;
   }
 }
 
@@ -102,7 +124,7 @@ struct Group {
 }  // namespace
 
 bool GroupMaterialLines(const std::vector<MaterialCategory>& categories, const std::string& source,
-                        std::vector<std::vector<MaterialGroup>>* lines) {
+                        const JoinedNames* names, std::vector<std::vector<MaterialGroup>>* lines) {
   if (!TotalAddsInRowOrder()) return false;
   if (!HasNumericAffinity("分部分项材料明细", "上级编号")) return false;
   if (std::all_of(categories.begin(), categories.end(),
@@ -119,11 +141,21 @@ bool GroupMaterialLines(const std::vector<MaterialCategory>& categories, const s
   bool kinds_seen[kKeyColumns][2] = {};  // per column: INTEGER seen, REAL seen
   std::string key;
   int rc;
+  // Key columns 6 to 8 as the join gives them.
+  auto joined = [names](sqlite3_stmt* s, int column) {
+    SqlValue value = ColumnValue(s, column);
+    if (names == nullptr) return value;
+    const auto& by_key = names->by_key[column - kFirstNameColumn];
+    int64_t key = 0;
+    if (!IntegerKey(value, &key)) return SqlValue::Null();
+    auto found = by_key.find(key);
+    return found == by_key.end() ? SqlValue::Null() : found->second;
+  };
   while ((rc = stmt.Step()) == SQLITE_ROW) {
     sqlite3_stmt* s = stmt.get();
     // The kind and level decide whether the line counts at all; the other
     // columns are read only for lines that do.
-    const SqlValue kind = ColumnValue(s, kKeyColumns - 1);
+    const SqlValue kind = joined(s, kKeyColumns - 1);
     if (kind.type != SQLITE_NULL && kind.type != SQLITE_TEXT) return false;
     const SqlValue level = ColumnValue(s, kLevelColumn);
     bool keyed = false;
@@ -135,22 +167,30 @@ bool GroupMaterialLines(const std::vector<MaterialCategory>& categories, const s
         if (!keyed) {
           key.clear();
           for (int i = 0; i < kKeyColumns; ++i) {
-            const int type = sqlite3_column_type(s, i);
+            const bool looked_up = names != nullptr && i >= kFirstNameColumn;
+            const SqlValue name = looked_up ? joined(s, i) : SqlValue::Null();
+            const int type = looked_up ? name.type : sqlite3_column_type(s, i);
             if (type == SQLITE_INTEGER) kinds_seen[i][0] = true;
             if (type == SQLITE_FLOAT) {
-              const double real = sqlite3_column_double(s, i);
+              const double real = looked_up ? name.real : sqlite3_column_double(s, i);
               if (real == 0 && std::signbit(real)) return false;
               kinds_seen[i][1] = true;
             }
             if (kinds_seen[i][0] && kinds_seen[i][1]) return false;
-            AppendColumnKey(s, i, type, &key);
+            if (looked_up) {
+              AppendValueKey(name, &key);
+            } else {
+              AppendColumnKey(s, i, type, &key);
+            }
           }
           keyed = true;
         }
         auto [found, added] = index[c].emplace(key, groups[c].size());
         if (added) {
           std::vector<SqlValue> keys(kKeyColumns);
-          for (int i = 0; i < kKeyColumns; ++i) keys[i] = ColumnValue(s, i);
+          for (int i = 0; i < kKeyColumns; ++i) {
+            keys[i] = i >= kFirstNameColumn ? joined(s, i) : ColumnValue(s, i);
+          }
           groups[c].push_back({std::move(keys), std::vector<std::vector<double>>(parts.size())});
         }
         groups[c][found->second].quantities[p].push_back(

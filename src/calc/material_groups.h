@@ -16,7 +16,9 @@
 #ifndef FTCALC_CALC_MATERIAL_GROUPS_H_
 #define FTCALC_CALC_MATERIAL_GROUPS_H_
 
+#include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "calc/material_categories.h"
@@ -30,11 +32,20 @@ struct MaterialGroup {
   double quantity = 0;         // total() of the group's quantities
 };
 
+// The names the class, supplier and kind columns join, by integer key, for
+// a source that gives the lines' own keys there: a key names the row of
+// that key (a left join on an INTEGER PRIMARY KEY from a numeric column),
+// anything else no row (NULL).
+struct JoinedNames {
+  std::unordered_map<int64_t, SqlValue> by_key[3];  // 三材, 供应方, 标志
+};
+
 // The lines of every category in `categories`, in insert order, from the
 // gathered lines as `source` (a select of their columns in gathered order,
-// such as GatheredLinesSelect) returns them.
+// such as GatheredLinesSelect) returns them; with `names`, its class,
+// supplier and kind columns hold keys to look up there.
 bool GroupMaterialLines(const std::vector<MaterialCategory>& categories, const std::string& source,
-                        std::vector<std::vector<MaterialGroup>>* lines);
+                        const JoinedNames* names, std::vector<std::vector<MaterialGroup>>* lines);
 
 // Inserts one category's lines under category row `parent`, as the grouped
 // insert would: quantity FtRou'd to `quantity_digits`, a NULL information

@@ -27,6 +27,31 @@ std::string ReadSetting(const std::string& name, bool* found) {
   return *found ? Trim(FieldText(query, "内容")) : std::string();
 }
 
+// The names of the class, supplier and kind rows of the other library by
+// key, when the lines' keys join them on an INTEGER PRIMARY KEY from numeric
+// columns (see JoinedNames); false otherwise, and the select joins them.
+bool LoadJoinedNames(JoinedNames* names) {
+  constexpr const char* kTables[] = {"材料三材", "材料供应方", "材料标志"};
+  constexpr const char* kColumns[] = {"三材", "供应方", "标志"};
+  const std::string& m = Engine().other_library_alias;
+  for (int i = 0; i < 3; ++i) {
+    if (!HasNumericAffinity("分部分项材料明细", kColumns[i]) ||
+        !IsIntegerKeyColumn(m + "." + kTables[i], "编号")) {
+      return false;
+    }
+  }
+  Query& query = Engine().WorkQuery2();
+  for (int i = 0; i < 3; ++i) {
+    if (!OpenQuery(query, "select 编号,名称 from " + m + "." + kTables[i], false)) return false;
+    for (query.First(); !query.Eof(); query.Next()) {
+      int64_t key = 0;
+      if (IntegerKey(query.Value(0), &key)) names->by_key[i][key] = query.Value(1);
+    }
+  }
+  query.Close();
+  return true;
+}
+
 // Inserts the lines worked out in memory under category row `k`; false,
 // with nothing inserted, when that cannot be done.
 bool InsertGrouped(const std::vector<MaterialGroup>& lines, const std::string& k) {
@@ -155,11 +180,13 @@ void BuildMaterialPrices() {
   const std::string drop = std::string("drop table if exists ") + kGatheredLinesTable;
   TryExecSql(drop);
   std::vector<std::vector<MaterialGroup>> grouped;
+  JoinedNames names;
+  const bool names_by_key = LoadJoinedNames(&names);
   const bool in_memory = GroupMaterialLines(
       categories,
       GatheredLinesSelect(Engine().QuantityDigits(), Engine().other_library_alias,
-                          IsIntegerKeyColumn("定额材料明细", "编号")),
-      &grouped);
+                          IsIntegerKeyColumn("定额材料明细", "编号"), !names_by_key),
+      names_by_key ? &names : nullptr, &grouped);
   const bool gathered = !in_memory && categories.size() > 1 &&
                         TryExecSql(GatherLinesStatement(Engine().QuantityDigits(),
                                                         Engine().other_library_alias));

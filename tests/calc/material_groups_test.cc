@@ -116,7 +116,7 @@ TEST_F(MaterialGroupsTest, SameGroupsOrderAndSumsAsTheGroupedStatement) {
       {"无", {{"0", {"机械"}}}},
   };
   std::vector<std::vector<MaterialGroup>> lines;
-  ASSERT_TRUE(GroupMaterialLines(categories, kSource, &lines));
+  ASSERT_TRUE(GroupMaterialLines(categories, kSource, nullptr, &lines));
   ASSERT_EQ(lines.size(), 3u);
 
   for (size_t c = 0; c < categories.size(); ++c) {
@@ -124,6 +124,36 @@ TEST_F(MaterialGroupsTest, SameGroupsOrderAndSumsAsTheGroupedStatement) {
     EXPECT_EQ(Quoted(lines[c]), GroupedBySqlite(categories[c], &totals)) << categories[c].name;
     ASSERT_EQ(lines[c].size(), totals.size());
     for (size_t i = 0; i < totals.size(); ++i) EXPECT_EQ(lines[c][i].quantity, totals[i]);
+  }
+
+  // The same lines with the class, supplier and kind as keys, and the names
+  // looked up: a missing key, a NULL and a text key all join no row.
+  p_.Exec(
+      "create temp table raw as select 编码,名称,单位,基价,信息价,增值税率,"
+      "case 三材 when '钢材' then 1 else 99 end as 三材,"
+      "case 供应方 when '承包人' then 1 when '发包人' then 2.0 end as 供应方,"
+      "case 标志 when '材料' then 1 when '配比' then 2 when '人工' then 3 else 'x' end as 标志,"
+      "数量,层级 from temp.ftcalc_material_lines order by rowid");
+  JoinedNames names;
+  names.by_key[0][1] = SqlValue::Text("钢材");
+  names.by_key[1][1] = SqlValue::Text("承包人");
+  names.by_key[1][2] = SqlValue::Text("发包人");
+  names.by_key[2][1] = SqlValue::Text("材料");
+  names.by_key[2][2] = SqlValue::Text("配比");
+  names.by_key[2][3] = SqlValue::Text("人工");
+  std::vector<std::vector<MaterialGroup>> looked_up;
+  ASSERT_TRUE(GroupMaterialLines(
+      categories,
+      "select 编码,名称,单位,基价,信息价,增值税率,三材,供应方,标志,数量,层级 from temp.raw order by "
+      "rowid",
+      &names, &looked_up));
+  ASSERT_EQ(looked_up.size(), lines.size());
+  for (size_t c = 0; c < lines.size(); ++c) {
+    EXPECT_EQ(Quoted(looked_up[c]), Quoted(lines[c]));
+    ASSERT_EQ(looked_up[c].size(), lines[c].size());
+    for (size_t i = 0; i < lines[c].size(); ++i) {
+      EXPECT_EQ(looked_up[c][i].quantity, lines[c][i].quantity);
+    }
   }
 
   const std::vector<MaterialGroup>& materials = lines[0];
@@ -149,7 +179,7 @@ TEST_F(MaterialGroupsTest, DeclinesWhereTheStatementCouldDiffer) {
       "insert into temp.ftcalc_material_lines select 'M1','砂','m3',cast(60 as integer),NULL,0,"
       "NULL,NULL,'材料',1,0");
   // REAL affinity turns the integer back into 60.0: still one kind.
-  EXPECT_TRUE(GroupMaterialLines(categories, kSource, &lines));
+  EXPECT_TRUE(GroupMaterialLines(categories, kSource, nullptr, &lines));
 
   p_.Exec("drop table temp.ftcalc_material_lines");
   p_.Exec(
@@ -157,16 +187,16 @@ TEST_F(MaterialGroupsTest, DeclinesWhereTheStatementCouldDiffer) {
       "标志,数量 REAL,层级 INT)");
   Line("'M1','砂','m3',60,NULL,0,NULL,NULL,'材料',1,0");
   Line("'M1','砂','m3',60.0,NULL,0,NULL,NULL,'材料',1,0");
-  EXPECT_FALSE(GroupMaterialLines(categories, kSource, &lines));
+  EXPECT_FALSE(GroupMaterialLines(categories, kSource, nullptr, &lines));
 
   p_.Exec("delete from temp.ftcalc_material_lines");
   Line("'M1','砂','m3',-0.0,NULL,0,NULL,NULL,'材料',1,0");
-  EXPECT_FALSE(GroupMaterialLines(categories, kSource, &lines));
+  EXPECT_FALSE(GroupMaterialLines(categories, kSource, nullptr, &lines));
 
   p_.Exec("delete from temp.ftcalc_material_lines");
   Line("'M1','砂','m3',1,NULL,0,NULL,NULL,'材料','1',0");  // a quantity that is no REAL
   p_.Exec("update temp.ftcalc_material_lines set 数量='n/a'");
-  EXPECT_FALSE(GroupMaterialLines(categories, kSource, &lines));
+  EXPECT_FALSE(GroupMaterialLines(categories, kSource, nullptr, &lines));
 }
 
 }  // namespace
