@@ -96,16 +96,7 @@ SqlValue ColumnValue(sqlite3_stmt* stmt, int column) {
 }
 
 void BindValue(Statement& stmt, int index, const SqlValue& value) {
-  switch (value.type) {
-    case SQLITE_INTEGER: stmt.BindInt64(index, value.integer); break;
-    case SQLITE_FLOAT: stmt.BindDouble(index, value.real); break;
-    case SQLITE_TEXT: stmt.BindText(index, value.text); break;
-    case SQLITE_BLOB:
-      sqlite3_bind_blob(stmt.get(), index, value.text.data(), static_cast<int>(value.text.size()),
-                        SQLITE_TRANSIENT);
-      break;
-    default: stmt.BindNull(index); break;
-  }
+  BindValue(stmt.get(), index, value);
 }
 
 bool Query::Run(sqlite3* db, const std::string& sql, bool keep_rows, std::string* error,
@@ -210,6 +201,7 @@ void Query::Close() {
   cursor_ = 0;
   editing_ = false;
   changed_.clear();
+  post_key_table_.clear();
 }
 
 int Query::FieldIndex(std::string_view name) const {
@@ -260,6 +252,29 @@ void Query::SetValue(int field, SqlValue value) {
   changed_[field] = true;
 }
 
+// The key column of the source table `first` belongs to: one of its
+// primary-key columns among the query's columns, else its 编号 column; -1
+// when there is none.
+int Query::KeyColumn(sqlite3* db, const Column& first) const {
+  for (size_t i = 0; i < columns_.size(); ++i) {
+    const Column& c = columns_[i];
+    if (c.table != first.table || c.database != first.database || c.origin.empty()) continue;
+    int primary = 0;
+    if (sqlite3_table_column_metadata(db, c.database.c_str(), c.table.c_str(), c.origin.c_str(),
+                                      nullptr, nullptr, nullptr, &primary, nullptr) == SQLITE_OK &&
+        primary) {
+      return static_cast<int>(i);
+    }
+  }
+  for (size_t i = 0; i < columns_.size(); ++i) {
+    const Column& c = columns_[i];
+    if (c.table == first.table && c.database == first.database && c.origin == "编号") {
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
+}
+
 bool Query::Post(sqlite3* db, std::string* error) {
   if (!editing_) return true;
   editing_ = false;
@@ -273,25 +288,13 @@ bool Query::Post(sqlite3* db, std::string* error) {
     if (error) *error = "the edited field has no source table: " + names_[fields[0]];
     return false;
   }
-  // The key: a primary-key column of the source table among the query's
-  // columns, else its 编号 column.
-  int key = -1;
-  for (size_t i = 0; i < columns_.size() && key < 0; ++i) {
-    const Column& c = columns_[i];
-    if (c.table != first.table || c.database != first.database || c.origin.empty()) continue;
-    int primary = 0;
-    if (sqlite3_table_column_metadata(db, c.database.c_str(), c.table.c_str(), c.origin.c_str(),
-                                      nullptr, nullptr, nullptr, &primary, nullptr) == SQLITE_OK &&
-        primary) {
-      key = static_cast<int>(i);
-    }
+  // The key is found once per result set of one table (the columns stay
+  // as they are until the query runs again).
+  if (post_key_table_ != first.database + "." + first.table) {
+    post_key_ = KeyColumn(db, first);
+    post_key_table_ = first.database + "." + first.table;
   }
-  for (size_t i = 0; i < columns_.size() && key < 0; ++i) {
-    const Column& c = columns_[i];
-    if (c.table == first.table && c.database == first.database && c.origin == "编号") {
-      key = static_cast<int>(i);
-    }
-  }
+  const int key = post_key_;
   if (key < 0) {
     if (error) *error = "no key column to write the row of " + first.table + " back";
     return false;
@@ -302,23 +305,25 @@ bool Query::Post(sqlite3* db, std::string* error) {
     sql += QuoteIdentifier(columns_[fields[n]].origin) + "=?";
   }
   sql += " where " + QuoteIdentifier(columns_[key].origin) + "=?";
-  if (sql != post_sql_ || !post_stmt_.IsPrepared()) {
-    post_sql_.clear();
-    if (post_stmt_.Prepare(db, sql) != SQLITE_OK) {
+  // The rows of one walk change few different sets of fields: each set's
+  // statement is prepared once (a handful are kept).
+  auto found = post_statements_.find(sql);
+  if (found == post_statements_.end()) {
+    if (post_statements_.size() >= kKeptPostStatements) post_statements_.clear();
+    auto stmt = std::make_unique<Statement>();
+    if (stmt->Prepare(db, sql) != SQLITE_OK) {
       if (error) *error = sqlite3_errmsg(db);
       return false;
     }
-    post_sql_ = sql;
-  } else {
-    post_stmt_.Reset();
+    found = post_statements_.emplace(sql, std::move(stmt)).first;
   }
+  Statement& stmt = *found->second;
   const std::vector<SqlValue>& row = rows_[cursor_];
   int index = 1;
-  for (int f : fields) BindValue(post_stmt_.get(), index++, row[f]);
-  BindValue(post_stmt_.get(), index,
-            static_cast<size_t>(key) < original_.size() ? original_[key] : row[key]);
-  int rc = post_stmt_.Step();
-  post_stmt_.Reset();
+  for (int f : fields) BindValue(stmt, index++, row[f]);
+  BindValue(stmt, index, static_cast<size_t>(key) < original_.size() ? original_[key] : row[key]);
+  const int rc = stmt.Step();
+  stmt.Reset();
   if (rc != SQLITE_DONE) {
     if (error) *error = sqlite3_errmsg(db);
     return false;
@@ -330,9 +335,6 @@ bool Query::Post(sqlite3* db, std::string* error) {
   return true;
 }
 
-void Query::ReleaseStatements() {
-  post_stmt_.Finalize();
-  post_sql_.clear();
-}
+void Query::ReleaseStatements() { post_statements_.clear(); }
 
 }  // namespace ftcalc

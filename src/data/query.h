@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -125,8 +126,13 @@ class Query {
   bool editing_ = false;
   std::vector<bool> changed_;
   std::vector<SqlValue> original_;  // the edited row as read
-  Statement post_stmt_;
-  std::string post_sql_;
+  int KeyColumn(sqlite3* db, const Column& first) const;
+
+  // Post's statements by text, and the key column of the table last posted.
+  static constexpr size_t kKeptPostStatements = 16;
+  std::unordered_map<std::string, std::unique_ptr<Statement>> post_statements_;
+  std::string post_key_table_;
+  int post_key_ = -1;
 };
 
 }  // namespace ftcalc
