@@ -57,7 +57,11 @@ void ReplaceInAll(std::vector<std::string>& entries, std::string_view from,
 // (a sheet names the same few columns in many of its lines).
 class MarkerValues {
  public:
-  MarkerValues(const Query& item, FeeBasis basis) : item_(item), basis_(basis) {}
+  MarkerValues(const Query& item, FeeBasis basis) : item_(&item), basis_(basis) {}
+  // All five read beforehand (MarkerTextsOf); no query is read then.
+  explicit MarkerValues(FeeMarkerTexts texts) : texts_(std::move(texts)) {
+    for (bool& known : known_) known = true;
+  }
   MarkerValues(const MarkerValues&) = delete;
   MarkerValues& operator=(const MarkerValues&) = delete;
 
@@ -65,17 +69,17 @@ class MarkerValues {
     if (!known_[marker]) {
       const Marker& m = kMarkers[marker];
       const char* column = basis_ == FeeBasis::kTotal ? m.total_column : m.unit_column;
-      texts_[marker] = NumberText(CAtof(FieldText(item_, column)));
+      texts_[marker] = NumberText(CAtof(FieldText(*item_, column)));
       known_[marker] = true;
     }
     return texts_[marker];
   }
 
  private:
-  const Query& item_;
-  FeeBasis basis_;
+  const Query* item_ = nullptr;
+  FeeBasis basis_ = FeeBasis::kUndetermined;
   bool known_[std::size(kMarkers)] = {};
-  std::string texts_[std::size(kMarkers)];
+  FeeMarkerTexts texts_;
 };
 
 // Replaces the system markers by the item's direct costs. A "系统:" text
@@ -160,8 +164,12 @@ FeeSheetRoles RolesOf(const std::vector<FeeLine>& lines, const Query& item) {
 
 FeeSheet::FeeSheet(const std::vector<FeeLine>& lines, const Query& item, FeeBasis basis,
                    int digits)
+    : FeeSheet(lines, item, MarkerTextsOf(item, basis, (1u << kFeeMarkerCount) - 1), digits) {}
+
+FeeSheet::FeeSheet(const std::vector<FeeLine>& lines, const Query& item, FeeMarkerTexts marker_texts,
+                   int digits)
     : digits_(digits), own_roles_(RolesOf(lines, item)), roles_(&own_roles_) {
-  MarkerValues markers(item, basis);
+  MarkerValues markers(std::move(marker_texts));
   values_.reserve(lines.size());
   for (const FeeLine& line : lines) {
     const std::string label = Trim(line.number);

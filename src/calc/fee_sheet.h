@@ -63,6 +63,10 @@ class FeeSheet {
   // (whose columns the system markers read and the column map names), and
   // evaluates at once the lines that refer to no other line.
   FeeSheet(const std::vector<FeeLine>& lines, const Query& item, FeeBasis basis, int digits);
+  // The same with all five marker texts read beforehand; `item` is read
+  // for its column names only, so this may run on another thread.
+  FeeSheet(const std::vector<FeeLine>& lines, const Query& item, FeeMarkerTexts markers,
+           int digits);
   // The same sheet from its plan (see fee_sheet_plan.h), which must outlive
   // this object. The item's columns are read here, so the row may be
   // written afterwards.

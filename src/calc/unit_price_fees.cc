@@ -265,7 +265,11 @@ struct RowSheet {
   bool single_row = false;
   FeeBasis basis = FeeBasis::kUndetermined;
   double quantity = 0;
-  const FeeSheetPlan* plan = nullptr;  // nullptr: the text form, built in the walk
+  // An own sheet is planned (or, failing that, built as text) with the
+  // rest of its chunk; the other rows come with their standard sheet's plan
+  // or, without one, their sheet built in the walk.
+  const std::vector<FeeLine>* own_lines = nullptr;
+  const FeeSheetPlan* plan = nullptr;
   std::unique_ptr<FeeSheetPlan> own_plan;
   FeeMarkerTexts markers;
   std::optional<FeeSheet> sheet;
@@ -279,12 +283,21 @@ struct Chunk {
   std::atomic<size_t> next{0};
 };
 
-// Works out the planned sheets and the outcomes of the rows of `chunk` not
-// yet taken. This reads neither the database nor a query, so two threads
+// Works out the sheets and the outcomes of the rows of `chunk` not yet
+// taken. This reads neither the database nor a query's rows (only the
+// column names of `items`, which nothing changes meanwhile), so two threads
 // may share a chunk; each outcome is the same wherever it is worked out.
-void WorkOut(Chunk& chunk, int digits) {
+void WorkOut(Chunk& chunk, const Query& items, int digits) {
   for (size_t i; (i = chunk.next.fetch_add(1)) < chunk.rows.size();) {
     RowSheet& row = chunk.rows[i];
+    if (row.own_lines != nullptr) {
+      row.own_plan = FeeSheetPlan::Compile(*row.own_lines, items);
+      row.plan = row.own_plan.get();
+      if (row.plan == nullptr) {
+        row.sheet.emplace(*row.own_lines, items, std::move(row.markers), digits);
+        row.sheet->Resolve();
+      }
+    }
     if (!row.sheet) {
       row.sheet.emplace(*row.plan, std::move(row.markers), digits);
       row.sheet->Resolve();
@@ -297,10 +310,11 @@ void WorkOut(Chunk& chunk, int digits) {
 
 // Starts WorkOut on another thread when there is one to be had; the
 // returned future is invalid otherwise.
-std::future<void> WorkOutElsewhere(Chunk& chunk, int digits) {
+std::future<void> WorkOutElsewhere(Chunk& chunk, const Query& items, int digits) {
   if (chunk.rows.empty() || std::thread::hardware_concurrency() < 2) return {};
   try {
-    return std::async(std::launch::async, [&chunk, digits] { WorkOut(chunk, digits); });
+    return std::async(std::launch::async,
+                      [&chunk, &items, digits] { WorkOut(chunk, items, digits); });
   } catch (const std::system_error&) {
     return {};  // this thread does it all
   }
@@ -352,12 +366,9 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
       row.basis = basis;
       row.quantity = FieldNumber(items, "工程量");
       if (has_own) {
-        row.own_plan = FeeSheetPlan::Compile(lines, items);
-        row.plan = row.own_plan.get();
-      } else {
-        row.plan = standard->plan.get();
-      }
-      if (row.plan != nullptr) {
+        row.own_lines = &lines;
+        row.markers = MarkerTextsOf(items, basis, (1u << kFeeMarkerCount) - 1);
+      } else if ((row.plan = standard->plan.get()) != nullptr) {
         row.markers = MarkerTextsOf(items, basis, row.plan->markers_used());
       } else {
         row.sheet.emplace(lines, items, basis, digits);
@@ -388,16 +399,16 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
   Chunk chunks[2];
   items.First();
   set_up(chunks[0]);
-  std::future<void> elsewhere = WorkOutElsewhere(chunks[0], digits);
-  WorkOut(chunks[0], digits);
+  std::future<void> elsewhere = WorkOutElsewhere(chunks[0], items, digits);
+  WorkOut(chunks[0], items, digits);
   if (elsewhere.valid()) elsewhere.get();
   for (int current = 0; !chunks[current].rows.empty(); current = 1 - current) {
     Chunk& next = chunks[1 - current];
     set_up(next);
     const size_t after_next = items.cursor();
-    elsewhere = WorkOutElsewhere(next, digits);
+    elsewhere = WorkOutElsewhere(next, items, digits);
     write(chunks[current]);
-    WorkOut(next, digits);
+    WorkOut(next, items, digits);
     if (elsewhere.valid()) elsewhere.get();
     items.MoveTo(after_next);
   }
