@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "calc/fee_sheet.h"
+#include "calc/item_tree.h"
 #include "calc/fee_sheet_plan.h"
 #include "data/number_text.h"
 #include "data/query.h"
@@ -29,38 +30,26 @@ namespace {
 
 using SheetsByItem = std::unordered_map<int64_t, std::vector<FeeLine>>;
 
-// The row key that "主表=<编号>" matches, for a stored 主表 value. 主表 is an
-// integer column, so every number-like text was stored as a number; what is
-// left as text (or a fraction) never equals an item's 编号.
-bool ItemKey(const SqlValue& value, int64_t* key) {
-  if (value.type == SQLITE_INTEGER) {
-    *key = value.integer;
-    return true;
-  }
-  if (value.type == SQLITE_FLOAT && std::nearbyint(value.real) == value.real &&
-      std::fabs(value.real) < 9.2e18) {
-    *key = static_cast<int64_t>(value.real);
-    return true;
-  }
-  return false;
-}
-
 // The own fee sheets of the items, read at once instead of with one
 // "...where 主表=<编号> order by 编号" per item (each of which would scan the
 // whole table). Sorting by 主表 first keeps every item's lines in 编号 order
 // (ties in rowid order), so each group is exactly what the per-item query
-// returns. Nothing this step writes touches the table, so reading it before
-// the walk sees the same rows.
+// returns; when 编号 is the table's integer key, the table's own order is
+// that order already. A 主表 that "主表=<编号>" could match is an INTEGER or a
+// whole REAL (主表 is an integer column, so every number-like text was
+// stored as a number). Nothing this step writes touches the table, so
+// reading it before the walk sees the same rows.
 SheetsByItem LoadOwnSheets(Query& query, const std::string& where) {
   SheetsByItem sheets;
   int item = -1;
+  const bool keyed = IsIntegerKeyColumn("分部分项取费明细", "编号");
   StreamQuery(query,
               "select 主表,编号,顺号,项目,公式 from 分部分项取费明细" + where +
-                  " order by 主表,编号,rowid",
+                  (keyed ? " order by rowid" : " order by 主表,编号,rowid"),
               [&](const Query& row) {
                 if (item < 0) item = row.FieldIndex("主表");
                 int64_t key = 0;
-                if (!ItemKey(row.Value(item), &key)) return;
+                if (!IntegerKey(row.Value(item), &key)) return;
                 sheets[key].push_back(
                     {FieldText(row, "顺号"), FieldText(row, "项目"), FieldText(row, "公式")});
               });
