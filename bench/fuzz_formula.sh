@@ -6,13 +6,14 @@
 #
 #   bench/fuzz_formula.sh 300
 #
-# Environment: FTCALC_FUZZ_BUILD_DIR (default: build-fuzz beside the source
-# tree), FTCALC_FUZZ_JOBS (build parallelism, default 2).
+# Environment: FTCALC_FUZZ_BUILD_DIR (default: build/fuzz in the source
+# tree, so that another checkout's build never gets in the way),
+# FTCALC_FUZZ_JOBS (build parallelism, default 2).
 set -eu
 
 seconds=${1:-60}
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
-build_dir=${FTCALC_FUZZ_BUILD_DIR:-$source_dir/../build-fuzz}
+build_dir=${FTCALC_FUZZ_BUILD_DIR:-$source_dir/build/fuzz}
 jobs=${FTCALC_FUZZ_JOBS:-2}
 
 CC=clang CXX=clang++ cmake -S "$source_dir" -B "$build_dir" \
