@@ -252,8 +252,10 @@ TEST_F(SqlExecTest, PostWritesTheRowItWasReadFromOrReports) {
 
 TEST_F(SqlExecTest, BoundNumbersStoreWhatPastedLiteralsStore) {
   project_.Exec("create table v(k INTEGER PRIMARY KEY, r REAL, i INTEGER, x, how TEXT)");
-  const std::vector<std::string> literals = {"12", "12.5", "1E-6", "-5", "5.", ".5",
-                                             "9223372036854775808", "0.30000000000000004"};
+  const std::vector<std::string> literals = {"12",   "12.5", "1E-6", "-5",  "5.",
+                                             ".5",   "007",  "+3",   "-0",  "123456789012345678",
+                                             "1234567890123456789", "9223372036854775808",
+                                             "0.30000000000000004"};
   int key = 0;
   for (const std::string& number : literals) {
     ++key;
