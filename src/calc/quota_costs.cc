@@ -22,13 +22,24 @@ namespace ftcalc {
 namespace {
 
 // Price of one material line: a positive market price wins, then a non-zero
-// own base price (negative ones included), then the library's base price (a
-// missing library row prices the line at NULL, so it adds nothing). The
-// comparisons read the columns as numbers so that a price stored as text is
-// judged by its value, not ranked above every number.
-constexpr const char* kLinePrice =
-    "(case when cast(a.信息价 as real)>0 then a.信息价 else (case when cast(a.基价 as real)<>0 "
-    "then a.基价 else b.基价 end) end)";
+// own base price (negative ones included), then the library's base price
+// `standard` (a missing library row prices the line at NULL, so it adds
+// nothing). The comparisons read the columns as numbers so that a price
+// stored as text is judged by its value, not ranked above every number.
+std::string PriceWith(const std::string& standard) {
+  return "(case when cast(a.信息价 as real)>0 then a.信息价 else (case when cast(a.基价 as real)<>0 "
+         "then a.基价 else " +
+         standard + " end) end)";
+}
+
+// A line's unit: its own, or the library's `standard` when it has none.
+std::string UnitWith(const std::string& standard) {
+  return "(case when a.单位 is null or a.单位='' then " + standard + " else a.单位 end)";
+}
+
+// The same, with the library's values from the joined row b.
+std::string LinePriceOfB() { return PriceWith("b.基价"); }
+std::string StandardUnit() { return UnitWith("b.单位"); }
 
 // While CalculateQuotaCosts runs, the material lines its eight sums read
 // (all of them, or the one quota's) are gathered once, with the price and
@@ -38,10 +49,6 @@ constexpr const char* kLinePrice =
 // the gathering fails, the sums run on the tables and report what fails.
 constexpr char kGatheredLines[] = "temp.ftcalc_quota_lines";
 
-// A line's unit, its own or its standard material's.
-std::string StandardUnit() {
-  return "(case when a.单位 is null or a.单位='' then b.单位 else a.单位 end)";
-}
 bool g_gathered = false;
 
 // The statement that gathers the lines `tail` selects.
@@ -49,7 +56,7 @@ std::string GatherStatement(const std::string& tail) {
   return std::string(
              "create temp table ftcalc_quota_lines as select a.主表 as 主表, a.上级编号 as "
              "上级编号, a.标志 as 标志, a.实际量 as 实际量, ") +
-         kLinePrice + " as 价格, " + StandardUnit() +
+         LinePriceOfB() + " as 价格, " + StandardUnit() +
          " as 单位 from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号" + tail;
 }
 
@@ -92,7 +99,7 @@ std::string LinesWithStandard() {
   return g_gathered ? std::string(" from ") + kGatheredLines + " a"
                     : " from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号";
 }
-std::string LinePrice() { return g_gathered ? "a.价格" : kLinePrice; }
+std::string LinePrice() { return g_gathered ? "a.价格" : LinePriceOfB(); }
 std::string LineUnit() { return g_gathered ? "a.单位" : StandardUnit(); }
 
 // Condition on a.标志 that selects the material lines of one kind.
@@ -192,17 +199,11 @@ bool SumInOnePass(QuotaLineSums* sums) {
                                 KindCondition(CostKind::kMaterial),
                                 KindCondition(CostKind::kMachine)};
   const bool keyed = IsIntegerKeyColumn("定额材料明细", "编号");
-  auto standard_column = [&](const std::string& column) {
+  auto standard = [](const std::string& column) {
     return "(select " + column + " from 定额材料明细 where 编号=a.材料编号)";
   };
-  const std::string price =
-      keyed ? "(case when cast(a.信息价 as real)>0 then a.信息价 else (case when cast(a.基价 as "
-              "real)<>0 then a.基价 else " +
-                  standard_column("基价") + " end) end)"
-            : std::string(kLinePrice);
-  const std::string unit = keyed ? "(case when a.单位 is null or a.单位='' then " +
-                                       standard_column("单位") + " else a.单位 end)"
-                                 : StandardUnit();
+  const std::string price = keyed ? PriceWith(standard("基价")) : LinePriceOfB();
+  const std::string unit = keyed ? UnitWith(standard("单位")) : StandardUnit();
   const std::string from =
       keyed ? " from 分部分项材料明细 a"
             : " from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号";
