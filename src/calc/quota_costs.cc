@@ -6,9 +6,11 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "calc/item_tree.h"
+#include "calc/material_line_lookups.h"
 #include "calc/quota_line_sums.h"
 #include "calc/step_progress.h"
 #include "calc/unit_price_fees.h"
@@ -102,20 +104,35 @@ std::string LinesWithStandard() {
 std::string LinePrice() { return g_gathered ? "a.价格" : LinePriceOfB(); }
 std::string LineUnit() { return g_gathered ? "a.单位" : StandardUnit(); }
 
-// Condition on a.标志 that selects the material lines of one kind.
-std::string KindCondition(CostKind kind) {
-  const std::string flags = Engine().other_library_alias + ".材料标志";
-  switch (kind) {
-    case CostKind::kLabour:
-      return "a.标志=(select 编号 from " + flags + " where 名称='人工')";
-    case CostKind::kMaterial:
-      return "a.标志 in(select 编号 from " + flags +
-             " where 名称 in('材料','商品砼','泵商砼','配比','普通砼','泵送砼'))";
-    case CostKind::kMachine:
-      return "a.标志 in(select 编号 from " + flags + " where 名称 in('机械','机材'))";
+// The lines of a kind carry a key of the other library's 材料标志 in 标志:
+// the one key `subquery` gives (`scalar`), or any key of its list.
+struct KindSelect {
+  bool scalar;
+  std::string subquery;
+  // The condition on a.标志 that selects the lines.
+  std::string Condition() const {
+    return scalar ? "a.标志=(" + subquery + ")" : "a.标志 in(" + subquery + ")";
   }
-  return std::string();
+};
+
+KindSelect FlagsWhere(bool scalar, const std::string& names) {
+  return {scalar, "select 编号 from " + Engine().other_library_alias + ".材料标志 where " + names};
 }
+
+KindSelect KindOf(CostKind kind) {
+  switch (kind) {
+    case CostKind::kLabour: return FlagsWhere(true, "名称='人工'");
+    case CostKind::kMaterial:
+      return FlagsWhere(false, "名称 in('材料','商品砼','泵商砼','配比','普通砼','泵送砼')");
+    case CostKind::kMachine: return FlagsWhere(false, "名称 in('机械','机材')");
+  }
+  return {};
+}
+KindSelect MainMaterialKind() { return FlagsWhere(true, "名称='主材'"); }
+KindSelect EquipmentKind() { return FlagsWhere(true, "名称 like '%设备%'"); }
+
+// Condition on a.标志 that selects the material lines of one kind.
+std::string KindCondition(CostKind kind) { return KindOf(kind).Condition(); }
 
 std::string KindColumn(CostKind kind) {
   switch (kind) {
@@ -190,27 +207,41 @@ std::string SumScope(const std::string& item, const std::string& exclusion_list)
   return scope;
 }
 
-// The five grouped sums of the whole run in one pass, or false. When the
-// standard materials are keyed by 编号, a line reads its standard material
-// only where its own price or unit is missing (the value the join gives).
+// The five grouped sums of the whole run in one pass, or false. The pass
+// over the lines' own columns is tried first; where it declines, the pass
+// whose line values SQLite works out. When the standard materials are keyed
+// by 编号, a line reads its standard material only where its own price or
+// unit is missing (the value the join gives).
 bool SumInOnePass(QuotaLineSums* sums) {
-  const std::string flags = Engine().other_library_alias + ".材料标志";
-  const std::string kinds[3] = {KindCondition(CostKind::kLabour),
-                                KindCondition(CostKind::kMaterial),
-                                KindCondition(CostKind::kMachine)};
+  LineKinds kinds;
+  StandardMaterials standard;
+  std::unordered_map<int64_t, SqlValue> quantities;
+  if (LoadKindValues(KindOf(CostKind::kLabour).subquery, true, &kinds.labour) &&
+      LoadKindValues(KindOf(CostKind::kMaterial).subquery, false, &kinds.material) &&
+      LoadKindValues(KindOf(CostKind::kMachine).subquery, false, &kinds.machine) &&
+      LoadKindValues(MainMaterialKind().subquery, true, &kinds.main) &&
+      LoadKindValues(EquipmentKind().subquery, true, &kinds.equipment) && standard.Load() &&
+      LoadQuotaColumn("工程量", &quantities)) {
+    if (SumQuotaLinesFromColumns(kinds, standard, quantities, Engine().price_decimals, sums)) {
+      return true;
+    }
+    *sums = QuotaLineSums();
+  }
+
+  const std::string kinds_text[3] = {KindCondition(CostKind::kLabour),
+                                     KindCondition(CostKind::kMaterial),
+                                     KindCondition(CostKind::kMachine)};
   const bool keyed = IsIntegerKeyColumn("定额材料明细", "编号");
-  auto standard = [](const std::string& column) {
+  auto standard_column = [](const std::string& column) {
     return "(select " + column + " from 定额材料明细 where 编号=a.材料编号)";
   };
-  const std::string price = keyed ? PriceWith(standard("基价")) : LinePriceOfB();
-  const std::string unit = keyed ? UnitWith(standard("单位")) : StandardUnit();
+  const std::string price = keyed ? PriceWith(standard_column("基价")) : LinePriceOfB();
+  const std::string unit = keyed ? UnitWith(standard_column("单位")) : StandardUnit();
   const std::string from =
       keyed ? " from 分部分项材料明细 a"
             : " from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号";
-  return SumQuotaLinesInOnePass(
-      kinds, from, price, unit, "a.标志=(select 编号 from " + flags + " where 名称='主材')",
-      "a.标志=(select 编号 from " + flags + " where 名称 like '%设备%')",
-      Engine().price_decimals, sums);
+  return SumQuotaLinesInOnePass(kinds_text, from, price, unit, MainMaterialKind().Condition(),
+                                EquipmentKind().Condition(), Engine().price_decimals, sums);
 }
 
 // The quotas without material lines, as "select 编号 from 分部分项 where
@@ -404,8 +435,7 @@ void SumMainMaterials(const std::string& item) {
                                "left join 定额材料明细 b on b.编号=a.材料编号");
   OpenQuery(query, "select a.主表,FtRou(total(FtRou( " + LinePrice() + "*a.实际量*fb.工程量," +
                        digits + "))," + digits + ") as 合计" + lines +
-                       " where a.标志=(select 编号 from " +
-                       engine.other_library_alias + ".材料标志 where 名称='主材')" +
+                       " where " + MainMaterialKind().Condition() +
                        (item != "0" ? " and a.主表=" + item : std::string()) +
                        " group by a.主表");
   WriteSums(query, "update 分部分项 set 合价_主材费=");
@@ -418,8 +448,7 @@ void SumEquipment(const std::string& item) {
   // Unlike main materials, equipment is priced by 实际量 alone.
   OpenQuery(query, "select a.主表,FtRou(total(FtRou( " + LinePrice() + "*a.实际量," + digits +
                        "))," + digits + ") as 合计" + LinesWithStandard() +
-                       " where a.标志=(select 编号 from " +
-                       engine.other_library_alias + ".材料标志 where 名称 like '%设备%')" +
+                       " where " + EquipmentKind().Condition() +
                        (item != "0" ? " and a.主表=" + item : std::string()) +
                        " group by a.主表");
   WriteSums(query, "update 分部分项 set 合价_设备费=");

@@ -14,6 +14,7 @@
 #include "data/sql_exec.h"
 #include "data/sqlite_handle.h"
 #include "data/text_util.h"
+#include "data/value_arithmetic.h"
 
 namespace ftcalc {
 namespace {
@@ -67,6 +68,70 @@ bool FtRouOf(const SqlValue& x, int digits, double* result) {
   }
 }
 
+// The conditions a line meets, as the pass's mask: the quota's own level,
+// labour, material, machine, main material, equipment, unit "%".
+enum Bit { kOwnLevel = 1, kLabour = 2, kMaterial = 4, kMachine = 8, kMain = 16,
+           kEquipment = 32, kPercent = 64 };
+
+// The five grouped sums, fed line by line in row order.
+class LineSums {
+ public:
+  explicit LineSums(int digits) : digits_(digits) {}
+
+  // A line of quota `quota` meeting `flags`, whose value is `value` (price
+  // x 实际量) and, for a main material, `main_value` (that x the quota's
+  // quantity). False where the statements must decide.
+  bool Add(const SqlValue& quota, int64_t flags, const SqlValue& value,
+           const SqlValue& main_value) {
+    const bool own_level = (flags & kOwnLevel) != 0;
+    const bool holds[5] = {own_level && (flags & kLabour), own_level && (flags & kMaterial),
+                           own_level && (flags & kMachine), (flags & kMain) != 0,
+                           (flags & kEquipment) != 0};
+    if (!(holds[0] || holds[1] || holds[2] || holds[3] || holds[4])) return true;
+    if (quota.type != SQLITE_INTEGER) return false;
+    if (holds[0] || holds[1] || holds[2] || holds[4]) {
+      double rounded = 0;
+      if (!FtRouOf(value, digits_, &rounded)) return false;
+      for (int i = 0; i < 3; ++i) {
+        if (holds[i]) own_costs_[i].Add(quota.integer, rounded);
+      }
+      if (holds[4]) equipment_.Add(quota.integer, rounded);
+    }
+    if (holds[3]) {
+      double rounded = 0;
+      if (!FtRouOf(main_value, digits_, &rounded)) return false;
+      main_materials_.Add(quota.integer, rounded);
+    }
+    return true;
+  }
+
+  void Finish(QuotaLineSums* sums) {
+    for (int i = 0; i < 3; ++i) sums->own_costs[i] = own_costs_[i].Rows(digits_);
+    sums->main_materials = main_materials_.Rows(digits_);
+    sums->equipment = equipment_.Rows(digits_);
+  }
+
+ private:
+  int digits_;
+  GroupedSum own_costs_[3];
+  GroupedSum main_materials_;
+  GroupedSum equipment_;
+};
+
+// "编号 not in(select 主表 ...)": an INTEGER key equals an INTEGER or a whole
+// REAL, never a text.
+void NoteQuota(const SqlValue& quota, QuotaLineSums* sums) {
+  int64_t key = 0;
+  if (IntegerKey(quota, &key)) sums->line_quotas.insert(key);
+}
+
+// A unit is "%" only as that exact text: a number or blob never equals it.
+bool IsPercentUnit(sqlite3_stmt* s, int column) {
+  return sqlite3_column_type(s, column) == SQLITE_TEXT && sqlite3_column_bytes(s, column) == 1 &&
+         sqlite3_column_text(s, column)[0] == '%';
+}
+
+bool IsPercentUnit(const SqlValue& unit) { return unit.type == SQLITE_TEXT && unit.text == "%"; }
 
 }  // namespace
 
@@ -102,19 +167,12 @@ bool SumQuotaLinesInOnePass(const std::string (&kind_conditions)[3],
   Statement stmt;
   if (!TryPrepare(stmt, sql)) return false;
 
-  enum Bit { kOwnLevel = 1, kLabour = 2, kMaterial = 4, kMachine = 8, kMain = 16,
-             kEquipment = 32, kPercent = 64 };
-  GroupedSum own_costs[3];
-  GroupedSum main_materials;
-  GroupedSum equipment;
+  LineSums line_sums(digits);
   int rc;
   while ((rc = stmt.Step()) == SQLITE_ROW) {
     sqlite3_stmt* s = stmt.get();
     const SqlValue quota = ColumnValue(s, 0);
-    // "编号 not in(select 主表 ...)": an INTEGER key equals an INTEGER or a
-    // whole REAL, never a text.
-    int64_t key = 0;
-    if (IntegerKey(quota, &key)) sums->line_quotas.insert(key);
+    NoteQuota(quota, sums);
     const int64_t flags = sqlite3_column_int64(s, 1);
     if (flags & kPercent) {
       PercentLine line;
@@ -122,31 +180,119 @@ bool SumQuotaLinesInOnePass(const std::string (&kind_conditions)[3],
       for (int i = 1; i < 6; ++i) line[i] = ColumnValue(s, 3 + i);
       sums->percent_lines.push_back(std::move(line));
     }
-    const bool own_level = (flags & kOwnLevel) != 0;
-    const bool holds[5] = {own_level && (flags & kLabour), own_level && (flags & kMaterial),
-                           own_level && (flags & kMachine), (flags & kMain) != 0,
-                           (flags & kEquipment) != 0};
-    if (!(holds[0] || holds[1] || holds[2] || holds[3] || holds[4])) continue;
-    if (quota.type != SQLITE_INTEGER) return false;
-    if (holds[0] || holds[1] || holds[2] || holds[4]) {
-      double value = 0;
-      if (!FtRouOf(ColumnValue(s, 2), digits, &value)) return false;
-      for (int i = 0; i < 3; ++i) {
-        if (holds[i]) own_costs[i].Add(quota.integer, value);
-      }
-      if (holds[4]) equipment.Add(quota.integer, value);
-    }
-    if (holds[3]) {
-      double value = 0;
-      if (!FtRouOf(ColumnValue(s, 3), digits, &value)) return false;
-      main_materials.Add(quota.integer, value);
-    }
+    if (!line_sums.Add(quota, flags, ColumnValue(s, 2), ColumnValue(s, 3))) return false;
   }
   if (rc != SQLITE_DONE) return false;
+  line_sums.Finish(sums);
+  return true;
+}
 
-  for (int i = 0; i < 3; ++i) sums->own_costs[i] = own_costs[i].Rows(digits);
-  sums->main_materials = main_materials.Rows(digits);
-  sums->equipment = equipment.Rows(digits);
+bool SumQuotaLinesFromColumns(const LineKinds& kinds, const StandardMaterials& standard,
+                              const std::unordered_map<int64_t, SqlValue>& quantities,
+                              int digits, QuotaLineSums* sums) {
+  if (!TotalAddsInRowOrder()) return false;
+  if (!HasNumericAffinity("分部分项材料明细", "上级编号")) return false;
+  Statement stmt;
+  if (!TryPrepare(stmt,
+                  "select a.主表,a.上级编号,a.标志,a.实际量,a.信息价,a.基价,a.单位,a.材料编号 from "
+                  "分部分项材料明细 a order by a.rowid")) {
+    return false;
+  }
+  enum Column { kQuota, kLevel, kKind, kAmount, kMarketPrice, kOwnPrice, kUnit, kMaterialKey };
+  const std::unordered_set<int64_t>* kind_sets[] = {&kinds.labour, &kinds.material,
+                                                    &kinds.machine, &kinds.main,
+                                                    &kinds.equipment};
+
+  LineSums line_sums(digits);
+  SqlValue quota, level, kind, amount, market_price, own_price, material_key, unit;
+  int rc;
+  while ((rc = stmt.Step()) == SQLITE_ROW) {
+    sqlite3_stmt* s = stmt.get();
+    quota = ColumnValue(s, kQuota);
+    NoteQuota(quota, sums);
+    level = ColumnValue(s, kLevel);
+    kind = ColumnValue(s, kKind);
+    int64_t flags = EqualsZeroInNumericColumn(level) ? kOwnLevel : 0;
+    if (kind.type == SQLITE_INTEGER) {
+      for (int i = 0; i < 5; ++i) {
+        if (kind_sets[i]->count(kind.integer) > 0) flags |= int64_t{2} << i;
+      }
+    } else if (kind.type != SQLITE_NULL) {
+      return false;
+    }
+
+    // The standard material, read only where the line lacks its own unit
+    // or price, as the subqueries are.
+    material_key = ColumnValue(s, kMaterialKey);
+    const StandardMaterial* found = nullptr;
+    bool looked_up = false;
+    auto standard_row = [&]() -> bool {
+      if (!looked_up) {
+        bool decided = false;
+        found = standard.Find(material_key, &decided);
+        if (!decided) return false;
+        looked_up = true;
+      }
+      return true;
+    };
+    const int unit_type = sqlite3_column_type(s, kUnit);
+    const bool own_unit =
+        unit_type != SQLITE_NULL && !(unit_type == SQLITE_TEXT && sqlite3_column_bytes(s, kUnit) == 0);
+    bool percent = false;
+    if (own_unit) {
+      percent = IsPercentUnit(s, kUnit);
+    } else {
+      if (!standard_row()) return false;
+      percent = found != nullptr && IsPercentUnit(found->unit);
+    }
+    if (percent) flags |= kPercent;
+    const bool counts = (flags & (kLabour | kMaterial | kMachine | kMain | kEquipment)) != 0 &&
+                        ((flags & kOwnLevel) != 0 || (flags & (kMain | kEquipment)) != 0);
+    if (!counts && !percent) continue;
+
+    // The price: a positive market price, else a non-zero own price, else
+    // the standard material's.
+    market_price = ColumnValue(s, kMarketPrice);
+    const SqlValue* price = &market_price;
+    const RealSign market_sign = SignOfReal(market_price);
+    if (market_sign == RealSign::kUndecided) return false;
+    if (market_sign != RealSign::kPositive) {
+      own_price = ColumnValue(s, kOwnPrice);
+      const RealSign own_sign = SignOfReal(own_price);
+      if (own_sign == RealSign::kUndecided) return false;
+      if (own_sign == RealSign::kPositive || own_sign == RealSign::kNegative) {
+        price = &own_price;
+      } else {
+        if (!standard_row()) return false;
+        static const SqlValue kNull;
+        price = found != nullptr ? &found->price : &kNull;
+      }
+    }
+    amount = ColumnValue(s, kAmount);
+    if (percent) {
+      if (own_unit) {
+        unit = ColumnValue(s, kUnit);
+      } else {
+        unit = found != nullptr ? found->unit : SqlValue::Null();
+      }
+      sums->percent_lines.push_back({quota, level, kind, amount, *price, unit});
+    }
+    SqlValue value;
+    if (!MultiplyValues(*price, amount, &value)) return false;
+    SqlValue main_value;
+    if (flags & kMain) {
+      // The quota's quantity, by its INTEGER key (any other 主表 declines
+      // below, as it does in the statement's pass).
+      if (quota.type != SQLITE_INTEGER) return false;
+      static const SqlValue kNull;
+      auto row = quantities.find(quota.integer);
+      const SqlValue* quantity = row != quantities.end() ? &row->second : &kNull;
+      if (!MultiplyValues(value, *quantity, &main_value)) return false;
+    }
+    if (!line_sums.Add(quota, flags, value, main_value)) return false;
+  }
+  if (rc != SQLITE_DONE) return false;
+  line_sums.Finish(sums);
   return true;
 }
 

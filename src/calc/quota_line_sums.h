@@ -18,9 +18,11 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
+#include "calc/material_line_lookups.h"
 #include "data/query.h"
 
 namespace ftcalc {
@@ -58,6 +60,23 @@ bool SumQuotaLinesInOnePass(const std::string (&kind_conditions)[3],
                             const std::string& main_material_condition,
                             const std::string& equipment_condition, int digits,
                             QuotaLineSums* sums);
+
+// The conditions on a.标志 of the sums as the 标志 values they hold for
+// (see LoadKindValues).
+struct LineKinds {
+  std::unordered_set<int64_t> labour, material, machine, main, equipment;
+};
+
+// The same sums, with the same guards, from the lines' own columns: each
+// line's conditions, price, unit and values are worked out here by
+// SQLite's rules (see value_arithmetic.h), with its standard material and
+// its quota's quantity looked up by key, instead of by an expression
+// SQLite evaluates per line. Declines, besides, where those rules are not
+// copied: a TEXT or BLOB read as a number, a 标志 or 材料编号 that is neither
+// an INTEGER nor NULL, a 上级编号 column that is not of numeric affinity.
+bool SumQuotaLinesFromColumns(const LineKinds& kinds, const StandardMaterials& standard,
+                              const std::unordered_map<int64_t, SqlValue>& quantities,
+                              int digits, QuotaLineSums* sums);
 
 // Drops from the own-level sums the quotas of `list` (the number texts of an
 // exclusion list, comma-separated): the statements leave them out with

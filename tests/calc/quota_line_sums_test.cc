@@ -58,6 +58,22 @@ class QuotaLineSumsTest : public ::testing::Test {
     return rows;
   }
 
+  // The pass over the lines' own columns, with the kinds 1 to 5 of the
+  // fixtures' flag table.
+  bool FromColumns(QuotaLineSums* sums) {
+    LineKinds kinds;
+    const std::string flags = "select 编号 from 其他.材料标志 where ";
+    StandardMaterials standard;
+    std::unordered_map<int64_t, SqlValue> quantities;
+    return LoadKindValues(flags + "名称='人工'", true, &kinds.labour) &&
+           LoadKindValues(flags + "名称 in('材料','商品砼')", false, &kinds.material) &&
+           LoadKindValues(flags + "名称 in('机械','机材')", false, &kinds.machine) &&
+           LoadKindValues(flags + "名称='主材'", true, &kinds.main) &&
+           LoadKindValues(flags + "名称 like '%设备%'", true, &kinds.equipment) &&
+           standard.Load() && LoadQuotaColumn("工程量", &quantities) &&
+           SumQuotaLinesFromColumns(kinds, standard, quantities, 2, sums);
+  }
+
   static std::vector<std::string> Texts(const std::vector<QuotaSum>& sums) {
     std::vector<std::string> texts;
     for (const QuotaSum& sum : sums) texts.push_back(sum.quota + "=" + sum.total);
@@ -140,9 +156,65 @@ TEST_F(QuotaLineSumsTest, OnePassGivesWhatTheGroupedStatementsGive) {
   EXPECT_EQ(Texts(keyed.main_materials), Texts(sums.main_materials));
   EXPECT_EQ(Texts(keyed.equipment), Texts(sums.equipment));
 
+  // Working the lines out from their own columns gives the same again.
+  QuotaLineSums raw;
+  ASSERT_TRUE(FromColumns(&raw));
+  LeaveOutQuotas(exclusion, &raw);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(Texts(raw.own_costs[i]), Texts(sums.own_costs[i]));
+  EXPECT_EQ(Texts(raw.main_materials), Texts(sums.main_materials));
+  EXPECT_EQ(Texts(raw.equipment), Texts(sums.equipment));
+  EXPECT_EQ(raw.line_quotas, sums.line_quotas);
+
   // Every quota a line names, and no percentage line here.
   EXPECT_EQ(sums.line_quotas, (std::unordered_set<int64_t>{10, 11, 12, 13, 99}));
   EXPECT_TRUE(sums.percent_lines.empty());
+}
+
+// SQLite's number rules on the lines' own columns: a product beyond the
+// doubles is infinite, a NaN product is NULL, a negative own price is a
+// price, a zero market price is none.
+TEST_F(QuotaLineSumsTest, FromColumnsFollowsSqliteNumberRules) {
+  p_.Exec(
+      "insert into 分部分项(编号,上级编号,标志,工程量) values(14,0,'定额',4),(15,0,'定额',1e308),"
+      "(16,0,'定额',0)");
+  // Quota 14: -3 x 2 (own price below zero) and 7 x 3 from the library by
+  // 材料编号 (a zero market price does not count); main material 5 x 1 x 4.
+  Line("14,0,1,-3,0,2,0");
+  Line("14,0,1,0,0,3,900");
+  Line("14,0,4,5,NULL,1,0");
+  // Quota 15: a main material whose value overflows to infinity; quota 16:
+  // infinity x 0 is NaN, which SQLite turns into NULL (adding nothing).
+  Line("15,0,4,1e308,0,10,0");
+  Line("16,0,4,1e308,0,1e10,0");
+  p_.Exec("update 定额材料明细 set 基价=7 where 编号=900");
+  QuotaLineSums raw;
+  ASSERT_TRUE(FromColumns(&raw));
+  EXPECT_EQ(Texts(raw.own_costs[0]), (std::vector<std::string>{"14=15"}));
+  const std::string kinds[3] = {"a.标志=1", "a.标志=2", "a.标志=3"};
+  QuotaLineSums sums;
+  ASSERT_TRUE(SumQuotaLinesInOnePass(kinds, kFrom, kPrice, kUnit, "a.标志=4", "a.标志=5", 2, &sums));
+  EXPECT_EQ(Texts(raw.main_materials), Texts(sums.main_materials));
+  EXPECT_EQ(Texts(raw.main_materials)[0], "14=20");
+}
+
+// Values whose reading SQLite decides by rules of its own leave the work to
+// the statements: a price or quantity held as text, a text kind, a text
+// 材料编号 where the library is needed.
+TEST_F(QuotaLineSumsTest, FromColumnsDeclinesTextNumbers) {
+  const char* cases[] = {"10,0,1,'12元',0,1,0", "10,0,1,12,'3元',1,0", "10,0,'人工',12,0,1,0",
+                         "10,0,1,0,0,1,'九百'", "10,0,1,12,0,'1吨',0"};
+  for (const char* values : cases) {
+    p_.Exec("delete from 分部分项材料明细");
+    Line(values);
+    QuotaLineSums raw;
+    EXPECT_FALSE(FromColumns(&raw)) << values;
+  }
+  // The same text left where nothing reads it as a number does no harm.
+  p_.Exec("delete from 分部分项材料明细");
+  Line("10,0,1,'12元',5,1,0");
+  QuotaLineSums raw;
+  EXPECT_TRUE(FromColumns(&raw));
+  EXPECT_EQ(Texts(raw.own_costs[0]), (std::vector<std::string>{"10=5"}));
 }
 
 // Lines with the unit "%" (their own, or their standard material's when
@@ -156,6 +228,16 @@ TEST_F(QuotaLineSumsTest, CollectsPercentageLinesInTheirOrder) {
   QuotaLineSums sums;
   ASSERT_TRUE(SumQuotaLinesInOnePass(kinds, kFrom, kPrice, kUnit, "a.标志=4", "a.标志=5", 2, &sums));
   ASSERT_EQ(sums.percent_lines.size(), 3u);
+  // The pass over the lines' own columns reads the same percentage lines.
+  QuotaLineSums raw;
+  ASSERT_TRUE(FromColumns(&raw));
+  ASSERT_EQ(raw.percent_lines.size(), 3u);
+  for (size_t i = 0; i < 3; ++i) {
+    for (size_t c = 0; c < 6; ++c) {
+      EXPECT_EQ(raw.percent_lines[i][c].AsSqliteText(), sums.percent_lines[i][c].AsSqliteText());
+      EXPECT_EQ(raw.percent_lines[i][c].type, sums.percent_lines[i][c].type);
+    }
+  }
   EXPECT_EQ(sums.percent_lines[0][3].real, 2.5);  // 实际量
   EXPECT_EQ(sums.percent_lines[1][5].text, "%");  // the standard material's unit
   EXPECT_EQ(sums.percent_lines[2][0].integer, 11);

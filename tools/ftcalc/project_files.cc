@@ -84,7 +84,9 @@ bool ProjectConnection::OpenWith(int flags, const std::string& project, const st
   if (!CheckDatabaseFile("project database", project, error)) return false;
   if (!library.empty() && !CheckDatabaseFile("library database", library, error)) return false;
   if (!other.empty() && !CheckDatabaseFile("other-quota database", other, error)) return false;
-  if (sqlite3_open_v2(project.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+  // One thread at a time uses the connection (the engine's helper thread
+  // never calls SQLite), so SQLite need not lock it on every call.
+  if (sqlite3_open_v2(project.c_str(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
     *error = "cannot open project database '" + project + "': " +
              (db_ ? sqlite3_errmsg(db_) : "out of memory");
     return false;
