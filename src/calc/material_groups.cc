@@ -1,13 +1,16 @@
 #include "calc/material_groups.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "calc/item_tree.h"
 #include "data/ftrou.h"
 #include "data/sql_exec.h"
+#include "data/value_arithmetic.h"
 #include "entry/engine_state.h"
 
 namespace ftcalc {
@@ -66,36 +69,6 @@ void AppendValueKey(const SqlValue& value, std::string* key) {
   }
 }
 
-// Appends column `column` of the current row (of storage class `type`) to
-// a byte string that is equal for two rows exactly when the rows fall in
-// one group (given one number kind per column and no negative zero).
-void AppendColumnKey(sqlite3_stmt* stmt, int column, int type, std::string* key) {
-  *key += static_cast<char>('0' + type);
-  switch (type) {
-    case SQLITE_INTEGER: {
-      const int64_t value = sqlite3_column_int64(stmt, column);
-      key->append(reinterpret_cast<const char*>(&value), sizeof value);
-      break;
-    }
-    case SQLITE_FLOAT: {
-      const double value = sqlite3_column_double(stmt, column);
-      key->append(reinterpret_cast<const char*>(&value), sizeof value);
-      break;
-    }
-    case SQLITE_TEXT:
-    case SQLITE_BLOB: {
-      const void* data = type == SQLITE_TEXT
-                             ? static_cast<const void*>(sqlite3_column_text(stmt, column))
-                             : sqlite3_column_blob(stmt, column);
-      const uint64_t size = static_cast<uint64_t>(sqlite3_column_bytes(stmt, column));
-      key->append(reinterpret_cast<const char*>(&size), sizeof size);
-      if (data != nullptr) key->append(static_cast<const char*>(data), size);
-      break;
-    }
-    default: break;
-  }
-}
-
 // "标志 in(...)" on a TEXT column against text literals.
 bool KindMatches(const SqlValue& kind, const CategoryPart& part) {
   if (kind.type != SQLITE_TEXT) return false;
@@ -116,108 +89,250 @@ bool LevelMatches(const SqlValue& level, const std::string& flag) {
   return flag == "0" ? number == 0 : number > 0;
 }
 
-struct Group {
-  std::vector<SqlValue> keys;
-  std::vector<std::vector<double>> quantities;  // per part, in gathered order
+// One gathered line: the nine grouped values, the quantity and the level.
+using LineRow = std::array<SqlValue, kLevelColumn + 1>;
+
+// The category lines, fed the gathered lines in their order.
+class Grouper {
+ public:
+  explicit Grouper(const std::vector<MaterialCategory>& categories)
+      : categories_(categories), index_(categories.size()), groups_(categories.size()) {}
+
+  // Whether a line of this kind and level counts in any category part; the
+  // other columns need not be read for a line that does not.
+  bool Wants(const SqlValue& kind, const SqlValue& level) const {
+    for (const MaterialCategory& category : categories_) {
+      for (const CategoryPart& part : category.parts) {
+        if (KindMatches(kind, part) && LevelMatches(level, part.flag)) return true;
+      }
+    }
+    return false;
+  }
+
+  // Adds a line to the parts it counts in; false where the statements must
+  // decide (see the header).
+  bool Add(const LineRow& row) {
+    const SqlValue& kind = row[kKeyColumns - 1];
+    if (kind.type != SQLITE_NULL && kind.type != SQLITE_TEXT) return false;
+    const SqlValue& level = row[kLevelColumn];
+    bool keyed = false;
+    for (size_t c = 0; c < categories_.size(); ++c) {
+      const std::vector<CategoryPart>& parts = categories_[c].parts;
+      for (size_t p = 0; p < parts.size(); ++p) {
+        if (!KindMatches(kind, parts[p]) || !LevelMatches(level, parts[p].flag)) continue;
+        if (row[kQuantityColumn].type != SQLITE_FLOAT) return false;
+        if (!keyed) {
+          key_.clear();
+          for (int i = 0; i < kKeyColumns; ++i) {
+            const SqlValue& value = row[i];
+            if (value.type == SQLITE_INTEGER) kinds_seen_[i][0] = true;
+            if (value.type == SQLITE_FLOAT) {
+              if (value.real == 0 && std::signbit(value.real)) return false;
+              kinds_seen_[i][1] = true;
+            }
+            if (kinds_seen_[i][0] && kinds_seen_[i][1]) return false;
+            AppendValueKey(value, &key_);
+          }
+          keyed = true;
+        }
+        auto [found, added] = index_[c].emplace(key_, groups_[c].size());
+        if (added) {
+          groups_[c].push_back({std::vector<SqlValue>(row.begin(), row.begin() + kKeyColumns),
+                                std::vector<std::vector<double>>(parts.size())});
+        }
+        groups_[c][found->second].quantities[p].push_back(row[kQuantityColumn].real);
+      }
+    }
+    return true;
+  }
+
+  // The lines of every category, in insert order.
+  void Finish(std::vector<std::vector<MaterialGroup>>* lines) {
+    lines->assign(categories_.size(), {});
+    for (size_t c = 0; c < categories_.size(); ++c) {
+      std::vector<MaterialGroup>& out = (*lines)[c];
+      for (Group& group : groups_[c]) {
+        double total = 0;
+        for (const std::vector<double>& part : group.quantities) {
+          for (double quantity : part) total += quantity;
+        }
+        out.push_back({std::move(group.keys), total});
+      }
+      std::sort(out.begin(), out.end(), [](const MaterialGroup& a, const MaterialGroup& b) {
+        for (int i = 0; i < kKeyColumns; ++i) {
+          const int order = CompareValues(a.keys[i], b.keys[i]);
+          if (order != 0) return order < 0;
+        }
+        return false;
+      });
+    }
+  }
+
+ private:
+  struct Group {
+    std::vector<SqlValue> keys;
+    std::vector<std::vector<double>> quantities;  // per part, in gathered order
+  };
+
+  const std::vector<MaterialCategory>& categories_;
+  std::vector<std::unordered_map<std::string, size_t>> index_;
+  std::vector<std::vector<Group>> groups_;
+  bool kinds_seen_[kKeyColumns][2] = {};  // per column: INTEGER seen, REAL seen
+  std::string key_;
 };
+
+// The name a key of the class, supplier or kind columns joins: the row of
+// that key (a left join on an INTEGER PRIMARY KEY from a numeric column),
+// anything else none.
+const SqlValue& JoinedName(const JoinedNames& names, int which, const SqlValue& key_value) {
+  static const SqlValue kNull;
+  int64_t key = 0;
+  if (!IntegerKey(key_value, &key)) return kNull;
+  const auto& by_key = names.by_key[which];
+  auto found = by_key.find(key);
+  return found == by_key.end() ? kNull : found->second;
+}
+
+bool CanGroup(const std::vector<MaterialCategory>& categories) {
+  if (!TotalAddsInRowOrder()) return false;
+  if (!HasNumericAffinity("分部分项材料明细", "上级编号")) return false;
+  // Without parts nothing reads the lines.
+  return !std::all_of(categories.begin(), categories.end(),
+                      [](const MaterialCategory& c) { return c.parts.empty(); });
+}
 
 }  // namespace
 
 bool GroupMaterialLines(const std::vector<MaterialCategory>& categories, const std::string& source,
                         const JoinedNames* names, std::vector<std::vector<MaterialGroup>>* lines) {
-  if (!TotalAddsInRowOrder()) return false;
-  if (!HasNumericAffinity("分部分项材料明细", "上级编号")) return false;
-  if (std::all_of(categories.begin(), categories.end(),
-                  [](const MaterialCategory& c) { return c.parts.empty(); })) {
-    return false;  // nothing to read the lines for
-  }
+  if (!CanGroup(categories)) return false;
   Statement stmt;
   if (!TryPrepare(stmt, source) || sqlite3_column_count(stmt.get()) != kLevelColumn + 1) {
     return false;
   }
-
-  std::vector<std::unordered_map<std::string, size_t>> index(categories.size());
-  std::vector<std::vector<Group>> groups(categories.size());
-  bool kinds_seen[kKeyColumns][2] = {};  // per column: INTEGER seen, REAL seen
-  std::string key;
+  Grouper grouper(categories);
+  LineRow row;
   int rc;
-  // Key columns 6 to 8 as the join gives them.
-  auto joined = [names](sqlite3_stmt* s, int column) {
-    SqlValue value = ColumnValue(s, column);
-    if (names == nullptr) return value;
-    const auto& by_key = names->by_key[column - kFirstNameColumn];
-    int64_t key = 0;
-    if (!IntegerKey(value, &key)) return SqlValue::Null();
-    auto found = by_key.find(key);
-    return found == by_key.end() ? SqlValue::Null() : found->second;
-  };
   while ((rc = stmt.Step()) == SQLITE_ROW) {
     sqlite3_stmt* s = stmt.get();
-    // The kind and level decide whether the line counts at all; the other
-    // columns are read only for lines that do.
-    const SqlValue kind = joined(s, kKeyColumns - 1);
-    if (kind.type != SQLITE_NULL && kind.type != SQLITE_TEXT) return false;
-    const SqlValue level = ColumnValue(s, kLevelColumn);
-    bool keyed = false;
-    for (size_t c = 0; c < categories.size(); ++c) {
-      const std::vector<CategoryPart>& parts = categories[c].parts;
-      for (size_t p = 0; p < parts.size(); ++p) {
-        if (!KindMatches(kind, parts[p]) || !LevelMatches(level, parts[p].flag)) continue;
-        if (sqlite3_column_type(s, kQuantityColumn) != SQLITE_FLOAT) return false;
-        if (!keyed) {
-          key.clear();
-          for (int i = 0; i < kKeyColumns; ++i) {
-            const bool looked_up = names != nullptr && i >= kFirstNameColumn;
-            const SqlValue name = looked_up ? joined(s, i) : SqlValue::Null();
-            const int type = looked_up ? name.type : sqlite3_column_type(s, i);
-            if (type == SQLITE_INTEGER) kinds_seen[i][0] = true;
-            if (type == SQLITE_FLOAT) {
-              const double real = looked_up ? name.real : sqlite3_column_double(s, i);
-              if (real == 0 && std::signbit(real)) return false;
-              kinds_seen[i][1] = true;
-            }
-            if (kinds_seen[i][0] && kinds_seen[i][1]) return false;
-            if (looked_up) {
-              AppendValueKey(name, &key);
-            } else {
-              AppendColumnKey(s, i, type, &key);
-            }
-          }
-          keyed = true;
-        }
-        auto [found, added] = index[c].emplace(key, groups[c].size());
-        if (added) {
-          std::vector<SqlValue> keys(kKeyColumns);
-          for (int i = 0; i < kKeyColumns; ++i) {
-            keys[i] = i >= kFirstNameColumn ? joined(s, i) : ColumnValue(s, i);
-          }
-          groups[c].push_back({std::move(keys), std::vector<std::vector<double>>(parts.size())});
-        }
-        groups[c][found->second].quantities[p].push_back(
-            sqlite3_column_double(s, kQuantityColumn));
+    for (int i = 0; i <= kLevelColumn; ++i) row[i] = ColumnValue(s, i);
+    if (names != nullptr) {
+      for (int i = kFirstNameColumn; i < kKeyColumns; ++i) {
+        row[i] = JoinedName(*names, i - kFirstNameColumn, row[i]);
       }
     }
+    if (!grouper.Wants(row[kKeyColumns - 1], row[kLevelColumn])) continue;
+    if (!grouper.Add(row)) return false;
   }
   if (rc != SQLITE_DONE) return false;
+  grouper.Finish(lines);
+  return true;
+}
 
-  lines->assign(categories.size(), {});
-  for (size_t c = 0; c < categories.size(); ++c) {
-    std::vector<MaterialGroup>& out = (*lines)[c];
-    for (Group& group : groups[c]) {
-      double total = 0;
-      for (const std::vector<double>& part : group.quantities) {
-        for (double quantity : part) total += quantity;
-      }
-      out.push_back({std::move(group.keys), total});
-    }
-    std::sort(out.begin(), out.end(), [](const MaterialGroup& a, const MaterialGroup& b) {
-      for (int i = 0; i < kKeyColumns; ++i) {
-        const int order = CompareValues(a.keys[i], b.keys[i]);
-        if (order != 0) return order < 0;
-      }
-      return false;
-    });
+bool GroupMaterialLinesFromColumns(const std::vector<MaterialCategory>& categories,
+                                   const JoinedNames& names, const StandardMaterials& standard,
+                                   int quantity_digits,
+                                   std::vector<std::vector<MaterialGroup>>* lines) {
+  if (!CanGroup(categories)) return false;
+  // The quotas whose lines count, with their quantities: "a.主表 in(select
+  // 编号 from 分部分项 where ...)" holds, for an INTEGER 主表, exactly for
+  // these keys, and the join "fb.编号=a.主表" reads the row of that key.
+  if (!IsIntegerKeyColumn("分部分项", "编号") || !IsIntegerKeyColumn("分部分项材料明细", "编号")) {
+    return false;
   }
+  std::unordered_map<int64_t, SqlValue> quotas;
+  {
+    Statement list;
+    if (!TryPrepare(list, "select 编号,工程量 from 分部分项 where 标志='定额' and ifnull(编码,'') "
+                          "not like '//%' and ifnull(名称,'') not like '//%'")) {
+      return false;
+    }
+    int rc;
+    while ((rc = list.Step()) == SQLITE_ROW) {
+      quotas[sqlite3_column_int64(list.get(), 0)] = ColumnValue(list.get(), 1);
+    }
+    if (rc != SQLITE_DONE) return false;
+  }
+
+  Statement stmt;
+  if (!TryPrepare(stmt,
+                  "select a.主表,a.实际量,a.标志,a.上级编号,a.编码,a.名称,a.单位,a.基价,a.信息价,"
+                  "a.增值税率,a.三材,a.供应方,a.材料编号,case when a.上级编号=0 then null else "
+                  "(select fa.实际量 from 分部分项材料明细 fa where fa.主表=a.主表 and "
+                  "fa.编号=a.上级编号) end from 分部分项材料明细 a order by a.rowid")) {
+    return false;
+  }
+  // The parent line is joined on its INTEGER key 编号 (at most one row, the
+  // one the subquery reads), and only where the quantity reads it.
+  enum Column { kQuota, kAmount, kKind, kLevel, kCode, kName, kUnit, kOwnPrice, kMarketPrice,
+                kVatRate, kClass, kSupplier, kMaterialKey, kParentAmount };
+  Grouper grouper(categories);
+  LineRow row;
+  SqlValue amount, own_price, product, factor;
+  int rc;
+  while ((rc = stmt.Step()) == SQLITE_ROW) {
+    sqlite3_stmt* s = stmt.get();
+    // where cast(a.实际量 as real)<>0 and a.主表 in(...)
+    amount = ColumnValue(s, kAmount);
+    const RealSign sign = SignOfReal(amount);
+    if (sign == RealSign::kUndecided) return false;
+    if (sign == RealSign::kNull || sign == RealSign::kZero) continue;
+    const int quota_type = sqlite3_column_type(s, kQuota);
+    if (quota_type == SQLITE_NULL) continue;
+    if (quota_type != SQLITE_INTEGER) return false;
+    const auto quota = quotas.find(sqlite3_column_int64(s, kQuota));
+    if (quota == quotas.end()) continue;
+
+    row[kKeyColumns - 1] = JoinedName(names, 2, ColumnValue(s, kKind));
+    row[kLevelColumn] = ColumnValue(s, kLevel);
+    if (!grouper.Wants(row[kKeyColumns - 1], row[kLevelColumn])) continue;
+
+    // A line's own code, name and unit, or its standard material's.
+    const SqlValue material_key = ColumnValue(s, kMaterialKey);
+    const StandardMaterial* found = nullptr;
+    bool looked_up = false;
+    auto standard_row = [&]() -> bool {
+      if (looked_up) return true;
+      found = standard.Find(material_key, &looked_up);
+      return looked_up;
+    };
+    static const SqlValue kNull;
+    const SqlValue StandardMaterial::*columns[] = {&StandardMaterial::code, &StandardMaterial::name,
+                                                   &StandardMaterial::unit};
+    for (int i = 0; i < 3; ++i) {
+      row[i] = ColumnValue(s, kCode + i);
+      if (!row[i].is_null()) continue;
+      if (!standard_row()) return false;
+      row[i] = found != nullptr ? found->*columns[i] : kNull;
+    }
+    // Its own price when that is not zero, or the standard material's.
+    own_price = ColumnValue(s, kOwnPrice);
+    const RealSign price_sign = SignOfReal(own_price);
+    if (price_sign == RealSign::kUndecided) return false;
+    if (price_sign == RealSign::kPositive || price_sign == RealSign::kNegative) {
+      row[3] = std::move(own_price);
+    } else {
+      if (!standard_row()) return false;
+      row[3] = found != nullptr ? found->price : kNull;
+    }
+    row[4] = ColumnValue(s, kMarketPrice);
+    row[5] = ColumnValue(s, kVatRate);
+    row[6] = JoinedName(names, 0, ColumnValue(s, kClass));
+    row[7] = JoinedName(names, 1, ColumnValue(s, kSupplier));
+
+    // FtRou(a.实际量*fb.工程量*(case when a.上级编号=0 then 1 else fa.实际量 end),qd)
+    if (!MultiplyValues(amount, quota->second, &product)) return false;
+    factor = EqualsZeroInNumericColumn(row[kLevelColumn]) ? SqlValue::Integer(1)
+                                                          : ColumnValue(s, kParentAmount);
+    if (!MultiplyValues(product, factor, &product)) return false;
+    double quantity = 0;
+    if (!FtRouOfValue(product, quantity_digits, &quantity) || std::isnan(quantity)) return false;
+    row[kQuantityColumn] = SqlValue::Real(quantity);
+
+    if (!grouper.Add(row)) return false;
+  }
+  if (rc != SQLITE_DONE) return false;
+  grouper.Finish(lines);
   return true;
 }
 

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "calc/material_categories.h"
+#include "calc/material_line_lookups.h"
 #include "data/query.h"
 
 namespace ftcalc {
@@ -46,6 +47,19 @@ struct JoinedNames {
 // supplier and kind columns hold keys to look up there.
 bool GroupMaterialLines(const std::vector<MaterialCategory>& categories, const std::string& source,
                         const JoinedNames* names, std::vector<std::vector<MaterialGroup>>* lines);
+
+// The same lines from the material lines' own columns (the parent line's
+// and the quota's quantities joined by key): which lines count, their
+// code, name, unit and price (their own or their standard material's) and
+// their rounded quantity are worked out here by SQLite's rules (see
+// value_arithmetic.h), with the same guards. Declines, besides, where those
+// rules are not copied: a TEXT or BLOB read as a number, a 主表 or 材料编号
+// (where the library is read) that is neither an INTEGER nor NULL, a quota
+// table not keyed by an INTEGER 编号.
+bool GroupMaterialLinesFromColumns(const std::vector<MaterialCategory>& categories,
+                                   const JoinedNames& names, const StandardMaterials& standard,
+                                   int quantity_digits,
+                                   std::vector<std::vector<MaterialGroup>>* lines);
 
 // Inserts one category's lines under category row `parent`, as the grouped
 // insert would: quantity FtRou'd to `quantity_digits`, a NULL information

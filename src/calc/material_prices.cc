@@ -182,11 +182,19 @@ void BuildMaterialPrices() {
   std::vector<std::vector<MaterialGroup>> grouped;
   JoinedNames names;
   const bool names_by_key = LoadJoinedNames(&names);
-  const bool in_memory = GroupMaterialLines(
-      categories,
-      GatheredLinesSelect(Engine().QuantityDigits(), Engine().other_library_alias,
-                          IsIntegerKeyColumn("定额材料明细", "编号"), !names_by_key),
-      names_by_key ? &names : nullptr, &grouped);
+  // From the lines' own columns where that can be done, else from the
+  // joined lines as SQLite gives them.
+  StandardMaterials standard;
+  bool in_memory = names_by_key && standard.Load() &&
+                   GroupMaterialLinesFromColumns(categories, names, standard,
+                                                 Engine().quantity_decimals, &grouped);
+  if (!in_memory) {
+    in_memory = GroupMaterialLines(
+        categories,
+        GatheredLinesSelect(Engine().QuantityDigits(), Engine().other_library_alias,
+                            IsIntegerKeyColumn("定额材料明细", "编号"), !names_by_key),
+        names_by_key ? &names : nullptr, &grouped);
+  }
   const bool gathered = !in_memory && categories.size() > 1 &&
                         TryExecSql(GatherLinesStatement(Engine().QuantityDigits(),
                                                         Engine().other_library_alias));

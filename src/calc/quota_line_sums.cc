@@ -55,19 +55,6 @@ class GroupedSum {
   std::vector<Group> groups_;
 };
 
-// FtRou(x,digits) of a line value x: FtRou reads x as SQLite's text of it
-// (NULL as 0) and gives a REAL, or NULL (NaN here) for a NaN result.
-// False for a blob, which is left to the statements.
-bool FtRouOf(const SqlValue& x, int digits, double* result) {
-  switch (x.type) {
-    case SQLITE_NULL: *result = RoundHalfUp(digits, 0.0); return true;
-    case SQLITE_INTEGER: *result = RoundHalfUp(digits, static_cast<double>(x.integer)); return true;
-    case SQLITE_FLOAT: *result = FtRouOfReal(x.real, digits); return true;
-    case SQLITE_TEXT: *result = RoundHalfUp(digits, CAtof(x.text)); return true;
-    default: return false;
-  }
-}
-
 // The conditions a line meets, as the pass's mask: the quota's own level,
 // labour, material, machine, main material, equipment, unit "%".
 enum Bit { kOwnLevel = 1, kLabour = 2, kMaterial = 4, kMachine = 8, kMain = 16,
@@ -91,7 +78,7 @@ class LineSums {
     if (quota.type != SQLITE_INTEGER) return false;
     if (holds[0] || holds[1] || holds[2] || holds[4]) {
       double rounded = 0;
-      if (!FtRouOf(value, digits_, &rounded)) return false;
+      if (!FtRouOfValue(value, digits_, &rounded)) return false;
       for (int i = 0; i < 3; ++i) {
         if (holds[i]) own_costs_[i].Add(quota.integer, rounded);
       }
@@ -99,7 +86,7 @@ class LineSums {
     }
     if (holds[3]) {
       double rounded = 0;
-      if (!FtRouOf(main_value, digits_, &rounded)) return false;
+      if (!FtRouOfValue(main_value, digits_, &rounded)) return false;
       main_materials_.Add(quota.integer, rounded);
     }
     return true;

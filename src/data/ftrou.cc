@@ -62,6 +62,16 @@ double FtRouOfReal(double x, int digits) {
   return RoundHalfUp(digits, CAtof(text));
 }
 
+bool FtRouOfValue(const SqlValue& x, int digits, double* result) {
+  switch (x.type) {
+    case SQLITE_NULL: *result = RoundHalfUp(digits, 0.0); return true;
+    case SQLITE_INTEGER: *result = RoundHalfUp(digits, static_cast<double>(x.integer)); return true;
+    case SQLITE_FLOAT: *result = FtRouOfReal(x.real, digits); return true;
+    case SQLITE_TEXT: *result = RoundHalfUp(digits, CAtof(x.text)); return true;
+    default: return false;
+  }
+}
+
 int RegisterFtRou(sqlite3* db) {
   return sqlite3_create_function(db, "FtRou", 2, SQLITE_UTF8, nullptr, FtRouFunction, nullptr,
                                  nullptr);

@@ -6,6 +6,8 @@
 
 #include <sqlite3.h>
 
+#include "data/query.h"
+
 namespace ftcalc {
 
 // FtRou of a REAL argument: x read through SQLite's own text form of a REAL
@@ -14,6 +16,11 @@ namespace ftcalc {
 // rounding, x is rounded directly. The result may be NaN, which SQLite
 // stores as NULL.
 double FtRouOfReal(double x, int digits);
+
+// FtRou(x,digits) of a fetched value x, as the SQL function gives it: x read
+// as SQLite's text of it (NULL as 0), the result a REAL, or NaN where the
+// function gives NULL. False for a blob, which is left to the statements.
+bool FtRouOfValue(const SqlValue& x, int digits, double* result);
 
 // Registers (or re-registers) FtRou on `db`. Returns the SQLite result code.
 int RegisterFtRou(sqlite3* db);

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "calc/material_categories.h"
+#include "calc/material_line_lookups.h"
+#include "entry/engine_state.h"
 #include "data/sqlite_handle.h"
 #include "support/test_project.h"
 
@@ -197,6 +199,83 @@ TEST_F(MaterialGroupsTest, DeclinesWhereTheStatementCouldDiffer) {
   Line("'M1','砂','m3',1,NULL,0,NULL,NULL,'材料','1',0");  // a quantity that is no REAL
   p_.Exec("update temp.ftcalc_material_lines set 数量='n/a'");
   EXPECT_FALSE(GroupMaterialLines(categories, kSource, nullptr, &lines));
+}
+
+// The lines worked out from the material lines' own columns, against the
+// same grouping of the joined lines as SQLite gives them: lines of quotas
+// left out (commented out, not a quota, no 主表), no quantity, the library's
+// code and price where the line has none, child lines through their parent.
+TEST_F(MaterialGroupsTest, FromColumnsGivesWhatTheJoinedLinesGive) {
+  p_.Exec(
+      "insert into 其他.材料三材(编号,名称) values(1,'钢材');"
+      "insert into 其他.材料供应方(编号,名称) values(1,'承包人'),(2,'发包人');"
+      "insert into 其他.材料标志(编号,名称) values(1,'人工'),(2,'材料'),(3,'配比');"
+      "insert into 定额材料明细(编号,编码,名称,单位,基价) values(900,'M9','标准料','kg',7.5);"
+      "insert into 分部分项(编号,标志,编码,名称,工程量) values(10,'定额','1-1','挖方',3),"
+      "(11,'定额','//1-2','注释',2.5),(12,'项','101','清单',1),(13,'定额','1-3','空量',NULL)");
+  const char* lines[] = {
+      // 编号,主表,上级编号,材料编号,编码,名称,单位,基价,信息价,实际量,标志,三材,供应方
+      "1,10,0,0,'M1','水泥','t',400,NULL,2.25,2,1,1",
+      "2,10,0,900,NULL,NULL,'t',0,410,1.5,2,NULL,2",  // the library's code, name, price
+      "3,10,2,0,'M2','砂','m3',60,NULL,0.7,3,NULL,1",  // x its parent's 1.5
+      "4,10,0,0,'M1','水泥','t',400,NULL,0,2,1,1",     // no quantity
+      "5,11,0,0,'M1','水泥','t',400,NULL,1,2,1,1",     // commented-out quota
+      "6,12,0,0,'M1','水泥','t',400,NULL,1,2,1,1",     // a bill item
+      "7,NULL,0,0,'M1','水泥','t',400,NULL,1,2,1,1",   // no quota
+      "8,13,0,0,'M1','水泥','t',400,NULL,1,2,1,1",     // a quota without quantity
+      "9,10,77,0,'M2','砂','m3',60,NULL,1,3,NULL,1",   // a parent that is missing
+      "10,10,0,0,'L1','工日','工日',100,NULL,4.5,1,NULL,NULL",
+      "11,10,0,0,'M1','水泥','t',-400,NULL,1e-3,2,1,1"};
+  for (const char* line : lines) {
+    p_.Exec("insert into 分部分项材料明细(编号,主表,上级编号,材料编号,编码,名称,单位,基价,信息价,"
+            "实际量,标志,三材,供应方) values(" + std::string(line) + ")");
+  }
+  JoinedNames names;
+  names.by_key[0][1] = SqlValue::Text("钢材");
+  names.by_key[1][1] = SqlValue::Text("承包人");
+  names.by_key[1][2] = SqlValue::Text("发包人");
+  names.by_key[2][1] = SqlValue::Text("人工");
+  names.by_key[2][2] = SqlValue::Text("材料");
+  names.by_key[2][3] = SqlValue::Text("配比");
+  const std::vector<MaterialCategory> categories = {
+      {"材料", {{"0", {"材料"}}, {"1", {"材料", "配比"}}}},
+      {"人工", {{"2", {"人工"}}}},
+  };
+  StandardMaterials standard;
+  ASSERT_TRUE(standard.Load());
+  std::vector<std::vector<MaterialGroup>> raw;
+  ASSERT_TRUE(GroupMaterialLinesFromColumns(categories, names, standard,
+                                            Engine().quantity_decimals, &raw));
+  std::vector<std::vector<MaterialGroup>> joined;
+  ASSERT_TRUE(GroupMaterialLines(
+      categories,
+      GatheredLinesSelect(Engine().QuantityDigits(), Engine().other_library_alias, true, false),
+      &names, &joined));
+  ASSERT_EQ(raw.size(), joined.size());
+  for (size_t c = 0; c < raw.size(); ++c) {
+    EXPECT_EQ(Quoted(raw[c]), Quoted(joined[c])) << c;
+    ASSERT_EQ(raw[c].size(), joined[c].size());
+    for (size_t i = 0; i < raw[c].size(); ++i) EXPECT_EQ(raw[c][i].quantity, joined[c][i].quantity);
+  }
+
+  // By hand: 水泥 at 400 gets 2.25 x 3 (lines 4 to 7 do not count, line 8
+  // counts 0); the library's line is M9 at 7.5 (1.5 x 3); 砂 gets 0.7 x 1.5
+  // x 3 and 0 for the line whose parent is missing; 水泥 at -400 is a group
+  // of its own.
+  ASSERT_EQ(raw[0].size(), 4u);
+  EXPECT_EQ(Quoted(raw[0])[0], "'M1'|'水泥'|'t'|-400.0|NULL|NULL|'钢材'|'承包人'|'材料'|");
+  EXPECT_EQ(raw[0][1].quantity, 6.75);
+  EXPECT_EQ(Quoted(raw[0])[2], "'M2'|'砂'|'m3'|60.0|NULL|NULL|NULL|'承包人'|'配比'|");
+  EXPECT_EQ(raw[0][2].quantity, 3.15);
+  EXPECT_EQ(Quoted(raw[0])[3], "'M9'|'标准料'|'t'|7.5|410.0|NULL|NULL|'发包人'|'材料'|");
+  EXPECT_EQ(raw[0][3].quantity, 4.5);
+  ASSERT_EQ(raw[1].size(), 1u);
+  EXPECT_EQ(raw[1][0].quantity, 13.5);
+
+  // A quantity held as text is SQLite's to read.
+  p_.Exec("update 分部分项材料明细 set 实际量='1吨' where 编号=1");
+  EXPECT_FALSE(GroupMaterialLinesFromColumns(categories, names, standard,
+                                             Engine().quantity_decimals, &raw));
 }
 
 }  // namespace
