@@ -300,7 +300,9 @@ void WorkOut(Chunk& chunk, const Query& items, int digits) {
 // Starts WorkOut on another thread when there is one to be had; the
 // returned future is invalid otherwise.
 std::future<void> WorkOutElsewhere(Chunk& chunk, const Query& items, int digits) {
-  if (chunk.rows.empty() || std::thread::hardware_concurrency() < 2) return {};
+  // Asked once: the answer is read from the system on every call.
+  static const unsigned cores = std::thread::hardware_concurrency();
+  if (chunk.rows.empty() || cores < 2) return {};
   try {
     return std::async(std::launch::async,
                       [&chunk, &items, digits] { WorkOut(chunk, items, digits); });
