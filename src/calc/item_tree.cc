@@ -10,7 +10,10 @@
 
 namespace ftcalc {
 
-bool HasNumericAffinity(const std::string& table, const std::string& column) {
+namespace {
+
+// The declared type of a column, upper-cased; false when there is no such column.
+bool DeclaredType(const std::string& table, const std::string& column, std::string* type) {
   Query info;
   if (!OpenQuery(info,
                  "select type from pragma_table_info('" + SqlQuoted(table) + "') where name='" +
@@ -20,8 +23,27 @@ bool HasNumericAffinity(const std::string& table, const std::string& column) {
   }
   if (info.RecordCount() == 0) return false;
   info.First();
+  *type = AsciiUpper(FieldText(info, "type"));
+  return true;
+}
+
+}  // namespace
+
+bool HasRealAffinity(const std::string& table, const std::string& column) {
+  std::string type;
+  if (!DeclaredType(table, column, &type)) return false;
   // SQLite's affinity rules, in their order of precedence.
-  const std::string type = AsciiUpper(FieldText(info, "type"));
+  if (Contains(type, "INT") || Contains(type, "CHAR") || Contains(type, "CLOB") ||
+      Contains(type, "TEXT") || Contains(type, "BLOB") || Trim(type).empty()) {
+    return false;
+  }
+  return Contains(type, "REAL") || Contains(type, "FLOA") || Contains(type, "DOUB");
+}
+
+bool HasNumericAffinity(const std::string& table, const std::string& column) {
+  std::string type;
+  if (!DeclaredType(table, column, &type)) return false;
+  // SQLite's affinity rules, in their order of precedence.
   if (Contains(type, "INT")) return true;
   if (Contains(type, "CHAR") || Contains(type, "CLOB") || Contains(type, "TEXT")) return false;
   if (Contains(type, "BLOB") || Trim(type).empty()) return false;

@@ -19,6 +19,10 @@ namespace ftcalc {
 // it never equals a number.
 bool HasNumericAffinity(const std::string& table, const std::string& column);
 
+// True when `column` of `table` has REAL affinity: every number stored there
+// (a bound double, an integer) reads back as that number in a REAL.
+bool HasRealAffinity(const std::string& table, const std::string& column);
+
 // True when `column` is the INTEGER PRIMARY KEY of `table` ("schema.table",
 // or a plain name resolved as statements resolve it): every row has its own
 // integer there, so a left join on it and a scalar subquery on it read the

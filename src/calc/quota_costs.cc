@@ -375,13 +375,30 @@ void CalculateQuotaCosts(const std::string& item) {
     }
   }
 
+  // The direct costs' totals before the fee sheets (which read them), the
+  // fees' totals after them: both over the rows the fee step walks, so it
+  // writes them with its own write of each row where it can.
   const std::string scope =
       whole ? std::string(" where 标志='定额' and 计算=0") : " where 编号=" + item;
+  RowTotals totals;
+  totals.digits = engine.price_decimals;
+  totals.before = {{"合价_人工费", "单价_人工费", "工程量"},
+                   {"合价_材料费", "单价_材料费", "工程量"},
+                   {"合价_机械费", "单价_机械费", "工程量"},
+                   {"合价_定额基价", "定额基价", "工程量"}};
+  totals.before_statement = "update 分部分项 set 合价_人工费=FtRou(单价_人工费*工程量," + digits +
+                            "), 合价_材料费=FtRou(单价_材料费*工程量," + digits +
+                            "), 合价_机械费=FtRou(单价_机械费*工程量," + digits +
+                            "), 合价_定额基价=FtRou(定额基价*工程量," + digits + ")" + scope;
+  totals.after = {{"合价_其他费用", "其他费用", "工程量"},
+                  {"合价_间接费", "间接费", "工程量"},
+                  {"合价_利润", "利润", "工程量"},
+                  {"合价_增值税", "增值税", "工程量"}};
+  totals.after_statement = "update 分部分项 set 合价_其他费用=FtRou(其他费用*工程量," + digits +
+                           "), 合价_间接费=FtRou(间接费*工程量," + digits +
+                           "), 合价_利润=FtRou(利润*工程量," + digits +
+                           "), 合价_增值税=FtRou(增值税*工程量," + digits + ")" + scope;
   ProcessMessages();
-  ExecSql("update 分部分项 set 合价_人工费=FtRou(单价_人工费*工程量," + digits +
-          "), 合价_材料费=FtRou(单价_材料费*工程量," + digits +
-          "), 合价_机械费=FtRou(单价_机械费*工程量," + digits +
-          "), 合价_定额基价=FtRou(定额基价*工程量," + digits + ")" + scope);
 
   ProcessMessages();
   if (whole) ShowStepProgress("计算:定额人材机...主材费 ", 22);
@@ -393,11 +410,7 @@ void CalculateQuotaCosts(const std::string& item) {
 
   ProcessMessages();
   if (whole) ShowStepProgress("计算:定额人材机...综合单价和综合合价 ", 30);
-  CalculateUnitPriceFees(item, no_detail_tags);
-
-  ExecSql("update 分部分项 set 合价_其他费用=FtRou(其他费用*工程量," + digits +
-          "), 合价_间接费=FtRou(间接费*工程量," + digits + "), 合价_利润=FtRou(利润*工程量," +
-          digits + "), 合价_增值税=FtRou(增值税*工程量," + digits + ")" + scope);
+  CalculateUnitPriceFees(item, no_detail_tags, &totals);
 }
 
 void SumQuotaComponent(const std::string& item, const std::string& exclusion_list, CostKind kind) {

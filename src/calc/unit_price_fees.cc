@@ -20,9 +20,11 @@
 #include "calc/fee_sheet.h"
 #include "calc/item_tree.h"
 #include "calc/fee_sheet_plan.h"
+#include "data/ftrou.h"
 #include "data/number_text.h"
 #include "data/query.h"
 #include "data/sql_exec.h"
+#include "data/value_arithmetic.h"
 #include "entry/engine_state.h"
 
 namespace ftcalc {
@@ -214,11 +216,84 @@ SheetOutcome OutcomeOf(const FeeSheet& sheet, FeeBasis basis, double quantity, i
   return outcome;
 }
 
+// A RowTotal by field of the walked rows.
+struct TotalFields {
+  int target;
+  int unit;
+  int quantity;
+};
+
+// The fields of `totals` in `items`: false unless every column is there and
+// of REAL affinity, so that a number written to it reads back as itself
+// and the totals the statement would work out from stored values are the
+// ones worked out here from the rows' values.
+bool FieldsOf(const Query& items, const std::vector<RowTotal>& totals,
+              std::vector<TotalFields>* fields) {
+  for (const RowTotal& total : totals) {
+    const std::string columns[] = {total.target, total.unit, total.quantity};
+    TotalFields found{};
+    int* indexes[] = {&found.target, &found.unit, &found.quantity};
+    for (int i = 0; i < 3; ++i) {
+      *indexes[i] = items.FieldIndex(columns[i]);
+      if (*indexes[i] < 0 || !HasRealAffinity("分部分项", columns[i])) return false;
+    }
+    fields->push_back(found);
+  }
+  return true;
+}
+
+// FtRou(unit*quantity,digits) of the current row, as the statement gives
+// it; false where SQLite's rules for the values are not copied.
+bool TotalOf(const Query& items, const TotalFields& total, int digits, SqlValue* value) {
+  SqlValue product;
+  if (!MultiplyValues(items.Value(total.unit), items.Value(total.quantity), &product)) {
+    return false;
+  }
+  double rounded = 0;
+  if (!FtRouOfValue(product, digits, &rounded)) return false;
+  *value = std::isnan(rounded) ? SqlValue::Null() : SqlValue::Real(rounded);
+  return true;
+}
+
+// Works the totals of every row out and puts them into the rows as if the
+// statement had set them; false, with the rows unchanged, where one of them
+// cannot be worked out here.
+bool FoldTotalsIn(Query& items, const std::vector<TotalFields>& totals, int digits) {
+  std::vector<SqlValue> values;
+  values.reserve(static_cast<size_t>(items.RecordCount()) * totals.size());
+  for (items.First(); !items.Eof(); items.Next()) {
+    for (const TotalFields& total : totals) {
+      SqlValue value;
+      if (!TotalOf(items, total, digits, &value)) return false;
+      values.push_back(std::move(value));
+    }
+  }
+  size_t next = 0;
+  for (items.First(); !items.Eof(); items.Next()) {
+    for (const TotalFields& total : totals) items.Overwrite(total.target, std::move(values[next++]));
+  }
+  items.First();
+  return true;
+}
+
+// The totals folded into the writes of the rows.
+struct FoldedTotals {
+  std::vector<TotalFields> before;  // set in the rows already, written with them
+  std::vector<TotalFields> after;   // worked out from each row as written
+  int digits = 0;
+  bool after_needs_statement = false;
+};
+
 // Writes a row's outcome into the current row of `items` and posts it.
 // `no_detail` lists the rows without material lines.
 void WriteRow(Query& items, const SheetOutcome& outcome, bool single_row,
-              const std::unordered_set<std::string>& no_detail) {
+              const std::unordered_set<std::string>& no_detail, FoldedTotals* folded) {
   EditRow(items);
+  // What the update before the step wrote comes first; the sheet may
+  // overwrite it.
+  for (const TotalFields& total : folded->before) {
+    items.SetValue(total.target, items.Value(total.target));
+  }
   SetFieldNumber(items, "综合单价", -1, outcome.unit);
   SetFieldNumber(items, "综合合价", -1, outcome.total);
 
@@ -229,7 +304,26 @@ void WriteRow(Query& items, const SheetOutcome& outcome, bool single_row,
     }
     for (const char* column : kClearedColumns) SetFieldNumber(items, column, -1, 0);
   }
-  for (const auto& [column, value] : outcome.columns) SetFieldNumber(items, column, -1, value);
+  // A sheet that writes 标志 or 计算 may take its row out of the update
+  // after the step: that row is left to the update.
+  bool leaves_rows = false;
+  for (const auto& [column, value] : outcome.columns) {
+    SetFieldNumber(items, column, -1, value);
+    if (column == "标志" || column == "计算") leaves_rows = true;
+  }
+  // What the update after the step writes, from the row as written; the
+  // update then runs over every row again and gives the same values.
+  std::vector<SqlValue> after(folded->after.size());
+  for (size_t i = 0; i < after.size() && !leaves_rows; ++i) {
+    if (!TotalOf(items, folded->after[i], folded->digits, &after[i])) leaves_rows = true;
+  }
+  if (leaves_rows) {
+    folded->after_needs_statement = true;
+  } else {
+    for (size_t i = 0; i < after.size(); ++i) {
+      items.SetValue(folded->after[i].target, std::move(after[i]));
+    }
+  }
   PostRow(items);
 }
 
@@ -313,17 +407,44 @@ std::future<void> WorkOutElsewhere(Chunk& chunk, const Query& items, int digits)
 
 }  // namespace
 
-void CalculateUnitPriceFees(const std::string& item, const std::string& no_detail_tags) {
+void CalculateUnitPriceFees(const std::string& item, const std::string& no_detail_tags,
+                            const RowTotals* totals) {
   EngineState& engine = Engine();
   const int digits = engine.price_decimals;
   Query& items = engine.WorkQuery();
   Query& sheet_query = engine.WorkQuery2();
 
-  OpenQuery(items, "select * from 分部分项" +
-                       (item != "0" ? " where 编号=" + item
-                                    : std::string(" where 标志='定额' and 计算=0")) +
-                       " order by 排序,rowid");
-  if (items.RecordCount() == 0) return;
+  const std::string select = "select * from 分部分项" +
+                             (item != "0" ? " where 编号=" + item
+                                          : std::string(" where 标志='定额' and 计算=0")) +
+                             " order by 排序,rowid";
+  // The totals around the step: folded into the rows' writes where they can
+  // be worked out here, else set by their statements (in their order, with
+  // any error reported as it would be).
+  FoldedTotals folded;
+  bool opened = false;
+  bool fold_after = false;
+  if (totals != nullptr) {
+    folded.digits = totals->digits;
+    std::vector<TotalFields> before;
+    if (OpenQuery(items, select, /*report_errors=*/false) &&
+        FieldsOf(items, totals->before, &before) && FoldTotalsIn(items, before, totals->digits)) {
+      folded.before = std::move(before);
+      opened = true;
+    } else {
+      ExecSql(totals->before_statement);
+    }
+  }
+  if (!opened) OpenQuery(items, select);
+  if (totals != nullptr) {
+    fold_after = items.is_open() && FieldsOf(items, totals->after, &folded.after);
+    if (!fold_after) folded.after.clear();
+  }
+  // Without rows, the update after the step reaches none either.
+  if (items.RecordCount() == 0) {
+    if (totals != nullptr && !fold_after) ExecSql(totals->after_statement);
+    return;
+  }
 
   // The whole run reads every own sheet at once; one row reads its own.
   items.First();
@@ -373,7 +494,7 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
   auto write = [&](Chunk& chunk) {
     items.MoveTo(chunk.first_row);
     for (RowSheet& row : chunk.rows) {
-      WriteRow(items, row.outcome, row.single_row, no_detail);
+      WriteRow(items, row.outcome, row.single_row, no_detail, &folded);
       // The parent bill item has to be rolled up again. Nothing in this walk
       // sets 计算 back, so a parent marked once need not be marked again.
       std::string parent = FieldNumberLiteral(items, "上级编号");
@@ -406,6 +527,9 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
   // Every quota row of the project is held here; the later steps need the
   // memory more than these rows.
   items.Close();
+  if (totals != nullptr && (!fold_after || folded.after_needs_statement)) {
+    ExecSql(totals->after_statement);
+  }
 }
 
 }  // namespace ftcalc

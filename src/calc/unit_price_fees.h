@@ -3,12 +3,38 @@
 #define FTCALC_CALC_UNIT_PRICE_FEES_H_
 
 #include <string>
+#include <vector>
 
 namespace ftcalc {
 
+// A total of a quota row: target = FtRou(unit * quantity, digits).
+struct RowTotal {
+  std::string target;
+  std::string unit;
+  std::string quantity;
+};
+
+// Totals the caller sets with one update over exactly the rows this step
+// walks: `before_statement` (setting `before`) just before the step, whose
+// sheets read them, and `after_statement` (setting `after`) just after it.
+struct RowTotals {
+  std::vector<RowTotal> before;
+  std::string before_statement;
+  std::vector<RowTotal> after;
+  std::string after_statement;
+  int digits = 0;
+};
+
 // item "0": every quota row with 计算=0; otherwise the row with that 编号.
 // no_detail_tags: "[编号]" for each quota without material lines.
-void CalculateUnitPriceFees(const std::string& item, const std::string& no_detail_tags);
+//
+// With `totals`, the rows end as if its two statements had run before and
+// after the step. Where it can, the step works the totals out itself (by
+// SQLite's rules, on the values the statements would read) and writes them
+// with the rest of each row, one write instead of three; otherwise it runs
+// the statements.
+void CalculateUnitPriceFees(const std::string& item, const std::string& no_detail_tags,
+                            const RowTotals* totals = nullptr);
 
 }  // namespace ftcalc
 

@@ -252,6 +252,11 @@ void Query::SetValue(int field, SqlValue value) {
   changed_[field] = true;
 }
 
+void Query::Overwrite(int field, SqlValue value) {
+  if (cursor_ >= rows_.size() || field < 0 || field >= static_cast<int>(names_.size())) return;
+  rows_[cursor_][field] = std::move(value);
+}
+
 // The key column of the source table `first` belongs to: one of its
 // primary-key columns among the query's columns, else its 编号 column; -1
 // when there is none.

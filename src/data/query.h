@@ -96,6 +96,9 @@ class Query {
   // fields to their source table, keyed by the table's primary key (or 编号).
   void Edit();
   void SetValue(int field, SqlValue value);
+  // Replaces the current row's value as if it had been read so: nothing is
+  // marked for writing.
+  void Overwrite(int field, SqlValue value);
   // Returns false with *error set when the row cannot be written.
   bool Post(sqlite3* db, std::string* error);
 

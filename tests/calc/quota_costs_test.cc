@@ -123,6 +123,42 @@ TEST_F(QuotaCostsTest, WholeRunLeavesLockedAndLineLessQuotasAlone) {
   EXPECT_TRUE(project_.errors().empty());
 }
 
+// The direct costs' and the fees' totals are written with the fee step's
+// write of each row. Where that could differ from their two updates, the
+// updates run: a unit cost the user typed as text (SQLite reads its number:
+// '12元' x 2 is 24), and a sheet that writes 计算 (the update after the
+// sheets no longer reaches its row, whose fee totals stay as reset).
+TEST_F(QuotaCostsTest, TotalsAroundTheFeeSheetsAsTheirUpdatesLeaveThem) {
+  AddQuota(10, 2);
+  AddLine(10, 0, 1, "'工日'", "0", "10", 1.5);
+  project_.Exec("insert into 分部分项取费明细(主表,顺号,项目,公式) values(10,'3','利润','2.5')");
+  project_.SetUpEngine();
+  CalculateQuotaCosts("0");
+  EXPECT_EQ(Column(10, "合价_人工费"), "30.0");  // 10 x 1.5 x 2
+  EXPECT_EQ(Column(10, "合价_利润"), "5.0");     // 2.5 x 2
+  EXPECT_EQ(project_.Type("select 合价_利润 from 分部分项 where 编号=10"), "real");
+
+  AddQuota(12, 2);  // no material lines: the typed unit cost stays
+  project_.Exec("update 分部分项 set 单价_人工费='12元' where 编号=12");
+  project_.SetUpEngine();
+  CalculateQuotaCosts("0");
+  EXPECT_EQ(Column(12, "合价_人工费"), "24.0");
+  EXPECT_EQ(Column(10, "合价_人工费"), "30.0");
+  EXPECT_EQ(Column(10, "合价_利润"), "5.0");
+
+  project_.Exec(
+      "update 分部分项 set 单价_人工费=0 where 编号=12;"
+      "insert into 分部分项取费明细(主表,顺号,项目,公式) values(12,'3','计算','1'),"
+      "(12,'4','利润','7')");
+  project_.SetUpEngine();
+  CalculateQuotaCosts("0");
+  EXPECT_EQ(Column(12, "计算"), "1");
+  EXPECT_EQ(Column(12, "利润"), "7.0");
+  EXPECT_EQ(Column(12, "合价_利润"), "0.0");
+  EXPECT_EQ(Column(10, "合价_利润"), "5.0");
+  EXPECT_TRUE(project_.errors().empty());
+}
+
 TEST_F(QuotaCostsTest, StrayLineWithoutQuotaDoesNotWipeEnteredCosts) {
   AddQuota(12, 4);  // no material lines: its entered unit costs stay
   project_.Exec(
