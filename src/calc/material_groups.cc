@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -48,36 +49,109 @@ int CompareValues(const SqlValue& a, const SqlValue& b) {
   }
 }
 
-// Appends a value to a group key the way AppendColumnKey appends a column.
-void AppendValueKey(const SqlValue& value, std::string* key) {
-  *key += static_cast<char>('0' + value.type);
-  switch (value.type) {
-    case SQLITE_INTEGER:
-      key->append(reinterpret_cast<const char*>(&value.integer), sizeof value.integer);
+// A value of the line being grouped, read in place: a text points into the
+// statement's current row or into a looked-up value, and is copied only
+// when the line starts a group of its own.
+struct ValueView {
+  int type = SQLITE_NULL;
+  int64_t integer = 0;
+  double real = 0;
+  const char* text = nullptr;
+  size_t size = 0;
+
+  std::string_view bytes() const { return std::string_view(text == nullptr ? "" : text, size); }
+};
+
+ValueView ViewOf(const SqlValue& value) {
+  ValueView view;
+  view.type = value.type;
+  view.integer = value.type == SQLITE_INTEGER ? value.integer : 0;
+  view.real = value.type == SQLITE_FLOAT ? value.real : 0;
+  view.text = value.text.data();
+  view.size = value.text.size();
+  return view;
+}
+
+ValueView ColumnView(sqlite3_stmt* stmt, int column) {
+  ValueView view;
+  view.type = sqlite3_column_type(stmt, column);
+  switch (view.type) {
+    case SQLITE_INTEGER: view.integer = sqlite3_column_int64(stmt, column); break;
+    case SQLITE_FLOAT: view.real = sqlite3_column_double(stmt, column); break;
+    case SQLITE_TEXT:
+      view.text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+      view.size = static_cast<size_t>(sqlite3_column_bytes(stmt, column));
       break;
-    case SQLITE_FLOAT:
-      key->append(reinterpret_cast<const char*>(&value.real), sizeof value.real);
+    case SQLITE_BLOB:
+      view.text = static_cast<const char*>(sqlite3_column_blob(stmt, column));
+      view.size = static_cast<size_t>(sqlite3_column_bytes(stmt, column));
       break;
+    default: break;
+  }
+  return view;
+}
+
+SqlValue ValueOf(const ValueView& view) {
+  switch (view.type) {
+    case SQLITE_INTEGER: return SqlValue::Integer(view.integer);
+    case SQLITE_FLOAT: return SqlValue::Real(view.real);
     case SQLITE_TEXT:
     case SQLITE_BLOB: {
-      const uint64_t size = value.text.size();
-      key->append(reinterpret_cast<const char*>(&size), sizeof size);
-      *key += value.text;
-      break;
+      SqlValue value;
+      value.type = view.type;
+      value.text.assign(view.bytes());
+      return value;
     }
-    default: break;
+    default: return SqlValue::Null();
+  }
+}
+
+// Whether two values fall in one group: the same storage class and the
+// same number or bytes (given one number kind per column and no negative
+// zero, that is SQLite's grouping).
+bool SameKey(const ValueView& view, const SqlValue& value) {
+  if (view.type != value.type) return false;
+  switch (view.type) {
+    case SQLITE_INTEGER: return view.integer == value.integer;
+    case SQLITE_FLOAT: return std::memcmp(&view.real, &value.real, sizeof(double)) == 0;
+    case SQLITE_TEXT:
+    case SQLITE_BLOB: return view.bytes() == std::string_view(value.text);
+    default: return true;
+  }
+}
+
+uint64_t Mix(uint64_t hash, uint64_t word) {
+  hash ^= word + 0x9e3779b97f4a7c15ULL + (hash << 6) + (hash >> 2);
+  return hash;
+}
+
+uint64_t HashOf(const ValueView& view, uint64_t hash) {
+  hash = Mix(hash, static_cast<uint64_t>(view.type));
+  switch (view.type) {
+    case SQLITE_INTEGER: return Mix(hash, static_cast<uint64_t>(view.integer));
+    case SQLITE_FLOAT: {
+      uint64_t bits = 0;
+      std::memcpy(&bits, &view.real, sizeof bits);
+      return Mix(hash, bits);
+    }
+    case SQLITE_TEXT:
+    case SQLITE_BLOB: return Mix(hash, std::hash<std::string_view>()(view.bytes()));
+    default: return hash;
   }
 }
 
 // "标志 in(...)" on a TEXT column against text literals.
-bool KindMatches(const SqlValue& kind, const CategoryPart& part) {
+bool KindMatches(const ValueView& kind, const CategoryPart& part) {
   if (kind.type != SQLITE_TEXT) return false;
-  return std::find(part.kinds.begin(), part.kinds.end(), kind.text) != part.kinds.end();
+  for (const std::string& name : part.kinds) {
+    if (kind.bytes() == name) return true;
+  }
+  return false;
 }
 
 // "层级=0" and "层级>0" on an INTEGER-affinity column: a text (or blob)
 // left in it ranks above every number, NULL matches neither.
-bool LevelMatches(const SqlValue& level, const std::string& flag) {
+bool LevelMatches(const ValueView& level, const std::string& flag) {
   if (flag != "0" && flag != "1") return true;
   double number = 0;
   switch (level.type) {
@@ -90,7 +164,7 @@ bool LevelMatches(const SqlValue& level, const std::string& flag) {
 }
 
 // One gathered line: the nine grouped values, the quantity and the level.
-using LineRow = std::array<SqlValue, kLevelColumn + 1>;
+using LineRow = std::array<ValueView, kLevelColumn + 1>;
 
 // The category lines, fed the gathered lines in their order.
 class Grouper {
@@ -100,7 +174,7 @@ class Grouper {
 
   // Whether a line of this kind and level counts in any category part; the
   // other columns need not be read for a line that does not.
-  bool Wants(const SqlValue& kind, const SqlValue& level) const {
+  bool Wants(const ValueView& kind, const ValueView& level) const {
     for (const MaterialCategory& category : categories_) {
       for (const CategoryPart& part : category.parts) {
         if (KindMatches(kind, part) && LevelMatches(level, part.flag)) return true;
@@ -112,35 +186,31 @@ class Grouper {
   // Adds a line to the parts it counts in; false where the statements must
   // decide (see the header).
   bool Add(const LineRow& row) {
-    const SqlValue& kind = row[kKeyColumns - 1];
+    const ValueView& kind = row[kKeyColumns - 1];
     if (kind.type != SQLITE_NULL && kind.type != SQLITE_TEXT) return false;
-    const SqlValue& level = row[kLevelColumn];
+    const ValueView& level = row[kLevelColumn];
     bool keyed = false;
+    uint64_t hash = 0;
     for (size_t c = 0; c < categories_.size(); ++c) {
       const std::vector<CategoryPart>& parts = categories_[c].parts;
       for (size_t p = 0; p < parts.size(); ++p) {
         if (!KindMatches(kind, parts[p]) || !LevelMatches(level, parts[p].flag)) continue;
         if (row[kQuantityColumn].type != SQLITE_FLOAT) return false;
         if (!keyed) {
-          key_.clear();
           for (int i = 0; i < kKeyColumns; ++i) {
-            const SqlValue& value = row[i];
+            const ValueView& value = row[i];
             if (value.type == SQLITE_INTEGER) kinds_seen_[i][0] = true;
             if (value.type == SQLITE_FLOAT) {
               if (value.real == 0 && std::signbit(value.real)) return false;
               kinds_seen_[i][1] = true;
             }
             if (kinds_seen_[i][0] && kinds_seen_[i][1]) return false;
-            AppendValueKey(value, &key_);
+            hash = HashOf(value, hash);
           }
           keyed = true;
         }
-        auto [found, added] = index_[c].emplace(key_, groups_[c].size());
-        if (added) {
-          groups_[c].push_back({std::vector<SqlValue>(row.begin(), row.begin() + kKeyColumns),
-                                std::vector<std::vector<double>>(parts.size())});
-        }
-        groups_[c][found->second].quantities[p].push_back(row[kQuantityColumn].real);
+        groups_[c][GroupOf(c, hash, row, parts.size())].quantities[p].push_back(
+            row[kQuantityColumn].real);
       }
     }
     return true;
@@ -172,25 +242,51 @@ class Grouper {
   struct Group {
     std::vector<SqlValue> keys;
     std::vector<std::vector<double>> quantities;  // per part, in gathered order
+    size_t next_same_hash = SIZE_MAX;
   };
 
+  // The group of category c the line falls in, started when it has none.
+  size_t GroupOf(size_t c, uint64_t hash, const LineRow& row, size_t parts) {
+    std::vector<Group>& groups = groups_[c];
+    auto [found, added] = index_[c].emplace(hash, groups.size());
+    if (!added) {
+      for (size_t g = found->second;; g = groups[g].next_same_hash) {
+        bool same = true;
+        for (int i = 0; i < kKeyColumns && same; ++i) same = SameKey(row[i], groups[g].keys[i]);
+        if (same) return g;
+        if (groups[g].next_same_hash == SIZE_MAX) {
+          groups[g].next_same_hash = groups.size();
+          break;
+        }
+      }
+    }
+    Group group;
+    group.keys.reserve(kKeyColumns);
+    for (int i = 0; i < kKeyColumns; ++i) group.keys.push_back(ValueOf(row[i]));
+    group.quantities.resize(parts);
+    groups.push_back(std::move(group));
+    return groups.size() - 1;
+  }
+
   const std::vector<MaterialCategory>& categories_;
-  std::vector<std::unordered_map<std::string, size_t>> index_;
+  std::vector<std::unordered_map<uint64_t, size_t>> index_;  // first group of a hash
   std::vector<std::vector<Group>> groups_;
   bool kinds_seen_[kKeyColumns][2] = {};  // per column: INTEGER seen, REAL seen
-  std::string key_;
 };
 
 // The name a key of the class, supplier or kind columns joins: the row of
 // that key (a left join on an INTEGER PRIMARY KEY from a numeric column),
 // anything else none.
-const SqlValue& JoinedName(const JoinedNames& names, int which, const SqlValue& key_value) {
-  static const SqlValue kNull;
+ValueView JoinedName(const JoinedNames& names, int which, const ValueView& key_value) {
   int64_t key = 0;
-  if (!IntegerKey(key_value, &key)) return kNull;
+  if (key_value.type == SQLITE_INTEGER) {
+    key = key_value.integer;
+  } else if (key_value.type != SQLITE_FLOAT || !IntegerKey(SqlValue::Real(key_value.real), &key)) {
+    return ValueView();
+  }
   const auto& by_key = names.by_key[which];
   auto found = by_key.find(key);
-  return found == by_key.end() ? kNull : found->second;
+  return found == by_key.end() ? ValueView() : ViewOf(found->second);
 }
 
 bool CanGroup(const std::vector<MaterialCategory>& categories) {
@@ -215,7 +311,7 @@ bool GroupMaterialLines(const std::vector<MaterialCategory>& categories, const s
   int rc;
   while ((rc = stmt.Step()) == SQLITE_ROW) {
     sqlite3_stmt* s = stmt.get();
-    for (int i = 0; i <= kLevelColumn; ++i) row[i] = ColumnValue(s, i);
+    for (int i = 0; i <= kLevelColumn; ++i) row[i] = ColumnView(s, i);
     if (names != nullptr) {
       for (int i = kFirstNameColumn; i < kKeyColumns; ++i) {
         row[i] = JoinedName(*names, i - kFirstNameColumn, row[i]);
@@ -283,8 +379,8 @@ bool GroupMaterialLinesFromColumns(const std::vector<MaterialCategory>& categori
     const auto quota = quotas.find(sqlite3_column_int64(s, kQuota));
     if (quota == quotas.end()) continue;
 
-    row[kKeyColumns - 1] = JoinedName(names, 2, ColumnValue(s, kKind));
-    row[kLevelColumn] = ColumnValue(s, kLevel);
+    row[kKeyColumns - 1] = JoinedName(names, 2, ColumnView(s, kKind));
+    row[kLevelColumn] = ColumnView(s, kLevel);
     if (!grouper.Wants(row[kKeyColumns - 1], row[kLevelColumn])) continue;
 
     // A line's own code, name and unit, or its standard material's.
@@ -296,38 +392,40 @@ bool GroupMaterialLinesFromColumns(const std::vector<MaterialCategory>& categori
       found = standard.Find(material_key, &looked_up);
       return looked_up;
     };
-    static const SqlValue kNull;
     const SqlValue StandardMaterial::*columns[] = {&StandardMaterial::code, &StandardMaterial::name,
                                                    &StandardMaterial::unit};
     for (int i = 0; i < 3; ++i) {
-      row[i] = ColumnValue(s, kCode + i);
-      if (!row[i].is_null()) continue;
+      row[i] = ColumnView(s, kCode + i);
+      if (row[i].type != SQLITE_NULL) continue;
       if (!standard_row()) return false;
-      row[i] = found != nullptr ? found->*columns[i] : kNull;
+      row[i] = found != nullptr ? ViewOf(found->*columns[i]) : ValueView();
     }
     // Its own price when that is not zero, or the standard material's.
     own_price = ColumnValue(s, kOwnPrice);
     const RealSign price_sign = SignOfReal(own_price);
     if (price_sign == RealSign::kUndecided) return false;
     if (price_sign == RealSign::kPositive || price_sign == RealSign::kNegative) {
-      row[3] = std::move(own_price);
+      row[3] = ViewOf(own_price);
     } else {
       if (!standard_row()) return false;
-      row[3] = found != nullptr ? found->price : kNull;
+      row[3] = found != nullptr ? ViewOf(found->price) : ValueView();
     }
-    row[4] = ColumnValue(s, kMarketPrice);
-    row[5] = ColumnValue(s, kVatRate);
-    row[6] = JoinedName(names, 0, ColumnValue(s, kClass));
-    row[7] = JoinedName(names, 1, ColumnValue(s, kSupplier));
+    row[4] = ColumnView(s, kMarketPrice);
+    row[5] = ColumnView(s, kVatRate);
+    row[6] = JoinedName(names, 0, ColumnView(s, kClass));
+    row[7] = JoinedName(names, 1, ColumnView(s, kSupplier));
 
     // FtRou(a.实际量*fb.工程量*(case when a.上级编号=0 then 1 else fa.实际量 end),qd)
     if (!MultiplyValues(amount, quota->second, &product)) return false;
-    factor = EqualsZeroInNumericColumn(row[kLevelColumn]) ? SqlValue::Integer(1)
-                                                          : ColumnValue(s, kParentAmount);
+    const ValueView& level = row[kLevelColumn];
+    const bool own_level = (level.type == SQLITE_INTEGER && level.integer == 0) ||
+                           (level.type == SQLITE_FLOAT && level.real == 0);
+    factor = own_level ? SqlValue::Integer(1) : ColumnValue(s, kParentAmount);
     if (!MultiplyValues(product, factor, &product)) return false;
     double quantity = 0;
     if (!FtRouOfValue(product, quantity_digits, &quantity) || std::isnan(quantity)) return false;
-    row[kQuantityColumn] = SqlValue::Real(quantity);
+    row[kQuantityColumn].type = SQLITE_FLOAT;
+    row[kQuantityColumn].real = quantity;
 
     if (!grouper.Add(row)) return false;
   }
