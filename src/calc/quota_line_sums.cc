@@ -25,9 +25,13 @@ class GroupedSum {
   // `value` NaN stands for NULL, which total() skips; the group exists all
   // the same.
   void Add(int64_t quota, double value) {
-    auto [found, added] = index_.emplace(quota, groups_.size());
-    if (added) groups_.push_back({quota, 0.0});
-    if (!std::isnan(value)) groups_[found->second].total += value;
+    // A quota's lines mostly come one after the other.
+    if (last_ == SIZE_MAX || groups_[last_].quota != quota) {
+      auto [found, added] = index_.emplace(quota, groups_.size());
+      if (added) groups_.push_back({quota, 0.0});
+      last_ = found->second;
+    }
+    if (!std::isnan(value)) groups_[last_].total += value;
   }
 
   // The rows "FtRou(total(...),digits) as 合计 ... group by a.主表" returns,
@@ -53,6 +57,7 @@ class GroupedSum {
   };
   std::unordered_map<int64_t, size_t> index_;
   std::vector<Group> groups_;
+  size_t last_ = SIZE_MAX;  // the group added to last
 };
 
 // The conditions a line meets, as the pass's mask: the quota's own level,
