@@ -161,9 +161,9 @@ bool Query::Run(sqlite3* db, const std::string& sql, bool keep_rows, std::string
   std::vector<std::vector<SqlValue>> rows;
   while ((rc = stmt.Step()) == SQLITE_ROW) {
     if (!keep_rows) continue;
-    std::vector<SqlValue> row(count);
-    for (int i = 0; i < count; ++i) row[i] = ColumnValue(s, i);
-    rows.push_back(std::move(row));
+    std::vector<SqlValue>& row = rows.emplace_back();
+    row.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) row.push_back(ColumnValue(s, i));
   }
   if (rc != SQLITE_DONE) {
     if (error) *error = sqlite3_errmsg(db);
@@ -241,14 +241,17 @@ void Query::Edit() {
   editing_ = true;
   changed_.assign(names_.size(), false);
   // The row is written back where it was read from, even if its key field
-  // is assigned in the meantime.
-  original_ = cursor_ < rows_.size() ? rows_[cursor_] : std::vector<SqlValue>();
+  // is assigned in the meantime: a field's value as read is kept when it is
+  // first assigned.
+  original_.resize(names_.size());
 }
 
 void Query::SetValue(int field, SqlValue value) {
   if (cursor_ >= rows_.size() || field < 0 || field >= static_cast<int>(names_.size())) return;
   if (!editing_) Edit();
-  rows_[cursor_][field] = std::move(value);
+  SqlValue& current = rows_[cursor_][field];
+  if (!changed_[field]) original_[field] = std::move(current);
+  current = std::move(value);
   changed_[field] = true;
 }
 
@@ -326,7 +329,7 @@ bool Query::Post(sqlite3* db, std::string* error) {
   const std::vector<SqlValue>& row = rows_[cursor_];
   int index = 1;
   for (int f : fields) BindValue(stmt, index++, row[f]);
-  BindValue(stmt, index, static_cast<size_t>(key) < original_.size() ? original_[key] : row[key]);
+  BindValue(stmt, index, changed_[key] ? original_[key] : row[key]);
   const int rc = stmt.Step();
   stmt.Reset();
   if (rc != SQLITE_DONE) {

@@ -128,7 +128,7 @@ class Query {
   size_t cursor_ = 0;
   bool editing_ = false;
   std::vector<bool> changed_;
-  std::vector<SqlValue> original_;  // the edited row as read
+  std::vector<SqlValue> original_;  // an assigned field's value as read
   int KeyColumn(sqlite3* db, const Column& first) const;
 
   // Post's statements by text, and the key column of the table last posted.
