@@ -27,17 +27,31 @@ bool DeclaredType(const std::string& table, const std::string& column, std::stri
   return true;
 }
 
-}  // namespace
-
-bool HasRealAffinity(const std::string& table, const std::string& column) {
-  std::string type;
-  if (!DeclaredType(table, column, &type)) return false;
-  // SQLite's affinity rules, in their order of precedence.
+// SQLite's affinity rules, in their order of precedence, for REAL.
+bool IsRealAffinityType(const std::string& upper_type) {
+  const std::string& type = upper_type;
   if (Contains(type, "INT") || Contains(type, "CHAR") || Contains(type, "CLOB") ||
       Contains(type, "TEXT") || Contains(type, "BLOB") || Trim(type).empty()) {
     return false;
   }
   return Contains(type, "REAL") || Contains(type, "FLOA") || Contains(type, "DOUB");
+}
+
+}  // namespace
+
+std::unordered_set<std::string> RealAffinityColumns(const std::string& table) {
+  std::unordered_set<std::string> columns;
+  Query info;
+  if (!OpenQuery(info, "select name, type from pragma_table_info('" + SqlQuoted(table) + "')",
+                 /*report_errors=*/false)) {
+    return columns;
+  }
+  for (info.First(); !info.Eof(); info.Next()) {
+    if (IsRealAffinityType(AsciiUpper(FieldText(info, "type")))) {
+      columns.insert(FieldText(info, "name"));
+    }
+  }
+  return columns;
 }
 
 bool HasNumericAffinity(const std::string& table, const std::string& column) {

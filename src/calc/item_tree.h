@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 
 #include "data/query.h"
 
@@ -19,9 +20,10 @@ namespace ftcalc {
 // it never equals a number.
 bool HasNumericAffinity(const std::string& table, const std::string& column);
 
-// True when `column` of `table` has REAL affinity: every number stored there
-// (a bound double, an integer) reads back as that number in a REAL.
-bool HasRealAffinity(const std::string& table, const std::string& column);
+// The columns of `table` that have REAL affinity, by their declared names:
+// every number stored there (a bound double, an integer) reads back as
+// that number in a REAL.
+std::unordered_set<std::string> RealAffinityColumns(const std::string& table);
 
 // True when `column` is the INTEGER PRIMARY KEY of `table` ("schema.table",
 // or a plain name resolved as statements resolve it): every row has its own

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "calc/item_tree.h"
@@ -160,7 +161,11 @@ void WriteSums(Query& query, const std::string& prefix) {
 // row by key, and none of them reads what another writes, so the combined
 // write leaves the same rows; the statements that read these columns
 // (percentage lines, totals) all come after it.
-void WriteSumsTogether(const QuotaLineSums& sums) {
+//
+// Only the rows the percentage lines read are written here; the others go
+// to `deferred`, for the fee step to write with its own write of the row
+// (nothing reads them before it).
+void WriteSumsTogether(const QuotaLineSums& sums, RowTotals* deferred) {
   constexpr const char* kColumns[] = {"单价_人工费", "单价_材料费", "单价_机械费", "合价_主材费",
                                       "合价_设备费"};
   const std::vector<QuotaSum>* lists[] = {&sums.own_costs[0], &sums.own_costs[1],
@@ -171,8 +176,27 @@ void WriteSumsTogether(const QuotaLineSums& sums) {
   for (size_t c = 0; c < std::size(lists); ++c) {
     for (const QuotaSum& sum : *lists[c]) rows[CAtol(sum.quota)][c] = sum.total;
   }
+  // The quotas whose percentage lines read their sums; a line whose 主表 is
+  // no integer key could join any of them, and then all are written.
+  std::unordered_set<int64_t> read_now;
+  bool all_now = false;
+  for (const PercentLine& line : sums.percent_lines) {
+    int64_t key = 0;
+    if (IntegerKey(line[0], &key)) {
+      read_now.insert(key);
+    } else if (!line[0].is_null()) {
+      all_now = true;
+    }
+  }
   std::vector<std::string> numbers;
   for (const auto& [quota, totals] : rows) {
+    if (!all_now && read_now.count(quota) == 0) {
+      auto& list = deferred->assignments[quota];
+      for (size_t c = 0; c < totals.size(); ++c) {
+        if (!totals[c].empty()) list.emplace_back(kColumns[c], totals[c]);
+      }
+      continue;
+    }
     std::string pattern = "update 分部分项 set ";
     numbers.clear();
     for (size_t c = 0; c < totals.size(); ++c) {
@@ -359,12 +383,13 @@ void CalculateQuotaCosts(const std::string& item) {
     gathered.emplace(item);
   }
 
+  RowTotals totals;
   if (!no_detail) {
     constexpr CostKind kKinds[] = {CostKind::kLabour, CostKind::kMaterial, CostKind::kMachine};
     constexpr const char* kSteps[] = {"计算:定额人材机...人工费 ", "计算:定额人材机...材料费 ",
                                       "计算:定额人材机...机械费 "};
     constexpr int kPercents[] = {15, 17, 20};
-    if (in_one_pass) WriteSumsTogether(sums);
+    if (in_one_pass) WriteSumsTogether(sums, &totals);
     for (int i = 0; i < 3; ++i) {
       if (whole) ShowStepProgress(kSteps[i], kPercents[i]);
       if (!in_one_pass) {
@@ -380,7 +405,6 @@ void CalculateQuotaCosts(const std::string& item) {
   // writes them with its own write of each row where it can.
   const std::string scope =
       whole ? std::string(" where 标志='定额' and 计算=0") : " where 编号=" + item;
-  RowTotals totals;
   totals.digits = engine.price_decimals;
   totals.before = {{"合价_人工费", "单价_人工费", "工程量"},
                    {"合价_材料费", "单价_材料费", "工程量"},

@@ -227,15 +227,15 @@ struct TotalFields {
 // of REAL affinity, so that a number written to it reads back as itself
 // and the totals the statement would work out from stored values are the
 // ones worked out here from the rows' values.
-bool FieldsOf(const Query& items, const std::vector<RowTotal>& totals,
-              std::vector<TotalFields>* fields) {
+bool FieldsOf(const Query& items, const std::unordered_set<std::string>& real_columns,
+              const std::vector<RowTotal>& totals, std::vector<TotalFields>* fields) {
   for (const RowTotal& total : totals) {
     const std::string columns[] = {total.target, total.unit, total.quantity};
     TotalFields found{};
     int* indexes[] = {&found.target, &found.unit, &found.quantity};
     for (int i = 0; i < 3; ++i) {
       *indexes[i] = items.FieldIndex(columns[i]);
-      if (*indexes[i] < 0 || !HasRealAffinity("分部分项", columns[i])) return false;
+      if (*indexes[i] < 0 || real_columns.count(columns[i]) == 0) return false;
     }
     fields->push_back(found);
   }
@@ -276,8 +276,75 @@ bool FoldTotalsIn(Query& items, const std::vector<TotalFields>& totals, int digi
   return true;
 }
 
+// One row's assignments, written as the caller would have written them.
+void WriteAssignments(int64_t key, const std::vector<std::pair<std::string, std::string>>& list) {
+  if (list.empty()) return;
+  std::string pattern = "update 分部分项 set ";
+  std::vector<std::string> numbers;
+  for (const auto& [column, number] : list) {
+    if (!numbers.empty()) pattern += ",";
+    pattern += column + "={}";
+    numbers.push_back(number);
+  }
+  numbers.push_back(std::to_string(key));
+  ExecSqlNumbers(pattern + " where 编号={}", numbers);
+}
+
+// Puts the assignments of the walked rows into those rows as if they had
+// been written and read back, and writes the others (their keys go to
+// `written`). `fields` gets, per row, the fields to write with it. False,
+// with nothing put in and nothing written, where a column is not a REAL
+// column of the rows or a number cannot be read as SQLite binds it.
+bool FoldAssignmentsIn(Query& items, const std::unordered_set<std::string>& real_columns,
+                       const RowTotals& totals, std::vector<std::vector<int>>* fields,
+                       std::unordered_set<int64_t>* written) {
+  fields->assign(static_cast<size_t>(items.RecordCount()), {});
+  if (totals.assignments.empty()) return true;
+  const int key_field = items.FieldIndex("编号");
+  if (key_field < 0) return false;
+  std::unordered_map<int64_t, size_t> rows;
+  for (items.First(); !items.Eof(); items.Next()) {
+    const SqlValue& key = items.Value(key_field);
+    if (key.type == SQLITE_INTEGER) rows.emplace(key.integer, items.cursor());
+  }
+  // The walked rows' numbers, read as SQLite reads them.
+  std::vector<std::string> numbers;
+  std::vector<std::pair<size_t, int>> targets;  // row, field
+  for (const auto& [key, list] : totals.assignments) {
+    auto row = rows.find(key);
+    if (row == rows.end()) continue;
+    for (const auto& [column, number] : list) {
+      const int field = items.FieldIndex(column);
+      if (field < 0 || real_columns.count(column) == 0) return false;
+      numbers.push_back(number);
+      targets.emplace_back(row->second, field);
+    }
+  }
+  std::vector<SqlValue> values;
+  if (!NumbersAsBound(numbers, &values) || values.size() != numbers.size()) return false;
+  for (size_t i = 0; i < targets.size(); ++i) {
+    // A REAL column keeps any number as a REAL.
+    SqlValue& value = values[i];
+    if (value.type == SQLITE_INTEGER) value = SqlValue::Real(static_cast<double>(value.integer));
+    if (value.type != SQLITE_FLOAT && value.type != SQLITE_NULL) return false;
+  }
+  for (size_t i = 0; i < targets.size(); ++i) {
+    items.MoveTo(targets[i].first);
+    items.Overwrite(targets[i].second, std::move(values[i]));
+    (*fields)[targets[i].first].push_back(targets[i].second);
+  }
+  for (const auto& [key, list] : totals.assignments) {
+    if (rows.count(key) > 0) continue;
+    WriteAssignments(key, list);
+    written->insert(key);
+  }
+  items.First();
+  return true;
+}
+
 // The totals folded into the writes of the rows.
 struct FoldedTotals {
+  std::vector<std::vector<int>> assigned;  // per row, the caller's writes put in it
   std::vector<TotalFields> before;  // set in the rows already, written with them
   std::vector<TotalFields> after;   // worked out from each row as written
   int digits = 0;
@@ -289,8 +356,13 @@ struct FoldedTotals {
 void WriteRow(Query& items, const SheetOutcome& outcome, bool single_row,
               const std::unordered_set<std::string>& no_detail, FoldedTotals* folded) {
   EditRow(items);
-  // What the update before the step wrote comes first; the sheet may
+  // What the writes before the step wrote comes first; the sheet may
   // overwrite it.
+  if (items.cursor() < folded->assigned.size()) {
+    for (int field : folded->assigned[items.cursor()]) {
+      items.SetValue(field, items.Value(field));
+    }
+  }
   for (const TotalFields& total : folded->before) {
     items.SetValue(total.target, items.Value(total.target));
   }
@@ -424,20 +496,31 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
   FoldedTotals folded;
   bool opened = false;
   bool fold_after = false;
+  const std::unordered_set<std::string> real_columns =
+      totals != nullptr ? RealAffinityColumns("分部分项") : std::unordered_set<std::string>();
   if (totals != nullptr) {
     folded.digits = totals->digits;
     std::vector<TotalFields> before;
+    std::unordered_set<int64_t> written_keys;
     if (OpenQuery(items, select, /*report_errors=*/false) &&
-        FieldsOf(items, totals->before, &before) && FoldTotalsIn(items, before, totals->digits)) {
+        FieldsOf(items, real_columns, totals->before, &before) &&
+        FoldAssignmentsIn(items, real_columns, *totals, &folded.assigned, &written_keys) &&
+        FoldTotalsIn(items, before, totals->digits)) {
       folded.before = std::move(before);
       opened = true;
     } else {
+      // The caller's writes not made yet, as it would have made them, then
+      // its update.
+      for (const auto& [key, list] : totals->assignments) {
+        if (written_keys.count(key) == 0) WriteAssignments(key, list);
+      }
+      folded.assigned.clear();
       ExecSql(totals->before_statement);
     }
   }
   if (!opened) OpenQuery(items, select);
   if (totals != nullptr) {
-    fold_after = items.is_open() && FieldsOf(items, totals->after, &folded.after);
+    fold_after = items.is_open() && FieldsOf(items, real_columns, totals->after, &folded.after);
     if (!fold_after) folded.after.clear();
   }
   // Without rows, the update after the step reaches none either.

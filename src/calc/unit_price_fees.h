@@ -2,7 +2,10 @@
 #ifndef FTCALC_CALC_UNIT_PRICE_FEES_H_
 #define FTCALC_CALC_UNIT_PRICE_FEES_H_
 
+#include <cstdint>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ftcalc {
@@ -23,6 +26,12 @@ struct RowTotals {
   std::vector<RowTotal> after;
   std::string after_statement;
   int digits = 0;
+  // Writes the caller leaves to the step, due before `before_statement`:
+  // by row key, the columns and number texts of "update 分部分项 set
+  // <column>={},... where 编号=<key>" (numbers bound as ExecSqlNumbers binds
+  // them). Rows the step walks get them with their own write; the others
+  // are written by those statements.
+  std::map<int64_t, std::vector<std::pair<std::string, std::string>>> assignments;
 };
 
 // item "0": every quota row with 计算=0; otherwise the row with that 编号.

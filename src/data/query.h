@@ -132,7 +132,7 @@ class Query {
   int KeyColumn(sqlite3* db, const Column& first) const;
 
   // Post's statements by text, and the key column of the table last posted.
-  static constexpr size_t kKeptPostStatements = 16;
+  static constexpr size_t kKeptPostStatements = 256;
   std::unordered_map<std::string, std::unique_ptr<Statement>> post_statements_;
   std::string post_key_table_;
   int post_key_ = -1;

@@ -230,6 +230,45 @@ int64_t ExecSqlNumbers(const std::string& pattern, const std::vector<std::string
   return read_only ? 0 : sqlite3_changes(conn->handle());
 }
 
+bool NumbersAsBound(const std::vector<std::string>& numbers, std::vector<SqlValue>* values) {
+  values->clear();
+  Connection* conn = Resolve(nullptr);
+  if (conn == nullptr || conn->handle() == nullptr) return false;
+  constexpr size_t kPerStatement = 100;
+  std::string sql = "select (?1+0)";
+  for (size_t i = 2; i <= kPerStatement; ++i) sql += ",(?" + std::to_string(i) + "+0)";
+  Statement* stmt = conn->Cached(sql);
+  if (stmt == nullptr) return false;
+  values->reserve(numbers.size());
+  for (size_t first = 0; first < numbers.size(); first += kPerStatement) {
+    const size_t count = std::min(kPerStatement, numbers.size() - first);
+    for (size_t i = 0; i < kPerStatement; ++i) {
+      const int index = static_cast<int>(i + 1);
+      if (i >= count) {
+        stmt->BindNull(index);
+        continue;
+      }
+      const std::string& number = numbers[first + i];
+      if (number.empty() || number[0] <= ' ' || CAtofLength(number) != number.size()) {
+        stmt->Reset();
+        return false;
+      }
+      if (IsShortWholeNumber(number)) {
+        stmt->BindInt64(index, CAtol(number));
+      } else {
+        stmt->BindText(index, number);
+      }
+    }
+    const bool row = stmt->Step() == SQLITE_ROW;
+    if (row) {
+      for (size_t i = 0; i < count; ++i) values->push_back(ColumnValue(stmt->get(), static_cast<int>(i)));
+    }
+    stmt->Reset();
+    if (!row) return false;
+  }
+  return true;
+}
+
 bool StreamQuery(Query& query, const std::string& sql, const Query::RowVisitor& each) {
   StatementClock clock(sql);
   Connection* conn = Resolve(nullptr);

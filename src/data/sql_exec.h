@@ -44,6 +44,11 @@ bool TryPrepare(Statement& stmt, const std::string& sql);
 // gives REAL). Returns what ExecSql returns.
 int64_t ExecSqlNumbers(const std::string& pattern, const std::vector<std::string>& numbers);
 
+// The values the number texts give where ExecSqlNumbers binds them, read
+// from SQLite itself (a few statements for all of them). False when a text
+// is one ExecSqlNumbers would paste instead, or SQLite fails.
+bool NumbersAsBound(const std::vector<std::string>& numbers, std::vector<SqlValue>* values);
+
 // Closes `query`, then opens it on `sql` and fetches every row (or, in
 // execute mode, runs it without a result set). Same error rules as ExecSql;
 // errors are shown only when `report_errors` is set, and a missing 工程档案
