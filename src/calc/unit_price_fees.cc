@@ -534,7 +534,6 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
   const SheetsByItem own_sheets = LoadOwnSheets(
       sheet_query, item != "0" ? " where 主表=" + FieldText(items, "编号") : std::string());
   std::map<std::string, PlannedSheet> standard_sheets;
-  DeleteComponentRecords(items);
   const std::unordered_set<std::string> no_detail = TaggedKeys(no_detail_tags);
 
   // The basis is fixed by the first sheet that names a unit or total line
@@ -595,6 +594,11 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
   items.First();
   set_up(chunks[0]);
   std::future<void> elsewhere = WorkOutElsewhere(chunks[0], items, digits);
+  // The old component records go while the first sheets are worked out
+  // (before any record is written; nothing else here reads them).
+  const size_t after_first = items.cursor();
+  DeleteComponentRecords(items);
+  items.MoveTo(after_first);
   WorkOut(chunks[0], items, digits);
   if (elsewhere.valid()) elsewhere.get();
   for (int current = 0; !chunks[current].rows.empty(); current = 1 - current) {
