@@ -216,6 +216,32 @@ SheetOutcome OutcomeOf(const FeeSheet& sheet, FeeBasis basis, double quantity, i
   return outcome;
 }
 
+// Opens the rows of the whole run, "... order by 排序,rowid", without
+// having SQLite sort them: read in rowid order, they are put in 排序 order
+// here (rows that tie keep their rowid order) when every 排序 is a number
+// or NULL, whose order does not depend on a collation. False (the query
+// closed, nothing reported) otherwise, or when the read fails.
+bool OpenSortedHere(Query& items, const std::string& where) {
+  if (!OpenQuery(items, "select * from 分部分项" + where + " order by rowid",
+                 /*report_errors=*/false)) {
+    return false;
+  }
+  const int order = items.FieldIndex("排序");
+  bool numbers = order >= 0;
+  for (items.First(); numbers && !items.Eof(); items.Next()) {
+    const int type = items.Value(order).type;
+    numbers = type == SQLITE_NULL || type == SQLITE_INTEGER || type == SQLITE_FLOAT;
+  }
+  if (!numbers) {
+    items.Close();
+    return false;
+  }
+  items.StableSortRows([order](const std::vector<SqlValue>& a, const std::vector<SqlValue>& b) {
+    return CompareNumbersOrNull(a[order], b[order]) < 0;
+  });
+  return true;
+}
+
 // A RowTotal by field of the walked rows.
 struct TotalFields {
   int target;
@@ -486,10 +512,15 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
   Query& items = engine.WorkQuery();
   Query& sheet_query = engine.WorkQuery2();
 
-  const std::string select = "select * from 分部分项" +
-                             (item != "0" ? " where 编号=" + item
-                                          : std::string(" where 标志='定额' and 计算=0")) +
-                             " order by 排序,rowid";
+  const std::string where =
+      item != "0" ? " where 编号=" + item : std::string(" where 标志='定额' and 计算=0");
+  const std::string select = "select * from 分部分项" + where + " order by 排序,rowid";
+  // The rows as that select gives them; `report` says whether a failure is
+  // shown.
+  auto open_items = [&](bool report) {
+    return (item == "0" && OpenSortedHere(items, where)) ||
+           OpenQuery(items, select, report);
+  };
   // The totals around the step: folded into the rows' writes where they can
   // be worked out here, else set by their statements (in their order, with
   // any error reported as it would be).
@@ -502,7 +533,7 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
     folded.digits = totals->digits;
     std::vector<TotalFields> before;
     std::unordered_set<int64_t> written_keys;
-    if (OpenQuery(items, select, /*report_errors=*/false) &&
+    if (open_items(/*report=*/false) &&
         FieldsOf(items, real_columns, totals->before, &before) &&
         FoldAssignmentsIn(items, real_columns, *totals, &folded.assigned, &written_keys) &&
         FoldTotalsIn(items, before, totals->digits)) {
@@ -518,7 +549,7 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
       ExecSql(totals->before_statement);
     }
   }
-  if (!opened) OpenQuery(items, select);
+  if (!opened) open_items(/*report=*/true);
   if (totals != nullptr) {
     fold_after = items.is_open() && FieldsOf(items, real_columns, totals->after, &folded.after);
     if (!fold_after) folded.after.clear();

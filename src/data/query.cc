@@ -1,5 +1,7 @@
 #include "data/query.h"
 
+#include <algorithm>
+
 #include <cstdio>
 
 #include "data/number_text.h"
@@ -253,6 +255,11 @@ void Query::SetValue(int field, SqlValue value) {
   if (!changed_[field]) original_[field] = std::move(current);
   current = std::move(value);
   changed_[field] = true;
+}
+
+void Query::StableSortRows(const RowLess& less) {
+  std::stable_sort(rows_.begin(), rows_.end(), less);
+  cursor_ = 0;
 }
 
 void Query::Overwrite(int field, SqlValue value) {

@@ -96,6 +96,11 @@ class Query {
   // fields to their source table, keyed by the table's primary key (or 编号).
   void Edit();
   void SetValue(int field, SqlValue value);
+  // Reorders the rows, keeping rows that tie in their order; the cursor goes
+  // to the first row. For a result read in one order and wanted in another.
+  using RowLess = std::function<bool(const std::vector<SqlValue>&, const std::vector<SqlValue>&)>;
+  void StableSortRows(const RowLess& less);
+
   // Replaces the current row's value as if it had been read so: nothing is
   // marked for writing.
   void Overwrite(int field, SqlValue value);

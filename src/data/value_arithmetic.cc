@@ -52,4 +52,32 @@ bool EqualsZeroInNumericColumn(const SqlValue& x) {
   return false;
 }
 
+namespace {
+
+// An INTEGER against a REAL, exactly (no rounding of either).
+int CompareIntegerWithReal(int64_t i, double r) {
+  if (r < -9223372036854775808.0) return 1;
+  if (r >= 9223372036854775808.0) return -1;
+  const int64_t whole = static_cast<int64_t>(r);  // towards zero
+  if (i != whole) return i < whole ? -1 : 1;
+  const double fraction = r - static_cast<double>(whole);
+  return fraction > 0 ? -1 : fraction < 0 ? 1 : 0;
+}
+
+}  // namespace
+
+int CompareNumbersOrNull(const SqlValue& x, const SqlValue& y) {
+  if (x.type == SQLITE_NULL || y.type == SQLITE_NULL) {
+    return (x.type == SQLITE_NULL ? 0 : 1) - (y.type == SQLITE_NULL ? 0 : 1);
+  }
+  if (x.type == SQLITE_INTEGER && y.type == SQLITE_INTEGER) {
+    return x.integer < y.integer ? -1 : x.integer > y.integer ? 1 : 0;
+  }
+  if (x.type == SQLITE_FLOAT && y.type == SQLITE_FLOAT) {
+    return x.real < y.real ? -1 : x.real > y.real ? 1 : 0;
+  }
+  if (x.type == SQLITE_INTEGER) return CompareIntegerWithReal(x.integer, y.real);
+  return -CompareIntegerWithReal(y.integer, x.real);
+}
+
 }  // namespace ftcalc

@@ -30,6 +30,11 @@ RealSign SignOfReal(const SqlValue& x);
 // unknown.
 bool EqualsZeroInNumericColumn(const SqlValue& x);
 
+// How ORDER BY ranks two values that are each NULL, INTEGER or REAL: NULL
+// first, then numbers by value (an INTEGER and a REAL compared exactly).
+// Negative, zero or positive, as x comes before, ties with or follows y.
+int CompareNumbersOrNull(const SqlValue& x, const SqlValue& y);
+
 }  // namespace ftcalc
 
 #endif  // FTCALC_DATA_VALUE_ARITHMETIC_H_

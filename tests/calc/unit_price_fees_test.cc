@@ -151,6 +151,29 @@ TEST_F(UnitPriceFeesTest, FirstDecisiveSheetSetsTotalBasisForTheCall) {
   EXPECT_EQ(Column(13, "综合单价"), "5.0");
 }
 
+// The rows are walked in 排序 order (ties in rowid order), which decides
+// the basis: NULL first, numbers by value, texts after numbers.
+TEST_F(UnitPriceFeesTest, RowsAreWalkedInSortOrder) {
+  struct Case {
+    const char* order20;
+    const char* order21;
+    const char* unit21;  // 7 when 21 comes first (unit basis), else 5
+  };
+  const Case cases[] = {{"3", "2.5", "7.0"},   {"NULL", "2", "5.0"}, {"2", "2", "5.0"},
+                        {"'b'", "'a'", "7.0"}, {"5", "'a'", "5.0"},  {"3", "-1e300", "7.0"}};
+  for (const Case& c : cases) {
+    project_.Exec("delete from 分部分项 where 编号>=20; delete from 分部分项取费明细");
+    AddQuota(20, 4);
+    AddSheet(20, {{"1", "合价", "20"}});
+    AddQuota(21, 4);
+    AddSheet(21, {{"1", "单价", "7"}, {"2", "合价", "20"}});
+    project_.Exec(std::string("update 分部分项 set 排序=") + c.order20 + " where 编号=20;" +
+                  "update 分部分项 set 排序=" + c.order21 + " where 编号=21");
+    Run();
+    EXPECT_EQ(Column(21, "综合单价"), c.unit21) << c.order20 << " " << c.order21;
+  }
+}
+
 TEST_F(UnitPriceFeesTest, UnitBasisWithBothLinesTakesTheUnitLine) {
   AddQuota(13, 4);
   AddSheet(13, {{"1", "单价", "7"}, {"2", "合价", "20"}});

@@ -77,6 +77,30 @@ TEST_F(ValueArithmeticTest, ComparisonsMatchSqlite) {
   }
 }
 
+// Ranking as ORDER BY ranks, integers against reals exactly (2^53+1 is
+// above the real 2^53, which equals the integer 2^53).
+TEST_F(ValueArithmeticTest, NumbersRankAsSqliteOrdersThem) {
+  std::vector<SqlValue> values = Operands();
+  values.push_back(SqlValue::Integer(9007199254740993));
+  values.push_back(SqlValue::Real(9007199254740992.0));
+  values.push_back(SqlValue::Integer(9007199254740992));
+  values.push_back(SqlValue::Real(-7.5));
+  for (const SqlValue& x : values) {
+    for (const SqlValue& y : values) {
+      const int order = CompareNumbersOrNull(x, y);
+      // The first of the two in "order by v" (NULL first), and whether they tie.
+      const SqlValue first = Evaluate(
+          "select v from (select ?1 as v, 1 as k union all select ?2, 2) order by v, k limit 1", x, y);
+      const SqlValue ties = Evaluate("select ?1=?2 or (?1 is null and ?2 is null)", x, y);
+      const std::string pair = x.AsSqliteText() + " vs " + y.AsSqliteText();
+      EXPECT_EQ(order == 0, ties.integer == 1) << pair;
+      if (order != 0) {
+        EXPECT_EQ(first.AsSqliteText(), (order < 0 ? x : y).AsSqliteText()) << pair;
+      }
+    }
+  }
+}
+
 // Text and blob operands are SQLite's to read: nothing is decided.
 TEST_F(ValueArithmeticTest, TextOperandsAreNotDecided) {
   SqlValue product = SqlValue::Integer(5);
