@@ -4,11 +4,13 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "calc/item_tree.h"
+#include "calc/row_pipeline.h"
 #include "data/ftrou.h"
 #include "data/sql_exec.h"
 #include "data/value_arithmetic.h"
@@ -362,74 +364,93 @@ bool GroupMaterialLinesFromColumns(const std::vector<MaterialCategory>& categori
   // one the subquery reads), and only where the quantity reads it.
   enum Column { kQuota, kAmount, kKind, kLevel, kCode, kName, kUnit, kOwnPrice, kMarketPrice,
                 kVatRate, kClass, kSupplier, kMaterialKey, kParentAmount };
-  Grouper grouper(categories);
-  LineRow row;
-  SqlValue amount, own_price, product, factor;
-  int rc;
-  while ((rc = stmt.Step()) == SQLITE_ROW) {
-    sqlite3_stmt* s = stmt.get();
+  // A counted line as read: the lines of other quotas and without quantity
+  // are left out as they are read.
+  struct Line {
+    const SqlValue* quota_quantity = nullptr;
+    SqlValue amount, kind, level, code, name, unit, own_price, market_price, vat_rate, class_key,
+        supplier_key, material_key, parent_amount;
+  };
+  auto read = [&quotas](sqlite3_stmt* s, Line* line) -> RowRead {
     // where cast(a.实际量 as real)<>0 and a.主表 in(...)
-    amount = ColumnValue(s, kAmount);
-    const RealSign sign = SignOfReal(amount);
-    if (sign == RealSign::kUndecided) return false;
-    if (sign == RealSign::kNull || sign == RealSign::kZero) continue;
+    line->amount = ColumnValue(s, kAmount);
+    const RealSign sign = SignOfReal(line->amount);
+    if (sign == RealSign::kUndecided) return RowRead::kDecline;
+    if (sign == RealSign::kNull || sign == RealSign::kZero) return RowRead::kSkip;
     const int quota_type = sqlite3_column_type(s, kQuota);
-    if (quota_type == SQLITE_NULL) continue;
-    if (quota_type != SQLITE_INTEGER) return false;
+    if (quota_type == SQLITE_NULL) return RowRead::kSkip;
+    if (quota_type != SQLITE_INTEGER) return RowRead::kDecline;
     const auto quota = quotas.find(sqlite3_column_int64(s, kQuota));
-    if (quota == quotas.end()) continue;
+    if (quota == quotas.end()) return RowRead::kSkip;
+    line->quota_quantity = &quota->second;
+    SqlValue* columns[] = {&line->kind,       &line->level,        &line->code,
+                           &line->name,       &line->unit,         &line->own_price,
+                           &line->market_price, &line->vat_rate,   &line->class_key,
+                           &line->supplier_key, &line->material_key, &line->parent_amount};
+    const int indexes[] = {kKind,     kLevel,    kCode,     kName,     kUnit,        kOwnPrice,
+                           kMarketPrice, kVatRate, kClass, kSupplier, kMaterialKey, kParentAmount};
+    for (size_t i = 0; i < std::size(indexes); ++i) *columns[i] = ColumnValue(s, indexes[i]);
+    return RowRead::kKeep;
+  };
 
-    row[kKeyColumns - 1] = JoinedName(names, 2, ColumnView(s, kKind));
-    row[kLevelColumn] = ColumnView(s, kLevel);
-    if (!grouper.Wants(row[kKeyColumns - 1], row[kLevelColumn])) continue;
+  Grouper grouper(categories);
+  auto work = [&](const std::vector<Line>& lines) {
+    LineRow row;
+    SqlValue product;
+    for (const Line& line : lines) {
+      row[kKeyColumns - 1] = JoinedName(names, 2, ViewOf(line.kind));
+      row[kLevelColumn] = ViewOf(line.level);
+      if (!grouper.Wants(row[kKeyColumns - 1], row[kLevelColumn])) continue;
 
-    // A line's own code, name and unit, or its standard material's.
-    const SqlValue material_key = ColumnValue(s, kMaterialKey);
-    const StandardMaterial* found = nullptr;
-    bool looked_up = false;
-    auto standard_row = [&]() -> bool {
-      if (looked_up) return true;
-      found = standard.Find(material_key, &looked_up);
-      return looked_up;
-    };
-    const SqlValue StandardMaterial::*columns[] = {&StandardMaterial::code, &StandardMaterial::name,
-                                                   &StandardMaterial::unit};
-    for (int i = 0; i < 3; ++i) {
-      row[i] = ColumnView(s, kCode + i);
-      if (row[i].type != SQLITE_NULL) continue;
-      if (!standard_row()) return false;
-      row[i] = found != nullptr ? ViewOf(found->*columns[i]) : ValueView();
+      // A line's own code, name and unit, or its standard material's.
+      const StandardMaterial* found = nullptr;
+      bool looked_up = false;
+      auto standard_row = [&]() -> bool {
+        if (looked_up) return true;
+        found = standard.Find(line.material_key, &looked_up);
+        return looked_up;
+      };
+      const SqlValue* own[] = {&line.code, &line.name, &line.unit};
+      const SqlValue StandardMaterial::*columns[] = {&StandardMaterial::code,
+                                                     &StandardMaterial::name,
+                                                     &StandardMaterial::unit};
+      for (int i = 0; i < 3; ++i) {
+        row[i] = ViewOf(*own[i]);
+        if (row[i].type != SQLITE_NULL) continue;
+        if (!standard_row()) return false;
+        row[i] = found != nullptr ? ViewOf(found->*columns[i]) : ValueView();
+      }
+      // Its own price when that is not zero, or the standard material's.
+      const RealSign price_sign = SignOfReal(line.own_price);
+      if (price_sign == RealSign::kUndecided) return false;
+      if (price_sign == RealSign::kPositive || price_sign == RealSign::kNegative) {
+        row[3] = ViewOf(line.own_price);
+      } else {
+        if (!standard_row()) return false;
+        row[3] = found != nullptr ? ViewOf(found->price) : ValueView();
+      }
+      row[4] = ViewOf(line.market_price);
+      row[5] = ViewOf(line.vat_rate);
+      row[6] = JoinedName(names, 0, ViewOf(line.class_key));
+      row[7] = JoinedName(names, 1, ViewOf(line.supplier_key));
+
+      // FtRou(a.实际量*fb.工程量*(case when a.上级编号=0 then 1 else fa.实际量 end),qd)
+      if (!MultiplyValues(line.amount, *line.quota_quantity, &product)) return false;
+      static const SqlValue kOne = SqlValue::Integer(1);
+      const SqlValue& factor =
+          EqualsZeroInNumericColumn(line.level) ? kOne : line.parent_amount;
+      if (!MultiplyValues(product, factor, &product)) return false;
+      double quantity = 0;
+      if (!FtRouOfValue(product, quantity_digits, &quantity) || std::isnan(quantity)) return false;
+      row[kQuantityColumn].type = SQLITE_FLOAT;
+      row[kQuantityColumn].real = quantity;
+
+      if (!grouper.Add(row)) return false;
     }
-    // Its own price when that is not zero, or the standard material's.
-    own_price = ColumnValue(s, kOwnPrice);
-    const RealSign price_sign = SignOfReal(own_price);
-    if (price_sign == RealSign::kUndecided) return false;
-    if (price_sign == RealSign::kPositive || price_sign == RealSign::kNegative) {
-      row[3] = ViewOf(own_price);
-    } else {
-      if (!standard_row()) return false;
-      row[3] = found != nullptr ? ViewOf(found->price) : ValueView();
-    }
-    row[4] = ColumnView(s, kMarketPrice);
-    row[5] = ColumnView(s, kVatRate);
-    row[6] = JoinedName(names, 0, ColumnView(s, kClass));
-    row[7] = JoinedName(names, 1, ColumnView(s, kSupplier));
-
-    // FtRou(a.实际量*fb.工程量*(case when a.上级编号=0 then 1 else fa.实际量 end),qd)
-    if (!MultiplyValues(amount, quota->second, &product)) return false;
-    const ValueView& level = row[kLevelColumn];
-    const bool own_level = (level.type == SQLITE_INTEGER && level.integer == 0) ||
-                           (level.type == SQLITE_FLOAT && level.real == 0);
-    factor = own_level ? SqlValue::Integer(1) : ColumnValue(s, kParentAmount);
-    if (!MultiplyValues(product, factor, &product)) return false;
-    double quantity = 0;
-    if (!FtRouOfValue(product, quantity_digits, &quantity) || std::isnan(quantity)) return false;
-    row[kQuantityColumn].type = SQLITE_FLOAT;
-    row[kQuantityColumn].real = quantity;
-
-    if (!grouper.Add(row)) return false;
-  }
-  if (rc != SQLITE_DONE) return false;
+    return true;
+  };
+  // The lines are read here and grouped on another thread meanwhile.
+  if (!PipelineRows<Line>(stmt, 4096, read, work)) return false;
   grouper.Finish(lines);
   return true;
 }

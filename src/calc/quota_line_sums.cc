@@ -8,6 +8,7 @@
 #include <unordered_set>
 
 #include "calc/item_tree.h"
+#include "calc/row_pipeline.h"
 #include "data/ftrou.h"
 #include "data/number_text.h"
 #include "data/query.h"
@@ -194,96 +195,109 @@ bool SumQuotaLinesFromColumns(const LineKinds& kinds, const StandardMaterials& s
   const std::unordered_set<int64_t>* kind_sets[] = {&kinds.labour, &kinds.material,
                                                     &kinds.machine, &kinds.main,
                                                     &kinds.equipment};
+  // A line as read; its unit only as what the sums ask of it.
+  enum class Unit { kMissing, kPercent, kOther };  // missing: NULL or empty text
+  struct Line {
+    SqlValue quota, level, kind, amount, market_price, own_price, material_key;
+    Unit unit = Unit::kMissing;
+  };
+  auto read = [](sqlite3_stmt* s, Line* line) -> RowRead {
+    line->quota = ColumnValue(s, kQuota);
+    line->level = ColumnValue(s, kLevel);
+    line->kind = ColumnValue(s, kKind);
+    line->amount = ColumnValue(s, kAmount);
+    line->market_price = ColumnValue(s, kMarketPrice);
+    line->own_price = ColumnValue(s, kOwnPrice);
+    line->material_key = ColumnValue(s, kMaterialKey);
+    const int unit_type = sqlite3_column_type(s, kUnit);
+    if (unit_type == SQLITE_NULL ||
+        (unit_type == SQLITE_TEXT && sqlite3_column_bytes(s, kUnit) == 0)) {
+      line->unit = Unit::kMissing;
+    } else {
+      line->unit = IsPercentUnit(s, kUnit) ? Unit::kPercent : Unit::kOther;
+    }
+    return RowRead::kKeep;
+  };
 
   LineSums line_sums(digits);
-  SqlValue quota, level, kind, amount, market_price, own_price, material_key, unit;
-  int rc;
-  while ((rc = stmt.Step()) == SQLITE_ROW) {
-    sqlite3_stmt* s = stmt.get();
-    quota = ColumnValue(s, kQuota);
-    NoteQuota(quota, sums);
-    level = ColumnValue(s, kLevel);
-    kind = ColumnValue(s, kKind);
-    int64_t flags = EqualsZeroInNumericColumn(level) ? kOwnLevel : 0;
-    if (kind.type == SQLITE_INTEGER) {
-      for (int i = 0; i < 5; ++i) {
-        if (kind_sets[i]->count(kind.integer) > 0) flags |= int64_t{2} << i;
+  auto work = [&](const std::vector<Line>& lines) {
+    for (const Line& line : lines) {
+      const SqlValue& quota = line.quota;
+      NoteQuota(quota, sums);
+      int64_t flags = EqualsZeroInNumericColumn(line.level) ? kOwnLevel : 0;
+      if (line.kind.type == SQLITE_INTEGER) {
+        for (int i = 0; i < 5; ++i) {
+          if (kind_sets[i]->count(line.kind.integer) > 0) flags |= int64_t{2} << i;
+        }
+      } else if (line.kind.type != SQLITE_NULL) {
+        return false;
       }
-    } else if (kind.type != SQLITE_NULL) {
-      return false;
-    }
 
-    // The standard material, read only where the line lacks its own unit
-    // or price, as the subqueries are.
-    material_key = ColumnValue(s, kMaterialKey);
-    const StandardMaterial* found = nullptr;
-    bool looked_up = false;
-    auto standard_row = [&]() -> bool {
-      if (!looked_up) {
-        bool decided = false;
-        found = standard.Find(material_key, &decided);
-        if (!decided) return false;
-        looked_up = true;
-      }
-      return true;
-    };
-    const int unit_type = sqlite3_column_type(s, kUnit);
-    const bool own_unit =
-        unit_type != SQLITE_NULL && !(unit_type == SQLITE_TEXT && sqlite3_column_bytes(s, kUnit) == 0);
-    bool percent = false;
-    if (own_unit) {
-      percent = IsPercentUnit(s, kUnit);
-    } else {
-      if (!standard_row()) return false;
-      percent = found != nullptr && IsPercentUnit(found->unit);
-    }
-    if (percent) flags |= kPercent;
-    const bool counts = (flags & (kLabour | kMaterial | kMachine | kMain | kEquipment)) != 0 &&
-                        ((flags & kOwnLevel) != 0 || (flags & (kMain | kEquipment)) != 0);
-    if (!counts && !percent) continue;
-
-    // The price: a positive market price, else a non-zero own price, else
-    // the standard material's.
-    market_price = ColumnValue(s, kMarketPrice);
-    const SqlValue* price = &market_price;
-    const RealSign market_sign = SignOfReal(market_price);
-    if (market_sign == RealSign::kUndecided) return false;
-    if (market_sign != RealSign::kPositive) {
-      own_price = ColumnValue(s, kOwnPrice);
-      const RealSign own_sign = SignOfReal(own_price);
-      if (own_sign == RealSign::kUndecided) return false;
-      if (own_sign == RealSign::kPositive || own_sign == RealSign::kNegative) {
-        price = &own_price;
+      // The standard material, read only where the line lacks its own unit
+      // or price, as the subqueries are.
+      const StandardMaterial* found = nullptr;
+      bool looked_up = false;
+      auto standard_row = [&]() -> bool {
+        if (!looked_up) {
+          bool decided = false;
+          found = standard.Find(line.material_key, &decided);
+          if (!decided) return false;
+          looked_up = true;
+        }
+        return true;
+      };
+      bool percent = false;
+      if (line.unit != Unit::kMissing) {
+        percent = line.unit == Unit::kPercent;
       } else {
         if (!standard_row()) return false;
-        static const SqlValue kNull;
-        price = found != nullptr ? &found->price : &kNull;
+        percent = found != nullptr && IsPercentUnit(found->unit);
       }
-    }
-    amount = ColumnValue(s, kAmount);
-    if (percent) {
-      if (own_unit) {
-        unit = ColumnValue(s, kUnit);
-      } else {
-        unit = found != nullptr ? found->unit : SqlValue::Null();
-      }
-      sums->percent_lines.push_back({quota, level, kind, amount, *price, unit});
-    }
-    SqlValue value;
-    if (!MultiplyValues(*price, amount, &value)) return false;
-    SqlValue main_value;
-    if (flags & kMain) {
-      // The quota's quantity, by its INTEGER key (any other 主表 declines
-      // below, as it does in the statement's pass).
-      if (quota.type != SQLITE_INTEGER) return false;
+      if (percent) flags |= kPercent;
+      const bool counts = (flags & (kLabour | kMaterial | kMachine | kMain | kEquipment)) != 0 &&
+                          ((flags & kOwnLevel) != 0 || (flags & (kMain | kEquipment)) != 0);
+      if (!counts && !percent) continue;
+
+      // The price: a positive market price, else a non-zero own price, else
+      // the standard material's.
       static const SqlValue kNull;
-      auto row = quantities.find(quota.integer);
-      const SqlValue* quantity = row != quantities.end() ? &row->second : &kNull;
-      if (!MultiplyValues(value, *quantity, &main_value)) return false;
+      const SqlValue* price = &line.market_price;
+      const RealSign market_sign = SignOfReal(line.market_price);
+      if (market_sign == RealSign::kUndecided) return false;
+      if (market_sign != RealSign::kPositive) {
+        const RealSign own_sign = SignOfReal(line.own_price);
+        if (own_sign == RealSign::kUndecided) return false;
+        if (own_sign == RealSign::kPositive || own_sign == RealSign::kNegative) {
+          price = &line.own_price;
+        } else {
+          if (!standard_row()) return false;
+          price = found != nullptr ? &found->price : &kNull;
+        }
+      }
+      if (percent) {
+        // An own unit that counts as "%" is exactly that text.
+        const SqlValue unit = line.unit == Unit::kPercent ? SqlValue::Text("%")
+                              : found != nullptr        ? found->unit
+                                                        : SqlValue::Null();
+        sums->percent_lines.push_back({quota, line.level, line.kind, line.amount, *price, unit});
+      }
+      SqlValue value;
+      if (!MultiplyValues(*price, line.amount, &value)) return false;
+      SqlValue main_value;
+      if (flags & kMain) {
+        // The quota's quantity, by its INTEGER key (any other 主表 declines
+        // below, as it does in the statement's pass).
+        if (quota.type != SQLITE_INTEGER) return false;
+        auto row = quantities.find(quota.integer);
+        const SqlValue* quantity = row != quantities.end() ? &row->second : &kNull;
+        if (!MultiplyValues(value, *quantity, &main_value)) return false;
+      }
+      if (!line_sums.Add(quota, flags, value, main_value)) return false;
     }
-    if (!line_sums.Add(quota, flags, value, main_value)) return false;
-  }
-  if (rc != SQLITE_DONE) return false;
+    return true;
+  };
+  // The lines are read here and summed on another thread meanwhile.
+  if (!PipelineRows<Line>(stmt, 4096, read, work)) return false;
   line_sums.Finish(sums);
   return true;
 }
