@@ -154,7 +154,11 @@ double RoundHalfUp(int n, double x) {
     double f = std::floor(x);
     return (x - f >= 0.5) ? f + 1 : f;
   }
-  const double scale = std::pow(10.0, n);
+  // 10^n is exact in a double up to 10^22, which pow gives as well.
+  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  const double scale = n <= 22 ? kPowersOfTen[n] : std::pow(10.0, n);
   const double s = x * scale;
   const double f = std::floor(s);
   const double r = s - f;
