@@ -188,12 +188,14 @@ void WriteSumsTogether(const QuotaLineSums& sums, RowTotals* deferred) {
       all_now = true;
     }
   }
+  deferred->assignment_columns.assign(std::begin(kColumns), std::end(kColumns));
   std::vector<std::string> numbers;
   for (const auto& [quota, totals] : rows) {
     if (!all_now && read_now.count(quota) == 0) {
-      auto& list = deferred->assignments[quota];
       for (size_t c = 0; c < totals.size(); ++c) {
-        if (!totals[c].empty()) list.emplace_back(kColumns[c], totals[c]);
+        if (!totals[c].empty()) {
+          deferred->assignments.push_back({quota, static_cast<int>(c), totals[c]});
+        }
       }
       continue;
     }
@@ -434,6 +436,9 @@ void CalculateQuotaCosts(const std::string& item) {
 
   ProcessMessages();
   if (whole) ShowStepProgress("计算:定额人材机...综合单价和综合合价 ", 30);
+  // The fee step holds every quota row: the sums are written or handed over
+  // by now, and their memory is given back first.
+  sums = QuotaLineSums();
   CalculateUnitPriceFees(item, no_detail_tags, &totals);
 }
 

@@ -282,86 +282,109 @@ bool TotalOf(const Query& items, const TotalFields& total, int digits, SqlValue*
 }
 
 // Works the totals of every row out and puts them into the rows as if the
-// statement had set them; false, with the rows unchanged, where one of them
-// cannot be worked out here.
+// statement had set them; false where one of them cannot be worked out here
+// (the rows may then hold some of the totals: the caller reads them again).
 bool FoldTotalsIn(Query& items, const std::vector<TotalFields>& totals, int digits) {
-  std::vector<SqlValue> values;
-  values.reserve(static_cast<size_t>(items.RecordCount()) * totals.size());
   for (items.First(); !items.Eof(); items.Next()) {
     for (const TotalFields& total : totals) {
       SqlValue value;
       if (!TotalOf(items, total, digits, &value)) return false;
-      values.push_back(std::move(value));
+      items.Overwrite(total.target, std::move(value));
     }
-  }
-  size_t next = 0;
-  for (items.First(); !items.Eof(); items.Next()) {
-    for (const TotalFields& total : totals) items.Overwrite(total.target, std::move(values[next++]));
   }
   items.First();
   return true;
 }
 
-// One row's assignments, written as the caller would have written them.
-void WriteAssignments(int64_t key, const std::vector<std::pair<std::string, std::string>>& list) {
-  if (list.empty()) return;
+using Assignment = RowTotals::Assignment;
+
+// The caller's writes put into the walked rows: per row, a bit for each
+// column of `columns` (the fields of the assignment columns).
+struct AssignedFields {
+  std::vector<int> columns;
+  std::vector<uint8_t> rows;
+};
+
+// The entries of one row: [first, end of its key).
+size_t EndOfRow(const std::vector<Assignment>& all, size_t first) {
+  size_t end = first;
+  while (end < all.size() && all[end].key == all[first].key) ++end;
+  return end;
+}
+
+// One row's assignments, entries [first, end), written as the caller would
+// have written them.
+void WriteAssignments(const RowTotals& totals, size_t first, size_t end) {
+  if (first == end) return;
   std::string pattern = "update 分部分项 set ";
   std::vector<std::string> numbers;
-  for (const auto& [column, number] : list) {
-    if (!numbers.empty()) pattern += ",";
-    pattern += column + "={}";
-    numbers.push_back(number);
+  for (size_t i = first; i < end; ++i) {
+    if (i > first) pattern += ",";
+    pattern += totals.assignment_columns[totals.assignments[i].column] + "={}";
+    numbers.push_back(totals.assignments[i].number);
   }
-  numbers.push_back(std::to_string(key));
+  numbers.push_back(std::to_string(totals.assignments[first].key));
   ExecSqlNumbers(pattern + " where 编号={}", numbers);
 }
 
 // Puts the assignments of the walked rows into those rows as if they had
 // been written and read back, and writes the others (their keys go to
-// `written`). `fields` gets, per row, the fields to write with it. False,
-// with nothing put in and nothing written, where a column is not a REAL
-// column of the rows or a number cannot be read as SQLite binds it.
+// `written`). `fields` gets, per row, the fields to write with it. False
+// where a column is not a REAL column of the rows or a number cannot be
+// read as SQLite binds it; the rows may then hold some of the values, and
+// nothing has been written.
 bool FoldAssignmentsIn(Query& items, const std::unordered_set<std::string>& real_columns,
-                       const RowTotals& totals, std::vector<std::vector<int>>* fields,
+                       const RowTotals& totals, AssignedFields* fields,
                        std::unordered_set<int64_t>* written) {
-  fields->assign(static_cast<size_t>(items.RecordCount()), {});
+  fields->columns.clear();
+  fields->rows.assign(static_cast<size_t>(items.RecordCount()), 0);
   if (totals.assignments.empty()) return true;
   const int key_field = items.FieldIndex("编号");
-  if (key_field < 0) return false;
+  if (key_field < 0 || totals.assignment_columns.size() > 8) return false;
+  std::vector<int>& column_fields = fields->columns;
+  for (const std::string& column : totals.assignment_columns) {
+    const int field = items.FieldIndex(column);
+    if (field < 0 || real_columns.count(column) == 0) return false;
+    column_fields.push_back(field);
+  }
   std::unordered_map<int64_t, size_t> rows;
   for (items.First(); !items.Eof(); items.Next()) {
     const SqlValue& key = items.Value(key_field);
     if (key.type == SQLITE_INTEGER) rows.emplace(key.integer, items.cursor());
   }
-  // The walked rows' numbers, read as SQLite reads them.
+  // The walked rows' numbers, read as SQLite reads them, a batch at a time.
+  constexpr size_t kBatch = 8192;
   std::vector<std::string> numbers;
-  std::vector<std::pair<size_t, int>> targets;  // row, field
-  for (const auto& [key, list] : totals.assignments) {
-    auto row = rows.find(key);
-    if (row == rows.end()) continue;
-    for (const auto& [column, number] : list) {
-      const int field = items.FieldIndex(column);
-      if (field < 0 || real_columns.count(column) == 0) return false;
-      numbers.push_back(number);
-      targets.emplace_back(row->second, field);
-    }
-  }
+  std::vector<std::pair<size_t, int>> targets;  // row, column
   std::vector<SqlValue> values;
-  if (!NumbersAsBound(numbers, &values) || values.size() != numbers.size()) return false;
-  for (size_t i = 0; i < targets.size(); ++i) {
-    // A REAL column keeps any number as a REAL.
-    SqlValue& value = values[i];
-    if (value.type == SQLITE_INTEGER) value = SqlValue::Real(static_cast<double>(value.integer));
-    if (value.type != SQLITE_FLOAT && value.type != SQLITE_NULL) return false;
+  auto put_in = [&]() {
+    if (!NumbersAsBound(numbers, &values) || values.size() != numbers.size()) return false;
+    for (size_t i = 0; i < targets.size(); ++i) {
+      // A REAL column keeps any number as a REAL.
+      SqlValue& value = values[i];
+      if (value.type == SQLITE_INTEGER) value = SqlValue::Real(static_cast<double>(value.integer));
+      if (value.type != SQLITE_FLOAT && value.type != SQLITE_NULL) return false;
+      items.MoveTo(targets[i].first);
+      items.Overwrite(column_fields[targets[i].second], std::move(value));
+      fields->rows[targets[i].first] |= static_cast<uint8_t>(1u << targets[i].second);
+    }
+    numbers.clear();
+    targets.clear();
+    return true;
+  };
+  for (const Assignment& assignment : totals.assignments) {
+    auto row = rows.find(assignment.key);
+    if (row == rows.end()) continue;
+    numbers.push_back(assignment.number);
+    targets.emplace_back(row->second, assignment.column);
+    if (numbers.size() >= kBatch && !put_in()) return false;
   }
-  for (size_t i = 0; i < targets.size(); ++i) {
-    items.MoveTo(targets[i].first);
-    items.Overwrite(targets[i].second, std::move(values[i]));
-    (*fields)[targets[i].first].push_back(targets[i].second);
-  }
-  for (const auto& [key, list] : totals.assignments) {
+  if (!numbers.empty() && !put_in()) return false;
+  for (size_t first = 0, end; first < totals.assignments.size(); first = end) {
+    end = EndOfRow(totals.assignments, first);
+    const int64_t key = totals.assignments[first].key;
     if (rows.count(key) > 0) continue;
-    WriteAssignments(key, list);
+    WriteAssignments(totals, first, end);
     written->insert(key);
   }
   items.First();
@@ -370,7 +393,7 @@ bool FoldAssignmentsIn(Query& items, const std::unordered_set<std::string>& real
 
 // The totals folded into the writes of the rows.
 struct FoldedTotals {
-  std::vector<std::vector<int>> assigned;  // per row, the caller's writes put in it
+  AssignedFields assigned;  // the caller's writes put in the rows
   std::vector<TotalFields> before;  // set in the rows already, written with them
   std::vector<TotalFields> after;   // worked out from each row as written
   int digits = 0;
@@ -384,9 +407,13 @@ void WriteRow(Query& items, const SheetOutcome& outcome, bool single_row,
   EditRow(items);
   // What the writes before the step wrote comes first; the sheet may
   // overwrite it.
-  if (items.cursor() < folded->assigned.size()) {
-    for (int field : folded->assigned[items.cursor()]) {
-      items.SetValue(field, items.Value(field));
+  if (items.cursor() < folded->assigned.rows.size()) {
+    const uint8_t bits = folded->assigned.rows[items.cursor()];
+    for (size_t c = 0; c < folded->assigned.columns.size(); ++c) {
+      if (bits & (1u << c)) {
+        const int field = folded->assigned.columns[c];
+        items.SetValue(field, items.Value(field));
+      }
     }
   }
   for (const TotalFields& total : folded->before) {
@@ -542,10 +569,13 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
     } else {
       // The caller's writes not made yet, as it would have made them, then
       // its update.
-      for (const auto& [key, list] : totals->assignments) {
-        if (written_keys.count(key) == 0) WriteAssignments(key, list);
+      for (size_t first = 0, end; first < totals->assignments.size(); first = end) {
+        end = EndOfRow(totals->assignments, first);
+        if (written_keys.count(totals->assignments[first].key) == 0) {
+          WriteAssignments(*totals, first, end);
+        }
       }
-      folded.assigned.clear();
+      folded.assigned = AssignedFields();
       ExecSql(totals->before_statement);
     }
   }

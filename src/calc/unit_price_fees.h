@@ -3,9 +3,7 @@
 #define FTCALC_CALC_UNIT_PRICE_FEES_H_
 
 #include <cstdint>
-#include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace ftcalc {
@@ -27,11 +25,18 @@ struct RowTotals {
   std::string after_statement;
   int digits = 0;
   // Writes the caller leaves to the step, due before `before_statement`:
-  // by row key, the columns and number texts of "update 分部分项 set
-  // <column>={},... where 编号=<key>" (numbers bound as ExecSqlNumbers binds
-  // them). Rows the step walks get them with their own write; the others
-  // are written by those statements.
-  std::map<int64_t, std::vector<std::pair<std::string, std::string>>> assignments;
+  // each row's "update 分部分项 set <column>={},... where 编号=<key>"
+  // (numbers bound as ExecSqlNumbers binds them), as consecutive entries of
+  // one key in the order of the statement's columns, the keys ascending.
+  // Rows the step walks get them with their own write; the others are
+  // written by those statements.
+  struct Assignment {
+    int64_t key;
+    int column;  // in assignment_columns
+    std::string number;
+  };
+  std::vector<std::string> assignment_columns;
+  std::vector<Assignment> assignments;
 };
 
 // item "0": every quota row with 计算=0; otherwise the row with that 编号.
