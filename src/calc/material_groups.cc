@@ -327,131 +327,133 @@ bool GroupMaterialLines(const std::vector<MaterialCategory>& categories, const s
   return true;
 }
 
+struct MaterialGrouping::Impl {
+  Impl(const std::vector<MaterialCategory>& categories, const JoinedNames& names,
+       const StandardMaterials& standard, int quantity_digits)
+      : names(names), standard(standard), quantity_digits(quantity_digits), grouper(categories) {}
+
+  const JoinedNames& names;
+  const StandardMaterials& standard;
+  const int quantity_digits;
+  Grouper grouper;
+  // The quotas whose lines count, with their quantities.
+  std::unordered_map<int64_t, SqlValue> quotas;
+};
+
+MaterialGrouping::MaterialGrouping(const std::vector<MaterialCategory>& categories,
+                                   const JoinedNames& names, const StandardMaterials& standard,
+                                   int quantity_digits)
+    : categories_(categories),
+      impl_(std::make_unique<Impl>(categories, names, standard, quantity_digits)) {}
+
+MaterialGrouping::~MaterialGrouping() = default;
+
+bool MaterialGrouping::Start() {
+  if (!CanGroup(categories_)) return false;
+  // "a.主表 in(select 编号 from 分部分项 where ...)" holds, for an INTEGER
+  // 主表, exactly for these keys, and the join "fb.编号=a.主表" reads the row
+  // of that key.
+  if (!IsIntegerKeyColumn("分部分项", "编号") || !IsIntegerKeyColumn("分部分项材料明细", "编号")) {
+    return false;
+  }
+  Statement list;
+  if (!TryPrepare(list, "select 编号,工程量 from 分部分项 where 标志='定额' and ifnull(编码,'') "
+                        "not like '//%' and ifnull(名称,'') not like '//%'")) {
+    return false;
+  }
+  int rc;
+  while ((rc = list.Step()) == SQLITE_ROW) {
+    impl_->quotas[sqlite3_column_int64(list.get(), 0)] = ColumnValue(list.get(), 1);
+  }
+  return rc == SQLITE_DONE;
+}
+
+bool MaterialGrouping::Add(const MaterialLine& line) {
+  Impl& m = *impl_;
+  // where cast(a.实际量 as real)<>0 and a.主表 in(...)
+  const RealSign sign = SignOfReal(line.amount);
+  if (sign == RealSign::kUndecided) return false;
+  if (sign == RealSign::kNull || sign == RealSign::kZero) return true;
+  if (line.quota.type == SQLITE_NULL) return true;
+  if (line.quota.type != SQLITE_INTEGER) return false;
+  const auto quota = m.quotas.find(line.quota.integer);
+  if (quota == m.quotas.end()) return true;
+
+  LineRow row;
+  row[kKeyColumns - 1] = JoinedName(m.names, 2, ViewOf(line.kind));
+  row[kLevelColumn] = ViewOf(line.level);
+  if (!m.grouper.Wants(row[kKeyColumns - 1], row[kLevelColumn])) return true;
+
+  // A line's own code, name and unit, or its standard material's.
+  const StandardMaterial* found = nullptr;
+  bool looked_up = false;
+  auto standard_row = [&]() -> bool {
+    if (looked_up) return true;
+    found = m.standard.Find(line.material_key, &looked_up);
+    return looked_up;
+  };
+  const SqlValue* own[] = {&line.code, &line.name, &line.unit};
+  const SqlValue StandardMaterial::*columns[] = {&StandardMaterial::code, &StandardMaterial::name,
+                                                 &StandardMaterial::unit};
+  for (int i = 0; i < 3; ++i) {
+    row[i] = ViewOf(*own[i]);
+    if (row[i].type != SQLITE_NULL) continue;
+    if (!standard_row()) return false;
+    row[i] = found != nullptr ? ViewOf(found->*columns[i]) : ValueView();
+  }
+  // Its own price when that is not zero, or the standard material's.
+  const RealSign price_sign = SignOfReal(line.own_price);
+  if (price_sign == RealSign::kUndecided) return false;
+  if (price_sign == RealSign::kPositive || price_sign == RealSign::kNegative) {
+    row[3] = ViewOf(line.own_price);
+  } else {
+    if (!standard_row()) return false;
+    row[3] = found != nullptr ? ViewOf(found->price) : ValueView();
+  }
+  row[4] = ViewOf(line.market_price);
+  row[5] = ViewOf(line.vat_rate);
+  row[6] = JoinedName(m.names, 0, ViewOf(line.class_key));
+  row[7] = JoinedName(m.names, 1, ViewOf(line.supplier_key));
+
+  // FtRou(a.实际量*fb.工程量*(case when a.上级编号=0 then 1 else fa.实际量 end),qd)
+  SqlValue product;
+  if (!MultiplyValues(line.amount, quota->second, &product)) return false;
+  static const SqlValue kOne = SqlValue::Integer(1);
+  const SqlValue& factor = EqualsZeroInNumericColumn(line.level) ? kOne : line.parent_amount;
+  if (!MultiplyValues(product, factor, &product)) return false;
+  double quantity = 0;
+  if (!FtRouOfValue(product, m.quantity_digits, &quantity) || std::isnan(quantity)) return false;
+  row[kQuantityColumn].type = SQLITE_FLOAT;
+  row[kQuantityColumn].real = quantity;
+  return m.grouper.Add(row);
+}
+
+void MaterialGrouping::Finish(std::vector<std::vector<MaterialGroup>>* lines) {
+  impl_->grouper.Finish(lines);
+}
+
 bool GroupMaterialLinesFromColumns(const std::vector<MaterialCategory>& categories,
                                    const JoinedNames& names, const StandardMaterials& standard,
                                    int quantity_digits,
                                    std::vector<std::vector<MaterialGroup>>* lines) {
-  if (!CanGroup(categories)) return false;
-  // The quotas whose lines count, with their quantities: "a.主表 in(select
-  // 编号 from 分部分项 where ...)" holds, for an INTEGER 主表, exactly for
-  // these keys, and the join "fb.编号=a.主表" reads the row of that key.
-  if (!IsIntegerKeyColumn("分部分项", "编号") || !IsIntegerKeyColumn("分部分项材料明细", "编号")) {
-    return false;
-  }
-  std::unordered_map<int64_t, SqlValue> quotas;
-  {
-    Statement list;
-    if (!TryPrepare(list, "select 编号,工程量 from 分部分项 where 标志='定额' and ifnull(编码,'') "
-                          "not like '//%' and ifnull(名称,'') not like '//%'")) {
-      return false;
-    }
-    int rc;
-    while ((rc = list.Step()) == SQLITE_ROW) {
-      quotas[sqlite3_column_int64(list.get(), 0)] = ColumnValue(list.get(), 1);
-    }
-    if (rc != SQLITE_DONE) return false;
-  }
-
+  MaterialGrouping grouping(categories, names, standard, quantity_digits);
+  if (!grouping.Start()) return false;
   Statement stmt;
-  if (!TryPrepare(stmt,
-                  "select a.主表,a.实际量,a.标志,a.上级编号,a.编码,a.名称,a.单位,a.基价,a.信息价,"
-                  "a.增值税率,a.三材,a.供应方,a.材料编号,case when a.上级编号=0 then null else "
-                  "(select fa.实际量 from 分部分项材料明细 fa where fa.主表=a.主表 and "
-                  "fa.编号=a.上级编号) end from 分部分项材料明细 a order by a.rowid")) {
-    return false;
-  }
-  // The parent line is joined on its INTEGER key 编号 (at most one row, the
-  // one the subquery reads), and only where the quantity reads it.
-  enum Column { kQuota, kAmount, kKind, kLevel, kCode, kName, kUnit, kOwnPrice, kMarketPrice,
-                kVatRate, kClass, kSupplier, kMaterialKey, kParentAmount };
-  // A counted line as read: the lines of other quotas and without quantity
-  // are left out as they are read.
-  struct Line {
-    const SqlValue* quota_quantity = nullptr;
-    SqlValue amount, kind, level, code, name, unit, own_price, market_price, vat_rate, class_key,
-        supplier_key, material_key, parent_amount;
-  };
-  auto read = [&quotas](sqlite3_stmt* s, Line* line) -> RowRead {
-    // where cast(a.实际量 as real)<>0 and a.主表 in(...)
-    line->amount = ColumnValue(s, kAmount);
-    const RealSign sign = SignOfReal(line->amount);
-    if (sign == RealSign::kUndecided) return RowRead::kDecline;
-    if (sign == RealSign::kNull || sign == RealSign::kZero) return RowRead::kSkip;
-    const int quota_type = sqlite3_column_type(s, kQuota);
-    if (quota_type == SQLITE_NULL) return RowRead::kSkip;
-    if (quota_type != SQLITE_INTEGER) return RowRead::kDecline;
-    const auto quota = quotas.find(sqlite3_column_int64(s, kQuota));
-    if (quota == quotas.end()) return RowRead::kSkip;
-    line->quota_quantity = &quota->second;
-    SqlValue* columns[] = {&line->kind,       &line->level,        &line->code,
-                           &line->name,       &line->unit,         &line->own_price,
-                           &line->market_price, &line->vat_rate,   &line->class_key,
-                           &line->supplier_key, &line->material_key, &line->parent_amount};
-    const int indexes[] = {kKind,     kLevel,    kCode,     kName,     kUnit,        kOwnPrice,
-                           kMarketPrice, kVatRate, kClass, kSupplier, kMaterialKey, kParentAmount};
-    for (size_t i = 0; i < std::size(indexes); ++i) *columns[i] = ColumnValue(s, indexes[i]);
+  if (!TryPrepare(stmt, MaterialLinesSelect())) return false;
+  // The lines are read here and grouped on another thread meanwhile. Lines
+  // that cannot count are not handed over.
+  auto read = [](sqlite3_stmt* s, MaterialLine* line) {
+    ReadMaterialLine(s, line);
     return RowRead::kKeep;
   };
-
-  Grouper grouper(categories);
-  auto work = [&](const std::vector<Line>& lines) {
-    LineRow row;
-    SqlValue product;
-    for (const Line& line : lines) {
-      row[kKeyColumns - 1] = JoinedName(names, 2, ViewOf(line.kind));
-      row[kLevelColumn] = ViewOf(line.level);
-      if (!grouper.Wants(row[kKeyColumns - 1], row[kLevelColumn])) continue;
-
-      // A line's own code, name and unit, or its standard material's.
-      const StandardMaterial* found = nullptr;
-      bool looked_up = false;
-      auto standard_row = [&]() -> bool {
-        if (looked_up) return true;
-        found = standard.Find(line.material_key, &looked_up);
-        return looked_up;
-      };
-      const SqlValue* own[] = {&line.code, &line.name, &line.unit};
-      const SqlValue StandardMaterial::*columns[] = {&StandardMaterial::code,
-                                                     &StandardMaterial::name,
-                                                     &StandardMaterial::unit};
-      for (int i = 0; i < 3; ++i) {
-        row[i] = ViewOf(*own[i]);
-        if (row[i].type != SQLITE_NULL) continue;
-        if (!standard_row()) return false;
-        row[i] = found != nullptr ? ViewOf(found->*columns[i]) : ValueView();
-      }
-      // Its own price when that is not zero, or the standard material's.
-      const RealSign price_sign = SignOfReal(line.own_price);
-      if (price_sign == RealSign::kUndecided) return false;
-      if (price_sign == RealSign::kPositive || price_sign == RealSign::kNegative) {
-        row[3] = ViewOf(line.own_price);
-      } else {
-        if (!standard_row()) return false;
-        row[3] = found != nullptr ? ViewOf(found->price) : ValueView();
-      }
-      row[4] = ViewOf(line.market_price);
-      row[5] = ViewOf(line.vat_rate);
-      row[6] = JoinedName(names, 0, ViewOf(line.class_key));
-      row[7] = JoinedName(names, 1, ViewOf(line.supplier_key));
-
-      // FtRou(a.实际量*fb.工程量*(case when a.上级编号=0 then 1 else fa.实际量 end),qd)
-      if (!MultiplyValues(line.amount, *line.quota_quantity, &product)) return false;
-      static const SqlValue kOne = SqlValue::Integer(1);
-      const SqlValue& factor =
-          EqualsZeroInNumericColumn(line.level) ? kOne : line.parent_amount;
-      if (!MultiplyValues(product, factor, &product)) return false;
-      double quantity = 0;
-      if (!FtRouOfValue(product, quantity_digits, &quantity) || std::isnan(quantity)) return false;
-      row[kQuantityColumn].type = SQLITE_FLOAT;
-      row[kQuantityColumn].real = quantity;
-
-      if (!grouper.Add(row)) return false;
+  auto work = [&grouping](const std::vector<MaterialLine>& chunk) {
+    for (const MaterialLine& line : chunk) {
+      if (!grouping.Add(line)) return false;
     }
     return true;
   };
-  // The lines are read here and grouped on another thread meanwhile.
-  if (!PipelineRows<Line>(stmt, 4096, read, work)) return false;
-  grouper.Finish(lines);
+  if (!PipelineRows<MaterialLine>(stmt, 4096, read, work)) return false;
+  grouping.Finish(lines);
   return true;
 }
 

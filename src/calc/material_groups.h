@@ -17,6 +17,7 @@
 #define FTCALC_CALC_MATERIAL_GROUPS_H_
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -47,6 +48,30 @@ struct JoinedNames {
 // supplier and kind columns hold keys to look up there.
 bool GroupMaterialLines(const std::vector<MaterialCategory>& categories, const std::string& source,
                         const JoinedNames* names, std::vector<std::vector<MaterialGroup>>* lines);
+
+// The material list's lines worked out from MaterialLines fed one by one in
+// rowid order (see GroupMaterialLinesFromColumns, which reads them itself).
+class MaterialGrouping {
+ public:
+  MaterialGrouping(const std::vector<MaterialCategory>& categories, const JoinedNames& names,
+                   const StandardMaterials& standard, int quantity_digits);
+  ~MaterialGrouping();
+  MaterialGrouping(const MaterialGrouping&) = delete;
+  MaterialGrouping& operator=(const MaterialGrouping&) = delete;
+
+  // Reads the quotas whose lines count; false when the lines cannot be
+  // grouped here.
+  bool Start();
+  // The next line; false where the statements must decide.
+  bool Add(const MaterialLine& line);
+  // The lines of every category, in insert order.
+  void Finish(std::vector<std::vector<MaterialGroup>>* lines);
+
+ private:
+  struct Impl;
+  const std::vector<MaterialCategory>& categories_;
+  std::unique_ptr<Impl> impl_;
+};
 
 // The same lines from the material lines' own columns (the parent line's
 // and the quota's quantities joined by key): which lines count, their

@@ -58,4 +58,20 @@ bool LoadKindValues(const std::string& subquery, bool scalar, std::unordered_set
   return rc == SQLITE_DONE;
 }
 
+const char* MaterialLinesSelect() {
+  return "select a.主表,a.实际量,a.标志,a.上级编号,a.编码,a.名称,a.单位,a.基价,a.信息价,a.增值税率,"
+         "a.三材,a.供应方,a.材料编号,case when a.上级编号=0 then null else (select fa.实际量 from "
+         "分部分项材料明细 fa where fa.主表=a.主表 and fa.编号=a.上级编号) end from 分部分项材料明细 "
+         "a order by a.rowid";
+}
+
+void ReadMaterialLine(sqlite3_stmt* stmt, MaterialLine* line) {
+  SqlValue* columns[] = {&line->quota,        &line->amount,      &line->kind,
+                         &line->level,        &line->code,        &line->name,
+                         &line->unit,         &line->own_price,   &line->market_price,
+                         &line->vat_rate,     &line->class_key,   &line->supplier_key,
+                         &line->material_key, &line->parent_amount};
+  for (int i = 0; i < 14; ++i) *columns[i] = ColumnValue(stmt, i);
+}
+
 }  // namespace ftcalc

@@ -55,6 +55,22 @@ bool LoadQuotaColumn(const std::string& column, std::unordered_map<int64_t, SqlV
 // by rules of its own), or when 标志 is not of numeric affinity.
 bool LoadKindValues(const std::string& subquery, bool scalar, std::unordered_set<int64_t>* values);
 
+// One material line as the passes over the lines' own columns read it, in
+// rowid order: its columns as stored, and its parent line's 实际量 (the row
+// of key 上级编号 within its quota; NULL on the quota's own level, where no
+// one reads it).
+struct MaterialLine {
+  SqlValue quota, amount, kind, level, code, name, unit, own_price, market_price, vat_rate,
+      class_key, supplier_key, material_key, parent_amount;
+};
+
+// The statement that reads every MaterialLine, and the read of one row.
+// The parent line is looked up by its INTEGER key 编号: callers make sure 编号
+// is the table's INTEGER PRIMARY KEY, so that at most one row answers, the
+// one a join on the key would give.
+const char* MaterialLinesSelect();
+void ReadMaterialLine(sqlite3_stmt* stmt, MaterialLine* line);
+
 }  // namespace ftcalc
 
 #endif  // FTCALC_CALC_MATERIAL_LINE_LOOKUPS_H_

@@ -1,5 +1,6 @@
 #include "calc/material_prices.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,11 +19,13 @@ namespace {
 
 // The trimmed 内容 of the library's 材料价格 setting `name`; *found is
 // false when there is no such row.
-std::string ReadSetting(const std::string& name, bool* found) {
+std::string ReadSetting(const std::string& name, bool* found, bool report_errors = true) {
   const std::string r = Engine().LibrarySchema();
   Query& query = Engine().WorkQuery2();
-  OpenQuery(query, "select 内容 from " + r + ".计算设置 where 上级编号 in(select 编号 from " + r +
-                       ".计算设置 where 名称='材料价格') and 名称='" + name + "'");
+  OpenQuery(query,
+            "select 内容 from " + r + ".计算设置 where 上级编号 in(select 编号 from " + r +
+                ".计算设置 where 名称='材料价格') and 名称='" + name + "'",
+            report_errors);
   *found = query.is_open() && query.RecordCount() > 0;
   return *found ? Trim(FieldText(query, "内容")) : std::string();
 }
@@ -40,7 +43,7 @@ bool LoadJoinedNames(JoinedNames* names) {
       return false;
     }
   }
-  Query& query = Engine().WorkQuery2();
+  Query query;
   for (int i = 0; i < 3; ++i) {
     if (!OpenQuery(query, "select 编号,名称 from " + m + "." + kTables[i], false)) return false;
     for (query.First(); !query.Eof(); query.Next()) {
@@ -160,7 +163,51 @@ void SumCategories(const std::string& d) {
   }
 }
 
+// The material list worked out ahead (see material_prices.h).
+struct MaterialListAhead {
+  std::string setting;  // 材料汇总, as read when started
+  std::vector<MaterialCategory> categories;
+  JoinedNames names;
+  StandardMaterials standard;
+  std::unique_ptr<MaterialGrouping> grouping;
+  bool kept = false;
+  std::vector<std::vector<MaterialGroup>> lines;
+};
+
+MaterialListAhead& Ahead() {
+  static MaterialListAhead ahead;
+  return ahead;
+}
+
 }  // namespace
+
+MaterialGrouping* StartMaterialListAhead() {
+  DropMaterialListAhead();
+  MaterialListAhead& ahead = Ahead();
+  bool found = false;
+  ahead.setting = ReadSetting("材料汇总", &found, /*report_errors=*/false);
+  ahead.categories = ParseMaterialCategories(ahead.setting);
+  if (!LoadJoinedNames(&ahead.names) || !ahead.standard.Load()) return nullptr;
+  ahead.grouping = std::make_unique<MaterialGrouping>(ahead.categories, ahead.names,
+                                                      ahead.standard, Engine().quantity_decimals);
+  if (!ahead.grouping->Start()) {
+    ahead.grouping.reset();
+    return nullptr;
+  }
+  return ahead.grouping.get();
+}
+
+void FinishMaterialListAhead(bool grouped) {
+  MaterialListAhead& ahead = Ahead();
+  if (ahead.grouping == nullptr) return;
+  if (grouped) {
+    ahead.grouping->Finish(&ahead.lines);
+    ahead.kept = true;
+  }
+  ahead.grouping.reset();
+}
+
+void DropMaterialListAhead() { Ahead() = MaterialListAhead(); }
 
 void BuildMaterialPrices() {
   const std::string d = Engine().PriceDigits();
@@ -182,12 +229,19 @@ void BuildMaterialPrices() {
   std::vector<std::vector<MaterialGroup>> grouped;
   JoinedNames names;
   const bool names_by_key = LoadJoinedNames(&names);
-  // From the lines' own columns where that can be done, else from the
-  // joined lines as SQLite gives them.
+  // Worked out ahead in the quota step, or from the lines' own columns
+  // where that can be done, else from the joined lines as SQLite gives them.
+  bool in_memory = false;
+  if (Ahead().kept && Ahead().setting == ReadSetting("材料汇总", &found, false) &&
+      Ahead().lines.size() == categories.size()) {
+    grouped = std::move(Ahead().lines);
+    in_memory = true;
+  }
+  DropMaterialListAhead();
   StandardMaterials standard;
-  bool in_memory = names_by_key && standard.Load() &&
-                   GroupMaterialLinesFromColumns(categories, names, standard,
-                                                 Engine().quantity_decimals, &grouped);
+  in_memory = in_memory || (names_by_key && standard.Load() &&
+                            GroupMaterialLinesFromColumns(categories, names, standard,
+                                                          Engine().quantity_decimals, &grouped));
   if (!in_memory) {
     in_memory = GroupMaterialLines(
         categories,

@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "calc/item_tree.h"
+#include "calc/material_groups.h"
 #include "calc/material_line_lookups.h"
+#include "calc/material_prices.h"
 #include "calc/quota_line_sums.h"
 #include "calc/step_progress.h"
 #include "calc/unit_price_fees.h"
@@ -239,6 +241,9 @@ std::string SumScope(const std::string& item, const std::string& exclusion_list)
 // by 编号, a line reads its standard material only where its own price or
 // unit is missing (the value the join gives).
 bool SumInOnePass(QuotaLineSums* sums) {
+  // The same read of the lines works the material list out ahead where it
+  // can (see material_prices.h).
+  DropMaterialListAhead();
   LineKinds kinds;
   StandardMaterials standard;
   std::unordered_map<int64_t, SqlValue> quantities;
@@ -248,9 +253,13 @@ bool SumInOnePass(QuotaLineSums* sums) {
       LoadKindValues(MainMaterialKind().subquery, true, &kinds.main) &&
       LoadKindValues(EquipmentKind().subquery, true, &kinds.equipment) && standard.Load() &&
       LoadQuotaColumn("工程量", &quantities)) {
-    if (SumQuotaLinesFromColumns(kinds, standard, quantities, Engine().price_decimals, sums)) {
-      return true;
-    }
+    MaterialGrouping* material_list = StartMaterialListAhead();
+    bool grouped = false;
+    const bool summed = SumQuotaLinesFromColumns(kinds, standard, quantities,
+                                                 Engine().price_decimals, sums, material_list,
+                                                 &grouped);
+    FinishMaterialListAhead(summed && grouped);
+    if (summed) return true;
     *sums = QuotaLineSums();
   }
 

@@ -8,6 +8,7 @@
 #include <unordered_set>
 
 #include "calc/item_tree.h"
+#include "calc/material_groups.h"
 #include "calc/row_pipeline.h"
 #include "data/ftrou.h"
 #include "data/number_text.h"
@@ -119,11 +120,6 @@ void NoteQuota(const SqlValue& quota, QuotaLineSums* sums) {
 }
 
 // A unit is "%" only as that exact text: a number or blob never equals it.
-bool IsPercentUnit(sqlite3_stmt* s, int column) {
-  return sqlite3_column_type(s, column) == SQLITE_TEXT && sqlite3_column_bytes(s, column) == 1 &&
-         sqlite3_column_text(s, column)[0] == '%';
-}
-
 bool IsPercentUnit(const SqlValue& unit) { return unit.type == SQLITE_TEXT && unit.text == "%"; }
 
 }  // namespace
@@ -182,123 +178,111 @@ bool SumQuotaLinesInOnePass(const std::string (&kind_conditions)[3],
 
 bool SumQuotaLinesFromColumns(const LineKinds& kinds, const StandardMaterials& standard,
                               const std::unordered_map<int64_t, SqlValue>& quantities,
-                              int digits, QuotaLineSums* sums) {
+                              int digits, QuotaLineSums* sums, MaterialGrouping* also,
+                              bool* also_grouped) {
   if (!TotalAddsInRowOrder()) return false;
   if (!HasNumericAffinity("分部分项材料明细", "上级编号")) return false;
+  if (!IsIntegerKeyColumn("分部分项材料明细", "编号")) return false;
   Statement stmt;
-  if (!TryPrepare(stmt,
-                  "select a.主表,a.上级编号,a.标志,a.实际量,a.信息价,a.基价,a.单位,a.材料编号 from "
-                  "分部分项材料明细 a order by a.rowid")) {
-    return false;
-  }
-  enum Column { kQuota, kLevel, kKind, kAmount, kMarketPrice, kOwnPrice, kUnit, kMaterialKey };
+  if (!TryPrepare(stmt, MaterialLinesSelect())) return false;
   const std::unordered_set<int64_t>* kind_sets[] = {&kinds.labour, &kinds.material,
                                                     &kinds.machine, &kinds.main,
                                                     &kinds.equipment};
-  // A line as read; its unit only as what the sums ask of it.
-  enum class Unit { kMissing, kPercent, kOther };  // missing: NULL or empty text
-  struct Line {
-    SqlValue quota, level, kind, amount, market_price, own_price, material_key;
-    Unit unit = Unit::kMissing;
-  };
-  auto read = [](sqlite3_stmt* s, Line* line) -> RowRead {
-    line->quota = ColumnValue(s, kQuota);
-    line->level = ColumnValue(s, kLevel);
-    line->kind = ColumnValue(s, kKind);
-    line->amount = ColumnValue(s, kAmount);
-    line->market_price = ColumnValue(s, kMarketPrice);
-    line->own_price = ColumnValue(s, kOwnPrice);
-    line->material_key = ColumnValue(s, kMaterialKey);
-    const int unit_type = sqlite3_column_type(s, kUnit);
-    if (unit_type == SQLITE_NULL ||
-        (unit_type == SQLITE_TEXT && sqlite3_column_bytes(s, kUnit) == 0)) {
-      line->unit = Unit::kMissing;
-    } else {
-      line->unit = IsPercentUnit(s, kUnit) ? Unit::kPercent : Unit::kOther;
-    }
-    return RowRead::kKeep;
-  };
-
   LineSums line_sums(digits);
-  auto work = [&](const std::vector<Line>& lines) {
-    for (const Line& line : lines) {
-      const SqlValue& quota = line.quota;
-      NoteQuota(quota, sums);
-      int64_t flags = EqualsZeroInNumericColumn(line.level) ? kOwnLevel : 0;
-      if (line.kind.type == SQLITE_INTEGER) {
-        for (int i = 0; i < 5; ++i) {
-          if (kind_sets[i]->count(line.kind.integer) > 0) flags |= int64_t{2} << i;
-        }
-      } else if (line.kind.type != SQLITE_NULL) {
-        return false;
+  // One line of the sums, in rowid order; false where the statements must
+  // decide.
+  auto sum_line = [&](const MaterialLine& line) {
+    const SqlValue& quota = line.quota;
+    NoteQuota(quota, sums);
+    int64_t flags = EqualsZeroInNumericColumn(line.level) ? kOwnLevel : 0;
+    if (line.kind.type == SQLITE_INTEGER) {
+      for (int i = 0; i < 5; ++i) {
+        if (kind_sets[i]->count(line.kind.integer) > 0) flags |= int64_t{2} << i;
       }
+    } else if (line.kind.type != SQLITE_NULL) {
+      return false;
+    }
 
-      // The standard material, read only where the line lacks its own unit
-      // or price, as the subqueries are.
-      const StandardMaterial* found = nullptr;
-      bool looked_up = false;
-      auto standard_row = [&]() -> bool {
-        if (!looked_up) {
-          bool decided = false;
-          found = standard.Find(line.material_key, &decided);
-          if (!decided) return false;
-          looked_up = true;
-        }
-        return true;
-      };
-      bool percent = false;
-      if (line.unit != Unit::kMissing) {
-        percent = line.unit == Unit::kPercent;
+    // The standard material, read only where the line lacks its own unit
+    // or price, as the subqueries are.
+    const StandardMaterial* found = nullptr;
+    bool looked_up = false;
+    auto standard_row = [&]() -> bool {
+      if (!looked_up) {
+        bool decided = false;
+        found = standard.Find(line.material_key, &decided);
+        if (!decided) return false;
+        looked_up = true;
+      }
+      return true;
+    };
+    // "a.单位 is null or a.单位=''" picks the standard material's unit.
+    const bool own_unit = !line.unit.is_null() &&
+                          !(line.unit.type == SQLITE_TEXT && line.unit.text.empty());
+    bool percent = false;
+    if (own_unit) {
+      percent = IsPercentUnit(line.unit);
+    } else {
+      if (!standard_row()) return false;
+      percent = found != nullptr && IsPercentUnit(found->unit);
+    }
+    if (percent) flags |= kPercent;
+    const bool counts = (flags & (kLabour | kMaterial | kMachine | kMain | kEquipment)) != 0 &&
+                        ((flags & kOwnLevel) != 0 || (flags & (kMain | kEquipment)) != 0);
+    if (!counts && !percent) return true;
+
+    // The price: a positive market price, else a non-zero own price, else
+    // the standard material's.
+    static const SqlValue kNull;
+    const SqlValue* price = &line.market_price;
+    const RealSign market_sign = SignOfReal(line.market_price);
+    if (market_sign == RealSign::kUndecided) return false;
+    if (market_sign != RealSign::kPositive) {
+      const RealSign own_sign = SignOfReal(line.own_price);
+      if (own_sign == RealSign::kUndecided) return false;
+      if (own_sign == RealSign::kPositive || own_sign == RealSign::kNegative) {
+        price = &line.own_price;
       } else {
         if (!standard_row()) return false;
-        percent = found != nullptr && IsPercentUnit(found->unit);
+        price = found != nullptr ? &found->price : &kNull;
       }
-      if (percent) flags |= kPercent;
-      const bool counts = (flags & (kLabour | kMaterial | kMachine | kMain | kEquipment)) != 0 &&
-                          ((flags & kOwnLevel) != 0 || (flags & (kMain | kEquipment)) != 0);
-      if (!counts && !percent) continue;
+    }
+    if (percent) {
+      const SqlValue& unit = own_unit ? line.unit : found != nullptr ? found->unit : kNull;
+      sums->percent_lines.push_back({quota, line.level, line.kind, line.amount, *price, unit});
+    }
+    SqlValue value;
+    if (!MultiplyValues(*price, line.amount, &value)) return false;
+    SqlValue main_value;
+    if (flags & kMain) {
+      // The quota's quantity, by its INTEGER key (any other 主表 declines
+      // below, as it does in the statement's pass).
+      if (quota.type != SQLITE_INTEGER) return false;
+      auto row = quantities.find(quota.integer);
+      const SqlValue* quantity = row != quantities.end() ? &row->second : &kNull;
+      if (!MultiplyValues(value, *quantity, &main_value)) return false;
+    }
+    return line_sums.Add(quota, flags, value, main_value);
+  };
 
-      // The price: a positive market price, else a non-zero own price, else
-      // the standard material's.
-      static const SqlValue kNull;
-      const SqlValue* price = &line.market_price;
-      const RealSign market_sign = SignOfReal(line.market_price);
-      if (market_sign == RealSign::kUndecided) return false;
-      if (market_sign != RealSign::kPositive) {
-        const RealSign own_sign = SignOfReal(line.own_price);
-        if (own_sign == RealSign::kUndecided) return false;
-        if (own_sign == RealSign::kPositive || own_sign == RealSign::kNegative) {
-          price = &line.own_price;
-        } else {
-          if (!standard_row()) return false;
-          price = found != nullptr ? &found->price : &kNull;
-        }
-      }
-      if (percent) {
-        // An own unit that counts as "%" is exactly that text.
-        const SqlValue unit = line.unit == Unit::kPercent ? SqlValue::Text("%")
-                              : found != nullptr        ? found->unit
-                                                        : SqlValue::Null();
-        sums->percent_lines.push_back({quota, line.level, line.kind, line.amount, *price, unit});
-      }
-      SqlValue value;
-      if (!MultiplyValues(*price, line.amount, &value)) return false;
-      SqlValue main_value;
-      if (flags & kMain) {
-        // The quota's quantity, by its INTEGER key (any other 主表 declines
-        // below, as it does in the statement's pass).
-        if (quota.type != SQLITE_INTEGER) return false;
-        auto row = quantities.find(quota.integer);
-        const SqlValue* quantity = row != quantities.end() ? &row->second : &kNull;
-        if (!MultiplyValues(value, *quantity, &main_value)) return false;
-      }
-      if (!line_sums.Add(quota, flags, value, main_value)) return false;
+  // The lines are read here and summed (and, with `also`, grouped) on
+  // another thread meanwhile. A grouping that declines stops taking lines;
+  // the sums go on.
+  bool grouping = also != nullptr;
+  auto read = [](sqlite3_stmt* s, MaterialLine* line) {
+    ReadMaterialLine(s, line);
+    return RowRead::kKeep;
+  };
+  auto work = [&](const std::vector<MaterialLine>& chunk) {
+    for (const MaterialLine& line : chunk) {
+      if (!sum_line(line)) return false;
+      if (grouping && !also->Add(line)) grouping = false;
     }
     return true;
   };
-  // The lines are read here and summed on another thread meanwhile.
-  if (!PipelineRows<Line>(stmt, 4096, read, work)) return false;
+  if (!PipelineRows<MaterialLine>(stmt, 4096, read, work)) return false;
   line_sums.Finish(sums);
+  if (also_grouped != nullptr) *also_grouped = grouping;
   return true;
 }
 

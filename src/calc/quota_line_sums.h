@@ -27,6 +27,8 @@
 
 namespace ftcalc {
 
+class MaterialGrouping;
+
 // One row of a grouped sum as the step writes it: the 主表 and 合计 number
 // texts that "update ... where 编号=" receives.
 struct QuotaSum {
@@ -74,9 +76,14 @@ struct LineKinds {
 // SQLite evaluates per line. Declines, besides, where those rules are not
 // copied: a TEXT or BLOB read as a number, a 标志 or 材料编号 that is neither
 // an INTEGER nor NULL, a 上级编号 column that is not of numeric affinity.
+//
+// With `also`, the same lines are handed to that grouping too (one read of
+// the lines for both); *also_grouped says whether it took every line (it
+// stops at the first it declines, and the sums go on).
 bool SumQuotaLinesFromColumns(const LineKinds& kinds, const StandardMaterials& standard,
                               const std::unordered_map<int64_t, SqlValue>& quantities,
-                              int digits, QuotaLineSums* sums);
+                              int digits, QuotaLineSums* sums, MaterialGrouping* also = nullptr,
+                              bool* also_grouped = nullptr);
 
 // Drops from the own-level sums the quotas of `list` (the number texts of an
 // exclusion list, comma-separated): the statements leave them out with

@@ -20,6 +20,7 @@
 #include "calc/fee_sheet.h"
 #include "calc/item_tree.h"
 #include "calc/fee_sheet_plan.h"
+#include "calc/material_prices.h"
 #include "data/ftrou.h"
 #include "data/number_text.h"
 #include "data/query.h"
@@ -435,6 +436,10 @@ void WriteRow(Query& items, const SheetOutcome& outcome, bool single_row,
   for (const auto& [column, value] : outcome.columns) {
     SetFieldNumber(items, column, -1, value);
     if (column == "标志" || column == "计算") leaves_rows = true;
+    // The material list worked out ahead read these.
+    if (column == "工程量" || column == "标志" || column == "编码" || column == "名称") {
+      DropMaterialListAhead();
+    }
   }
   // What the update after the step writes, from the row as written; the
   // update then runs over every row again and gives the same values.

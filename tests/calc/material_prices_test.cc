@@ -103,6 +103,27 @@ TEST_F(MaterialPricesTest, CountsComponentsOfCompositesAndSkipsCommentedQuotas) 
   EXPECT_TRUE(p_.errors().empty());
 }
 
+// The whole run works the material list out in the quota step's read of
+// the lines; a fee sheet that then writes the quota's 工程量 makes the list
+// read the lines again: 3 m3 of sand per unit, for 10 units and then for the
+// 20 the sheet writes.
+TEST_F(MaterialPricesTest, ListWorkedOutAheadFollowsAQuantityTheSheetWrites) {
+  Setting("材料汇总", "材料=0:材料");
+  Quota(1, "'Q1'", "'砌墙'", 10);
+  Line("1,1,0,11,NULL,NULL,0,0,0,3,2,NULL,1");
+  p_.Exec("update 分部分项 set 计算=0;"
+          "insert into 分部分项取费明细(主表,顺号,项目,公式) values(1,'1','综合单价','1')");
+  p_.RunFull();
+  EXPECT_EQ(p_.Rows("select 名称,数量 from 材料价格 where 标志='材料'"),
+            std::vector<std::string>({"砂|30.0"}));
+
+  p_.Exec("insert into 分部分项取费明细(主表,顺号,项目,公式) values(1,'2','工程量','20')");
+  p_.RunFull();
+  EXPECT_EQ(p_.Text("select 工程量 from 分部分项 where 编号=1"), "20.0");
+  EXPECT_EQ(p_.Rows("select 名称,数量 from 材料价格 where 标志='材料'"),
+            std::vector<std::string>({"砂|60.0"}));
+}
+
 // Lines: cement 113 with 13 % VAT, 2 t; sand at base 10, 3 m3; labour at
 // 100, information price 120, 1 day.
 class MaterialAmountsTest : public MaterialPricesTest {
