@@ -71,7 +71,7 @@ void ReadMaterialLine(sqlite3_stmt* stmt, MaterialLine* line) {
                          &line->unit,         &line->own_price,   &line->market_price,
                          &line->vat_rate,     &line->class_key,   &line->supplier_key,
                          &line->material_key, &line->parent_amount};
-  for (int i = 0; i < 14; ++i) *columns[i] = ColumnValue(stmt, i);
+  for (int i = 0; i < 14; ++i) ColumnValueInto(stmt, i, columns[i]);
 }
 
 }  // namespace ftcalc

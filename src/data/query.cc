@@ -97,6 +97,29 @@ SqlValue ColumnValue(sqlite3_stmt* stmt, int column) {
   return v;
 }
 
+void ColumnValueInto(sqlite3_stmt* stmt, int column, SqlValue* value) {
+  value->type = sqlite3_column_type(stmt, column);
+  switch (value->type) {
+    case SQLITE_INTEGER: value->integer = sqlite3_column_int64(stmt, column); break;
+    case SQLITE_FLOAT: value->real = sqlite3_column_double(stmt, column); break;
+    case SQLITE_TEXT:
+    case SQLITE_BLOB: {
+      const void* data = value->type == SQLITE_TEXT
+                             ? static_cast<const void*>(sqlite3_column_text(stmt, column))
+                             : sqlite3_column_blob(stmt, column);
+      const int bytes = sqlite3_column_bytes(stmt, column);
+      if (data != nullptr) {
+        value->text.assign(static_cast<const char*>(data), static_cast<size_t>(bytes));
+      } else {
+        value->text.clear();
+      }
+      return;
+    }
+    default: break;
+  }
+  value->text.clear();
+}
+
 void BindValue(Statement& stmt, int index, const SqlValue& value) {
   BindValue(stmt.get(), index, value);
 }

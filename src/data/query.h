@@ -47,6 +47,9 @@ struct SqlValue {
 
 // The value of result column `column` of the current row of `stmt`.
 SqlValue ColumnValue(sqlite3_stmt* stmt, int column);
+// The same, put into *value (whose text buffer is reused: for reading many
+// rows into the same values).
+void ColumnValueInto(sqlite3_stmt* stmt, int column, SqlValue* value);
 // Binds `value` to parameter `index` of `stmt` with its storage class.
 void BindValue(Statement& stmt, int index, const SqlValue& value);
 
