@@ -247,11 +247,13 @@ bool SumInOnePass(QuotaLineSums* sums) {
   LineKinds kinds;
   StandardMaterials standard;
   std::unordered_map<int64_t, SqlValue> quantities;
-  if (LoadKindValues(KindOf(CostKind::kLabour).subquery, true, &kinds.labour) &&
-      LoadKindValues(KindOf(CostKind::kMaterial).subquery, false, &kinds.material) &&
-      LoadKindValues(KindOf(CostKind::kMachine).subquery, false, &kinds.machine) &&
-      LoadKindValues(MainMaterialKind().subquery, true, &kinds.main) &&
-      LoadKindValues(EquipmentKind().subquery, true, &kinds.equipment) && standard.Load() &&
+  auto load = [](const KindSelect& kind, std::unordered_set<int64_t>* values) {
+    return LoadKindValues(kind.subquery, kind.scalar, values);
+  };
+  if (load(KindOf(CostKind::kLabour), &kinds.labour) &&
+      load(KindOf(CostKind::kMaterial), &kinds.material) &&
+      load(KindOf(CostKind::kMachine), &kinds.machine) && load(MainMaterialKind(), &kinds.main) &&
+      load(EquipmentKind(), &kinds.equipment) && standard.Load() &&
       LoadQuotaColumn("工程量", &quantities)) {
     MaterialGrouping* material_list = StartMaterialListAhead();
     bool grouped = false;
