@@ -297,6 +297,18 @@ bool QuotasWithoutLines(const QuotaLineSums& sums, std::vector<std::string>* num
   return true;
 }
 
+// "update 分部分项 set <target>=FtRou(<unit>*<quantity>,<digits>),...<scope>".
+std::string TotalsStatement(const std::vector<RowTotal>& totals, const std::string& digits,
+                            const std::string& scope) {
+  std::string sql = "update 分部分项 set ";
+  for (size_t i = 0; i < totals.size(); ++i) {
+    if (i > 0) sql += ", ";
+    sql += totals[i].target + "=FtRou(" + totals[i].unit + "*" + totals[i].quantity + "," +
+           digits + ")";
+  }
+  return sql + scope;
+}
+
 void AppendToList(std::string& list, const std::string& number) {
   if (!list.empty()) list += ",";
   list += number;
@@ -423,20 +435,12 @@ void CalculateQuotaCosts(const std::string& item) {
                    {"合价_材料费", "单价_材料费", "工程量"},
                    {"合价_机械费", "单价_机械费", "工程量"},
                    {"合价_定额基价", "定额基价", "工程量"}};
-  totals.before_statement = "update 分部分项 set 合价_人工费=FtRou(单价_人工费*工程量," + digits +
-                            "), 合价_材料费=FtRou(单价_材料费*工程量," + digits +
-                            "), 合价_机械费=FtRou(单价_机械费*工程量," + digits +
-                            "), 合价_定额基价=FtRou(定额基价*工程量," + digits + ")" + scope;
+  totals.before_statement = TotalsStatement(totals.before, digits, scope);
   totals.after = {{"合价_其他费用", "其他费用", "工程量"},
                   {"合价_间接费", "间接费", "工程量"},
                   {"合价_利润", "利润", "工程量"},
                   {"合价_增值税", "增值税", "工程量"}};
-  totals.after_statement = "update 分部分项 set 合价_其他费用=FtRou(其他费用*工程量," + digits +
-                           "), 合价_间接费=FtRou(间接费*工程量," + digits +
-                           "), 合价_利润=FtRou(利润*工程量," + digits +
-                           "), 合价_增值税=FtRou(增值税*工程量," + digits + ")" + scope;
-  ProcessMessages();
-
+  totals.after_statement = TotalsStatement(totals.after, digits, scope);
   ProcessMessages();
   if (whole) ShowStepProgress("计算:定额人材机...主材费 ", 22);
   if (!in_one_pass) SumMainMaterials(item);

@@ -77,26 +77,6 @@ double SqlValue::AsSqliteTextNumber() const {
   return CAtof(AsSqliteText());
 }
 
-SqlValue ColumnValue(sqlite3_stmt* stmt, int column) {
-  SqlValue v;
-  v.type = sqlite3_column_type(stmt, column);
-  switch (v.type) {
-    case SQLITE_INTEGER: v.integer = sqlite3_column_int64(stmt, column); break;
-    case SQLITE_FLOAT: v.real = sqlite3_column_double(stmt, column); break;
-    case SQLITE_TEXT:
-    case SQLITE_BLOB: {
-      const void* data = v.type == SQLITE_TEXT
-                             ? static_cast<const void*>(sqlite3_column_text(stmt, column))
-                             : sqlite3_column_blob(stmt, column);
-      int bytes = sqlite3_column_bytes(stmt, column);
-      if (data != nullptr) v.text.assign(static_cast<const char*>(data), static_cast<size_t>(bytes));
-      break;
-    }
-    default: break;
-  }
-  return v;
-}
-
 void ColumnValueInto(sqlite3_stmt* stmt, int column, SqlValue* value) {
   value->type = sqlite3_column_type(stmt, column);
   switch (value->type) {
@@ -118,6 +98,12 @@ void ColumnValueInto(sqlite3_stmt* stmt, int column, SqlValue* value) {
     default: break;
   }
   value->text.clear();
+}
+
+SqlValue ColumnValue(sqlite3_stmt* stmt, int column) {
+  SqlValue value;
+  ColumnValueInto(stmt, column, &value);
+  return value;
 }
 
 void BindValue(Statement& stmt, int index, const SqlValue& value) {
