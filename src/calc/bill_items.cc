@@ -2,14 +2,12 @@
 
 #include <cmath>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
-#include "calc/item_tree.h"
+#include "calc/context.h"
+#include "data/fields.h"
 #include "data/number_text.h"
-#include "data/sql_exec.h"
 #include "data/text_util.h"
-#include "entry/engine_state.h"
 
 namespace ftcalc {
 namespace {
@@ -32,8 +30,8 @@ std::string PastedNumber(double value, int digits) {
   return std::isfinite(rounded) ? NumberText(rounded) : std::string("0");
 }
 
-void ResetItems(const std::string& item) {
-  ExecSql(
+void ResetItems(EngineContext& ctx, const std::string& item) {
+  ctx.db.Exec(
       "update 分部分项 set 综合单价=0,综合合价=0,单价_人工费=0,单价_材料费=0,单价_机械费=0,"
       "其他费用=0,管理费=0,利润=0,增值税=0 where 标志='项'" +
       (item == "0" ? std::string(" and 计算=0") : " and 编号=" + item));
@@ -42,9 +40,8 @@ void ResetItems(const std::string& item) {
 // Each parent of quotas gets their rounded totals per unit of its own
 // quantity (a quantity of 0 divides to NULL, which FtRou makes 0), and a
 // bill item its composite price from them.
-void RollUpQuotas(const std::string& item) {
-  EngineState& engine = Engine();
-  const std::string d = engine.PriceDigits();
+void RollUpQuotas(EngineContext& ctx, const std::string& item) {
+  const std::string d = ctx.settings.PriceDigits();
   std::string sql = "select 上级编号";
   for (const char* column : kUnitColumns) {
     sql += std::string(", FtRou(total(") + column + "*工程量)," + d + ") as " + column + "A";
@@ -52,10 +49,10 @@ void RollUpQuotas(const std::string& item) {
   sql += " from 分部分项 where 标志='定额'";
   if (item != "0") sql += " and 上级编号=" + item;
   sql += " group by 上级编号";
-  Query& query = engine.WorkQuery();
-  OpenQuery(query, sql);
+  Query query;
+  ctx.db.Open(query, sql);
   // One statement per parent, prepared once with the numbers bound (see
-  // ExecSqlNumbers).
+  // Database::ExecNumbers).
   std::string update = "update 分部分项 set ";
   for (const char* column : kUnitColumns) {
     if (update.back() == '}' || update.back() == ')') update += ", ";
@@ -75,84 +72,52 @@ void RollUpQuotas(const std::string& item) {
       numbers.push_back(RealDividend(FieldText(query, std::string(column) + "A")));
     }
     numbers.push_back(parent);
-    ExecSqlNumbers(update, numbers);
-    ExecSqlNumbers(price, {parent});
+    ctx.db.ExecNumbers(update, numbers);
+    ctx.db.ExecNumbers(price, {parent});
   }
 }
 
 // A bill item with its own fee sheet takes its price from the sheet's last
 // line (lines of one item in insertion order), over any roll-up.
-void PriceFromFeeSheets() {
-  EngineState& engine = Engine();
-  const std::string d = engine.PriceDigits();
-  Query& query = engine.WorkQuery();
-  OpenQuery(query,
+void PriceFromFeeSheets(EngineContext& ctx) {
+  const std::string d = ctx.settings.PriceDigits();
+  Query query;
+  ctx.db.Open(query,
             "select 主表,费用 from 分部分项取费明细 where 主表 in(select 编号 from 分部分项 where "
             "标志='项') order by 主表,rowid");
   for (query.First(); !query.Eof(); query.Next()) {
-    const std::string price = PastedNumber(FieldNumber(query, "费用"), engine.price_decimals);
-    ExecSql("update 分部分项 set 计算=1, 综合单价=" + price + ", 综合合价=FtRou(" + price +
+    const std::string price =
+        PastedNumber(FieldNumber(query, "费用"), ctx.settings.price_decimals);
+    ctx.db.Exec("update 分部分项 set 计算=1, 综合单价=" + price + ", 综合合价=FtRou(" + price +
             "*工程量," + d + ") where 编号=" + FieldNumberLiteral(query, "主表"));
   }
 }
 
-// The 费用 of each bill item's own "综合单价" fee line, the first such line
-// of an item in rowid order, which is the row that "select 费用 from
-// 分部分项取费明细 where 主表=<item> and 项目='综合单价'" opens on. Read with one
-// scan the first time a percentage item asks, instead of one scan per item.
-class UnitPriceLines {
- public:
-  // Sets *fee to the line's 费用 as pasted into a statement.
-  bool Find(const std::string& item, std::string* fee) {
-    if (!loaded_) Load();
-    if (!bulk_) return FindByStatement(item, fee);
-    auto found = fees_.find(CAtol(item));
-    if (found == fees_.end()) return false;
-    *fee = found->second;
-    return true;
-  }
-
- private:
-  void Load() {
-    loaded_ = true;
-    // Keys compare as "主表=<integer>" does only on a numeric column.
-    if (!HasNumericAffinity("分部分项取费明细", "主表")) return;
-    Query query;
-    if (!OpenQuery(query, "select 主表,费用 from 分部分项取费明细 where 项目='综合单价'")) return;
-    for (query.First(); !query.Eof(); query.Next()) {
-      int64_t key;
-      if (IntegerKey(query.Value(0), &key)) fees_.emplace(key, FieldNumberLiteral(query, "费用"));
-    }
-    bulk_ = true;
-  }
-
-  bool FindByStatement(const std::string& item, std::string* fee) {
-    Query& query = Engine().WorkQuery2();
-    OpenQuery(query, "select 费用 from 分部分项取费明细 where 主表=" + item + " and 项目='综合单价' ");
-    query.First();
-    if (query.Eof()) return false;
-    *fee = FieldNumberLiteral(query, "费用");
-    return true;
-  }
-
-  bool loaded_ = false;
-  bool bulk_ = false;
-  std::unordered_map<int64_t, std::string> fees_;
-};
+// The 费用 of the item's first "综合单价" fee line (in rowid order), as
+// pasted into a statement; false when it has none. A handful of items of
+// the general chapter ask, so the statement runs for each.
+bool UnitPriceLine(EngineContext& ctx, const std::string& item, std::string* fee) {
+  Query query;
+  ctx.db.Open(query, "select 费用 from 分部分项取费明细 where 主表=" + item + " and 项目='综合单价' ");
+  query.First();
+  if (query.Eof()) return false;
+  *fee = FieldNumberLiteral(query, "费用");
+  return true;
+}
 
 // The general chapter (the rows before the next chapter heading): each item
 // with a percentage note gets that percentage of a running base B, each item
 // with another note the fixed amount written in it.
-void PriceGeneralChapter() {
-  EngineState& engine = Engine();
-  const int digits = engine.price_decimals;
-  const std::string d = engine.PriceDigits();
-  Query& query = engine.WorkQuery();
+void PriceGeneralChapter(EngineContext& ctx) {
+  Database& db = ctx.db;
+  const int digits = ctx.settings.price_decimals;
+  const std::string d = ctx.settings.PriceDigits();
+  Query query;
 
-  OpenQuery(query, "select 排序,标志 from 分部分项 where 名称='第100章 总则'");
+  db.Open(query, "select 排序,标志 from 分部分项 where 名称='第100章 总则'");
   query.First();
   if (query.Eof()) return;
-  OpenQuery(query, "select 排序,标志 from 分部分项 where 标志='" +
+  db.Open(query, "select 排序,标志 from 分部分项 where 标志='" +
                        SqlQuoted(FieldText(query, "标志")) + "' and 排序>" +
                        FieldNumberLiteral(query, "排序") + " order by 排序,rowid");
   query.First();
@@ -161,12 +126,12 @@ void PriceGeneralChapter() {
 
   // B: every bill item from the next chapter on, plus the general-chapter
   // items without a note (a NULL note counts as none).
-  OpenQuery(query, "select FtRou(total(综合合价)," + d +
+  db.Open(query, "select FtRou(total(综合合价)," + d +
                        ") as 合计 from 分部分项 where 标志='项' and 排序>" + next_chapter);
   query.First();
   std::string base = PastedNumber(FieldNumber(query, "合计"), -1);
-  OpenQuery(query,
-            "select 综合合价 from 分部分项 where 标志='项' and ifnull(trim(附注信息),'')='' and 排序<" +
+  db.Open(query,
+          "select 综合合价 from 分部分项 where 标志='项' and ifnull(trim(附注信息),'')='' and 排序<" +
                 next_chapter + " order by 排序,rowid");
   for (query.First(); !query.Eof(); query.Next()) {
     base = PastedNumber(CAtof(base) + FieldNumber(query, "综合合价"), digits);
@@ -174,16 +139,15 @@ void PriceGeneralChapter() {
 
   // E: the day-work and provisional-sum totals, added for the safety fee.
   std::string extra = "0";
-  OpenQuery(query, "select total(综合合价) as 合价 from 计日工 where 标志='合计'");
+  db.Open(query, "select total(综合合价) as 合价 from 计日工 where 标志='合计'");
   query.First();
   if (!query.Eof()) extra = PastedNumber(CAtof(extra) + FieldNumber(query, "合价"), digits);
-  OpenQuery(query, "select total(合价) as 合价 from 暂列金额 where 标志='合计'");
+  db.Open(query, "select total(合价) as 合价 from 暂列金额 where 标志='合计'");
   query.First();
   if (!query.Eof()) extra = PastedNumber(CAtof(extra) + FieldNumber(query, "合价"), digits);
 
-  UnitPriceLines unit_price_lines;
-  OpenQuery(query,
-            "select 编号,名称,工程量,附注信息 from 分部分项 where 标志='项' and 排序<" + next_chapter +
+  db.Open(query,
+          "select 编号,名称,工程量,附注信息 from 分部分项 where 标志='项' and 排序<" + next_chapter +
                 " order by 排序,rowid");
   for (query.First(); !query.Eof(); query.Next()) {
     const std::string id = FieldNumberLiteral(query, "编号");
@@ -194,17 +158,17 @@ void PriceGeneralChapter() {
       const std::string rate = PastedNumber(CAtof(note), -1);
       // B stays replaced (or raised by E) for every later item.
       std::string fee;
-      if (unit_price_lines.Find(id, &fee)) {
+      if (UnitPriceLine(ctx, id, &fee)) {
         base = fee;
       } else if (FieldText(query, "名称") == "安全生产费") {
         base = PastedNumber(CAtof(base) + CAtof(extra), digits);
       }
-      ExecSql("update 分部分项 set 计算=1, 综合单价=FtRou(" + base + "*" + rate + "/100.0," + d +
+      db.Exec("update 分部分项 set 计算=1, 综合单价=FtRou(" + base + "*" + rate + "/100.0," + d +
               "), 综合合价=FtRou(" + base + "*" + rate + "/100.0*工程量," + d + ") where 编号=" + id);
     } else if (!Trim(note).empty() && !Contains(note, "%")) {
       const std::string amount = PastedNumber(CAtof(note), -1);
       if (CAtof(quantity) == 0) quantity = "1";
-      ExecSql("update 分部分项 set 计算=1, 综合单价=" + amount + ", 综合合价=FtRou(" + amount + "*" +
+      db.Exec("update 分部分项 set 计算=1, 综合单价=" + amount + ", 综合合价=FtRou(" + amount + "*" +
               quantity + "," + d + ") where 编号=" + id);
     }
   }
@@ -212,12 +176,12 @@ void PriceGeneralChapter() {
 
 }  // namespace
 
-void RollUpBillItems(const std::string& item) {
-  if (Engine().pricing_method != "清单法") return;
-  ResetItems(item);
-  RollUpQuotas(item);
-  PriceFromFeeSheets();
-  PriceGeneralChapter();
+void RollUpBillItems(EngineContext& ctx, const std::string& item) {
+  if (!ctx.settings.bill_pricing()) return;
+  ResetItems(ctx, item);
+  RollUpQuotas(ctx, item);
+  PriceFromFeeSheets(ctx);
+  PriceGeneralChapter(ctx);
 }
 
 }  // namespace ftcalc

@@ -6,8 +6,10 @@
 
 namespace ftcalc {
 
+struct EngineContext;
+
 // item "0": the whole project; otherwise one bill item 编号. Only under 清单法.
-void RollUpBillItems(const std::string& item);
+void RollUpBillItems(EngineContext& ctx, const std::string& item);
 
 }  // namespace ftcalc
 

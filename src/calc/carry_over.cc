@@ -4,8 +4,8 @@
 #include <cctype>
 #include <utility>
 
+#include "data/fields.h"
 #include "data/number_text.h"
-#include "data/sql_exec.h"
 #include "data/text_util.h"
 
 namespace ftcalc {
@@ -98,8 +98,50 @@ std::string CarriedValue(const Query& query, std::string_view field, CarryKind k
   return "'" + SqlQuoted(text) + "'";
 }
 
-CarryOver::CarryOver(std::string table, std::vector<MatchColumn> columns)
-    : table_(std::move(table)), columns_(std::move(columns)) {}
+std::string MatchCondition(const Query& previous, const MatchColumn& column) {
+  const std::string& name = column.name;
+  const SqlValue& value = previous.Value(previous.FieldIndex(name));
+  switch (column.kind) {
+    case MatchKind::kText:
+      if (value.is_null()) return name + " is null";
+      return name + "='" + SqlQuoted(FieldText(previous, name)) + "'";
+    case MatchKind::kNumber:
+      if (value.is_null()) return name + " is null";
+      return "cast(" + name + " as real)=" + FieldNumberLiteral(previous, name);
+    case MatchKind::kClass: {
+      std::string text = FieldText(previous, name);
+      if (Trim(text).empty()) return " (" + name + " is null or " + name + "='') ";
+      return " " + name + "='" + SqlQuoted(text) + "' ";
+    }
+  }
+  return std::string();
+}
+
+std::vector<bool> SkippedColumns(const std::vector<MatchColumn>& columns,
+                                 const std::vector<std::string>& skip) {
+  std::vector<bool> skipped(columns.size(), false);
+  for (size_t i = 0; i < columns.size(); ++i) {
+    for (const std::string& name : skip) {
+      skipped[i] = skipped[i] || SameColumnName(name, columns[i].name);
+    }
+  }
+  return skipped;
+}
+
+std::string CarryOverConditions(const std::vector<MatchColumn>& columns, const Query& previous,
+                                const std::vector<std::string>& skip) {
+  const std::vector<bool> skipped = SkippedColumns(columns, skip);
+  std::string conditions;
+  for (size_t i = 0; i < columns.size(); ++i) {
+    if (skipped[i]) continue;
+    if (!conditions.empty()) conditions += " and ";
+    conditions += MatchCondition(previous, columns[i]);
+  }
+  return conditions;
+}
+
+CarryOver::CarryOver(Database& db, std::string table, std::vector<MatchColumn> columns)
+    : db_(db), table_(std::move(table)), columns_(std::move(columns)) {}
 
 std::string CarryOver::SnapshotSelect() const {
   std::string sql = "select 编号";
@@ -132,14 +174,17 @@ std::vector<std::string> CarryOver::SnapshotParts(const Query& rows) const {
   return parts;
 }
 
-void CarryOver::LoadNewRows() {
+bool CarryOver::LoadNewRows() {
   parts_.clear();
   index_.clear();
   Query rows;
-  OpenQuery(rows, SnapshotSelect() + " where 上级编号 is not -2");
+  if (!db_.Open(rows, SnapshotSelect() + " where 上级编号 is not -2")) return false;
   for (rows.First(); !rows.Eof(); rows.Next()) {
+    // The rows are restricted by "编号 in(<keys>)": keys must be integers.
+    if (rows.Value(0).type != SQLITE_INTEGER) return false;
     parts_[rows.Value(0).integer] = SnapshotParts(rows);
   }
+  return true;
 }
 
 std::string CarryOver::KeyOfRow(const std::vector<std::string>& parts,
@@ -177,35 +222,15 @@ std::string CarryOver::KeyOfPrevious(const Query& previous,
   return KeyOfRow(parts, skipped);
 }
 
-std::string CarryOver::ConditionFor(const Query& previous, const MatchColumn& column) const {
-  const std::string& name = column.name;
-  const SqlValue& value = previous.Value(previous.FieldIndex(name));
-  switch (column.kind) {
-    case MatchKind::kText:
-      if (value.is_null()) return name + " is null";
-      return name + "='" + SqlQuoted(FieldText(previous, name)) + "'";
-    case MatchKind::kNumber:
-      if (value.is_null()) return name + " is null";
-      return "cast(" + name + " as real)=" + FieldNumberLiteral(previous, name);
-    case MatchKind::kClass: {
-      std::string text = FieldText(previous, name);
-      if (Trim(text).empty()) return " (" + name + " is null or " + name + "='') ";
-      return " " + name + "='" + SqlQuoted(text) + "' ";
-    }
-  }
-  return std::string();
-}
-
-void CarryOver::Apply(const Query& previous, const std::string& assignments,
+bool CarryOver::Apply(const Query& previous, const std::string& assignments,
                       const std::vector<std::string>& assigned,
                       const std::vector<std::string>& skip) {
-  std::vector<bool> skipped(columns_.size(), false);
+  const std::vector<bool> skipped = SkippedColumns(columns_, skip);
   bool rekey = false;
   for (size_t i = 0; i < columns_.size(); ++i) {
-    for (const std::string& name : skip)
-      skipped[i] = skipped[i] || SameColumnName(name, columns_[i].name);
-    for (const std::string& name : assigned)
+    for (const std::string& name : assigned) {
       rekey = rekey || SameColumnName(name, columns_[i].name);
+    }
   }
   const std::string signature = Signature(skipped);
   auto found = index_.find(signature);
@@ -219,20 +244,20 @@ void CarryOver::Apply(const Query& previous, const std::string& assignments,
   if (hit != found->second.end()) ids = hit->second;
   std::sort(ids.begin(), ids.end());
 
-  std::string sql =
-      "update " + table_ + " set " + assignments + " where 编号 in(" + IdList(ids) + ")";
-  for (size_t i = 0; i < columns_.size(); ++i) {
-    if (!skipped[i]) sql += " and " + ConditionFor(previous, columns_[i]);
-  }
-  ExecSql(sql);
+  // Run even without a candidate: a statement that cannot run must fail
+  // here as it would unrestricted.
+  const std::string sql = "update " + table_ + " set " + assignments + " where 编号 in(" +
+                          IdList(ids) + ") and " + CarryOverConditions(columns_, previous, skip);
+  if (db_.Exec(sql) < 0) return false;
   // A carried column that is also matched changes the keys of the rows it
   // was written to; later previous lines must see the new values.
-  if (rekey && !ids.empty()) Rekey(ids);
+  if (rekey && !ids.empty()) return Rekey(ids);
+  return true;
 }
 
-void CarryOver::Rekey(const std::vector<int64_t>& ids) {
+bool CarryOver::Rekey(const std::vector<int64_t>& ids) {
   Query rows;
-  OpenQuery(rows, SnapshotSelect() + " where 编号 in(" + IdList(ids) + ")");
+  if (!db_.Open(rows, SnapshotSelect() + " where 编号 in(" + IdList(ids) + ")")) return false;
   std::vector<std::pair<int64_t, std::vector<std::string>>> fresh;
   for (rows.First(); !rows.Eof(); rows.Next()) {
     fresh.emplace_back(rows.Value(0).integer, SnapshotParts(rows));
@@ -249,6 +274,7 @@ void CarryOver::Rekey(const std::vector<int64_t>& ids) {
     }
     old->second = std::move(parts);
   }
+  return true;
 }
 
 }  // namespace ftcalc

@@ -31,7 +31,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "data/query.h"
+#include "data/database.h"
 
 namespace ftcalc {
 
@@ -60,34 +60,45 @@ enum class CarryKind {
 // The text of `field` of the current row as it goes into an assignment.
 std::string CarriedValue(const Query& query, std::string_view field, CarryKind kind);
 
+// The condition of one match column for the current row of `previous`.
+std::string MatchCondition(const Query& previous, const MatchColumn& column);
+// The conditions of every match column not named in `skip`, joined by
+// " and ": the where clause of the plain update
+//   update T set <assignments> where <conditions>
+// of the current previous line.
+std::string CarryOverConditions(const std::vector<MatchColumn>& columns, const Query& previous,
+                                const std::vector<std::string>& skip);
+
+// The same updates, each restricted to its candidate rows (see above).
 class CarryOver {
  public:
   // `table` is rebuilt in place: its previous lines carry 上级编号 -2.
-  CarryOver(std::string table, std::vector<MatchColumn> columns);
+  CarryOver(Database& db, std::string table, std::vector<MatchColumn> columns);
   CarryOver(const CarryOver&) = delete;
   CarryOver& operator=(const CarryOver&) = delete;
 
   // Reads 编号 and the match columns of every row that survives the
   // rebuild (上级编号 is not -2). Call once the new rows are inserted.
-  void LoadNewRows();
+  // False when they cannot be read, or a 编号 is not an integer.
+  bool LoadNewRows();
 
   // Runs the update for the current row of `previous` (a query on the
   // previous lines with every match column). `assignments` is the text after
   // "set"; `assigned` names the columns it writes. A match column named in
-  // `skip` is left out of the conditions. Failures are reported by ExecSql.
-  void Apply(const Query& previous, const std::string& assignments,
+  // `skip` is left out of the conditions. False when a statement failed.
+  bool Apply(const Query& previous, const std::string& assignments,
              const std::vector<std::string>& assigned, const std::vector<std::string>& skip = {});
 
  private:
-  std::string ConditionFor(const Query& previous, const MatchColumn& column) const;
   std::string KeyOfPrevious(const Query& previous, const std::vector<bool>& skipped) const;
   std::string KeyOfRow(const std::vector<std::string>& parts,
                        const std::vector<bool>& skipped) const;
-  void Rekey(const std::vector<int64_t>& ids);
+  bool Rekey(const std::vector<int64_t>& ids);
   std::string SnapshotSelect() const;
   // Key parts of the current row of a query made by SnapshotSelect().
   std::vector<std::string> SnapshotParts(const Query& rows) const;
 
+  Database& db_;
   std::string table_;
   std::vector<MatchColumn> columns_;
   // Key parts of each surviving row, by 编号; the maps below hold, for each

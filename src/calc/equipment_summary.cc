@@ -1,13 +1,15 @@
 #include "calc/equipment_summary.h"
 
-#include <string>
-
 #include "calc/carry_over.h"
-#include "data/sql_exec.h"
-#include "entry/engine_state.h"
+#include "calc/context.h"
+#include "calc/fast_path.h"
 
 namespace ftcalc {
-namespace {
+
+void BuildEquipmentSummary(EngineContext& ctx) {
+  if (TryFastPath(ctx, "设备汇总", [&] { return BuildEquipmentSummaryFast(ctx); })) return;
+  BuildEquipmentSummaryPlain(ctx);
+}
 
 // One line per distinct equipment (code, name, unit, prices, supplier,
 // kind) over every material line whose kind name contains 设备. Each line
@@ -21,9 +23,9 @@ namespace {
 // it only lets the scan skip the joins of lines that are no equipment. The
 // "+" keeps any index on 标志 out of the plan, so the lines still come in
 // their scan order.
-std::string InsertNewLines(const EngineState& engine) {
-  const std::string qd = engine.QuantityDigits();
-  const std::string& m = engine.other_library_alias;
+std::string EquipmentInsertStatement(const EngineContext& ctx, bool skip_other_kinds) {
+  const std::string qd = ctx.settings.QuantityDigits();
+  const std::string& m = ctx.settings.other_library_alias;
   return "insert into 设备汇总(上级编号,编码,名称,单位,数量,基价,信息价,供应方,标志) "
          "SELECT 0,t.编码,t.名称,t.单位,FtRou(total(t.数量)," +
          qd +
@@ -39,53 +41,37 @@ std::string InsertNewLines(const EngineState& engine) {
          "left join 定额材料明细 b on b.编号=a.材料编号 left join " +
          m + ".材料三材 c on c.编号=a.三材 left join " + m +
          ".材料供应方 d on d.编号=a.供应方 left join " + m +
-         ".材料标志 e on e.编号=a.标志 where cast(a.实际量 as real)<>0 and +a.标志 in(select 编号 "
-         "from " +
-         m +
-         ".材料标志 where 名称 like '%设备%') and e.名称 like '%设备%'"
+         ".材料标志 e on e.编号=a.标志 where cast(a.实际量 as real)<>0 and " +
+         (skip_other_kinds
+              ? "+a.标志 in(select 编号 from " + m + ".材料标志 where 名称 like '%设备%') and "
+              : std::string()) +
+         "e.名称 like '%设备%'"
          " ) as t "
          " GROUP BY t.编码, t.名称, t.单位, t.基价,t.信息价, t.供应方, t.标志"
          " ORDER BY t.编码, t.名称, t.单位, t.基价, t.信息价, t.供应方, t.标志";
 }
 
-// The user's 主要 mark goes from each previous line to the new lines with
-// the same seven values, compared NULL-safely (see carry_over.h).
-void CarryMarksOver() {
-  CarryOver carry("设备汇总", {{"编码", MatchKind::kText},
-                               {"名称", MatchKind::kText},
-                               {"单位", MatchKind::kText},
-                               {"基价", MatchKind::kNumber},
-                               {"信息价", MatchKind::kNumber},
-                               {"供应方", MatchKind::kText},
-                               {"标志", MatchKind::kText}});
-  Query& previous = Engine().WorkQuery();
-  OpenQuery(previous, "select * from 设备汇总 where 上级编号=-2 order by 排序,编号");
-  if (previous.RecordCount() == 0) return;
-  carry.LoadNewRows();
-  for (previous.First(); !previous.Eof(); previous.Next()) {
-    carry.Apply(previous, "主要=" + CarriedValue(previous, "主要", CarryKind::kAsIs), {"主要"});
-  }
+const std::vector<MatchColumn>& EquipmentIdentity() {
+  static const std::vector<MatchColumn> columns = {
+      {"编码", MatchKind::kText},   {"名称", MatchKind::kText},     {"单位", MatchKind::kText},
+      {"基价", MatchKind::kNumber}, {"信息价", MatchKind::kNumber}, {"供应方", MatchKind::kText},
+      {"标志", MatchKind::kText}};
+  return columns;
 }
 
-}  // namespace
-
-void BuildEquipmentSummary() {
-  EngineState& engine = Engine();
-  const std::string d = engine.PriceDigits();
-  ExecSql("update 设备汇总 set 上级编号=-2");
-  ExecSql(InsertNewLines(engine));
-  CarryMarksOver();
-  ExecSql("delete from 设备汇总 where 上级编号=-2");
+void FinishEquipmentSummary(EngineContext& ctx) {
+  const std::string d = ctx.settings.PriceDigits();
+  ctx.db.Exec("delete from 设备汇总 where 上级编号=-2");
   // The information price wins when it is greater than 0.
-  ExecSql(
+  ctx.db.Exec(
       "update 设备汇总 set 合价=FtRou((case when cast(信息价 as real)>0 then 信息价 else 基价 "
       "end)*数量," +
       d + ")");
-  ExecSql(
+  ctx.db.Exec(
       "Insert into 设备汇总(上级编号,名称,标志,合价) select 0,'#### 合 计 ####','合计', "
       "FtRou(total(合价)," +
       d + ") as 合价 from 设备汇总");
-  ExecSql("update 设备汇总 set 排序=编号");
+  ctx.db.Exec("update 设备汇总 set 排序=编号");
 }
 
 }  // namespace ftcalc

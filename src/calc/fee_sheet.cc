@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "data/number_text.h"
-#include "data/sql_exec.h"
+#include "data/fields.h"
 #include "data/text_util.h"
 #include "formula/evaluate_formula.h"
 #include "formula/substitute.h"
@@ -37,7 +37,7 @@ bool IsTotalName(const std::string& name) { return name == "合价" || name == "
 
 // A formula's value as the steps read it: evaluated, "0" when rejected.
 std::string Evaluated(std::string formula) {
-  EvaluateFormula(formula, false);
+  EvaluateFormula(formula);
   if (Trim(formula).empty()) return "0";
   return formula;
 }

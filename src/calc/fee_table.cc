@@ -12,7 +12,7 @@ void KnownValues::Add(const std::string& name, const std::string& value) {
 
 std::string FeeFormulaValue(std::string formula) {
   ReplaceAll(formula, "+-", "-");
-  EvaluateFormula(formula, false);
+  EvaluateFormula(formula);
   if (Trim(formula).empty()) return "0";
   return formula;
 }

@@ -2,7 +2,7 @@
 
 #include "calc/item_tree.h"
 #include "data/number_text.h"
-#include "data/sql_exec.h"
+#include "data/schema_info.h"
 #include "data/text_util.h"
 
 namespace ftcalc {
@@ -20,7 +20,7 @@ bool IsStructureColumn(const std::string& column) {
 
 bool HeadingSums::Load(const std::vector<std::string>& columns) {
   if (columns.empty() || !TotalAddsInRowOrder()) return false;
-  if (!HasNumericAffinity("分部分项", "上级编号")) return false;
+  if (!HasNumericAffinity(db_, "分部分项", "上级编号")) return false;
   for (const std::string& column : columns) {
     if (IsStructureColumn(column)) return false;
   }
@@ -34,9 +34,8 @@ bool HeadingSums::Load(const std::vector<std::string>& columns) {
   // as nothing), and returns the rows in rowid order: the order in which a
   // scan "where 上级编号=H" meets a heading's children.
   Query bulk;
-  if (!OpenQuery(bulk,
-                 "select 编号,上级编号,标志," + total_list_ + " from 分部分项 group by rowid",
-                 /*report_errors=*/false)) {
+  if (!db_.Open(bulk, "select 编号,上级编号,标志," + total_list_ + " from 分部分项 group by rowid",
+                /*report_errors=*/false)) {
     return false;
   }
   constexpr int kFirstSum = 3;
@@ -107,7 +106,7 @@ void HeadingSums::Refresh(const std::string& heading) {
   // The stored value is what SQLite made of the pasted text; reading it back
   // keeps the parent's sum exact whatever SQLite's text-to-double rounding.
   Query reread;
-  if (!OpenQuery(reread, "select " + total_list_ + " from 分部分项 where 编号=" + heading)) return;
+  if (!db_.Open(reread, "select " + total_list_ + " from 分部分项 where 编号=" + heading)) return;
   reread.First();
   if (reread.Eof()) return;
   Row& row = rows_[found->second];

@@ -9,13 +9,13 @@
 #include <unordered_map>
 #include <vector>
 
-#include "data/query.h"
+#include "data/database.h"
 
 namespace ftcalc {
 
 class HeadingSums {
  public:
-  HeadingSums() = default;
+  explicit HeadingSums(Database& db) : db_(db) {}
   HeadingSums(const HeadingSums&) = delete;
   HeadingSums& operator=(const HeadingSums&) = delete;
 
@@ -46,6 +46,7 @@ class HeadingSums {
     std::vector<double> values;  // total(C) of this row alone, per bulk column
   };
 
+  Database& db_;
   std::string total_list_;  // "total(C1) as C1A,total(C2) as C2A,..."
   // For each roll-up column, the bulk column that FieldText(C + "A") names,
   // -1 when no column has that name.

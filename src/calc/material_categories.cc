@@ -1,6 +1,5 @@
 #include "calc/material_categories.h"
 
-#include "data/sql_exec.h"
 #include "data/text_util.h"
 
 namespace ftcalc {

@@ -12,9 +12,9 @@
 #include "calc/item_tree.h"
 #include "calc/row_pipeline.h"
 #include "data/ftrou.h"
-#include "data/sql_exec.h"
+#include "data/row_reader.h"
+#include "data/schema_info.h"
 #include "data/value_arithmetic.h"
-#include "entry/engine_state.h"
 
 namespace ftcalc {
 namespace {
@@ -51,62 +51,9 @@ int CompareValues(const SqlValue& a, const SqlValue& b) {
   }
 }
 
-// A value of the line being grouped, read in place: a text points into the
-// statement's current row or into a looked-up value, and is copied only
-// when the line starts a group of its own.
-struct ValueView {
-  int type = SQLITE_NULL;
-  int64_t integer = 0;
-  double real = 0;
-  const char* text = nullptr;
-  size_t size = 0;
-
-  std::string_view bytes() const { return std::string_view(text == nullptr ? "" : text, size); }
-};
-
-ValueView ViewOf(const SqlValue& value) {
-  ValueView view;
-  view.type = value.type;
-  view.integer = value.type == SQLITE_INTEGER ? value.integer : 0;
-  view.real = value.type == SQLITE_FLOAT ? value.real : 0;
-  view.text = value.text.data();
-  view.size = value.text.size();
-  return view;
-}
-
-ValueView ColumnView(sqlite3_stmt* stmt, int column) {
-  ValueView view;
-  view.type = sqlite3_column_type(stmt, column);
-  switch (view.type) {
-    case SQLITE_INTEGER: view.integer = sqlite3_column_int64(stmt, column); break;
-    case SQLITE_FLOAT: view.real = sqlite3_column_double(stmt, column); break;
-    case SQLITE_TEXT:
-      view.text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-      view.size = static_cast<size_t>(sqlite3_column_bytes(stmt, column));
-      break;
-    case SQLITE_BLOB:
-      view.text = static_cast<const char*>(sqlite3_column_blob(stmt, column));
-      view.size = static_cast<size_t>(sqlite3_column_bytes(stmt, column));
-      break;
-    default: break;
-  }
-  return view;
-}
-
-SqlValue ValueOf(const ValueView& view) {
-  switch (view.type) {
-    case SQLITE_INTEGER: return SqlValue::Integer(view.integer);
-    case SQLITE_FLOAT: return SqlValue::Real(view.real);
-    case SQLITE_TEXT:
-    case SQLITE_BLOB: {
-      SqlValue value;
-      value.type = view.type;
-      value.text.assign(view.bytes());
-      return value;
-    }
-    default: return SqlValue::Null();
-  }
-}
+// A value of the line being grouped is read in place (ValueView): a text
+// points into the statement's current row or into a looked-up value, and is
+// copied only when the line starts a group of its own.
 
 // Whether two values fall in one group: the same storage class and the
 // same number or bytes (given one number kind per column and no negative
@@ -291,9 +238,9 @@ ValueView JoinedName(const JoinedNames& names, int which, const ValueView& key_v
   return found == by_key.end() ? ValueView() : ViewOf(found->second);
 }
 
-bool CanGroup(const std::vector<MaterialCategory>& categories) {
+bool CanGroup(Database& db, const std::vector<MaterialCategory>& categories) {
   if (!TotalAddsInRowOrder()) return false;
-  if (!HasNumericAffinity("分部分项材料明细", "上级编号")) return false;
+  if (!HasNumericAffinity(db, "分部分项材料明细", "上级编号")) return false;
   // Without parts nothing reads the lines.
   return !std::all_of(categories.begin(), categories.end(),
                       [](const MaterialCategory& c) { return c.parts.empty(); });
@@ -301,19 +248,20 @@ bool CanGroup(const std::vector<MaterialCategory>& categories) {
 
 }  // namespace
 
-bool GroupMaterialLines(const std::vector<MaterialCategory>& categories, const std::string& source,
-                        const JoinedNames* names, std::vector<std::vector<MaterialGroup>>* lines) {
-  if (!CanGroup(categories)) return false;
+bool GroupMaterialLines(Database& db, const std::vector<MaterialCategory>& categories,
+                        const std::string& source, const JoinedNames* names,
+                        std::vector<std::vector<MaterialGroup>>* lines) {
+  if (!CanGroup(db, categories)) return false;
   Statement stmt;
-  if (!TryPrepare(stmt, source) || sqlite3_column_count(stmt.get()) != kLevelColumn + 1) {
+  if (!db.TryPrepare(stmt, source) || ResultColumnCount(stmt) != kLevelColumn + 1) {
     return false;
   }
   Grouper grouper(categories);
   LineRow row;
   int rc;
   while ((rc = stmt.Step()) == SQLITE_ROW) {
-    sqlite3_stmt* s = stmt.get();
-    for (int i = 0; i <= kLevelColumn; ++i) row[i] = ColumnView(s, i);
+    const RowReader reader(stmt);
+    for (int i = 0; i <= kLevelColumn; ++i) row[i] = reader.View(i);
     if (names != nullptr) {
       for (int i = kFirstNameColumn; i < kKeyColumns; ++i) {
         row[i] = JoinedName(*names, i - kFirstNameColumn, row[i]);
@@ -328,10 +276,15 @@ bool GroupMaterialLines(const std::vector<MaterialCategory>& categories, const s
 }
 
 struct MaterialGrouping::Impl {
-  Impl(const std::vector<MaterialCategory>& categories, const JoinedNames& names,
+  Impl(Database& db, const std::vector<MaterialCategory>& categories, const JoinedNames& names,
        const StandardMaterials& standard, int quantity_digits)
-      : names(names), standard(standard), quantity_digits(quantity_digits), grouper(categories) {}
+      : db(db),
+        names(names),
+        standard(standard),
+        quantity_digits(quantity_digits),
+        grouper(categories) {}
 
+  Database& db;
   const JoinedNames& names;
   const StandardMaterials& standard;
   const int quantity_digits;
@@ -340,30 +293,33 @@ struct MaterialGrouping::Impl {
   std::unordered_map<int64_t, SqlValue> quotas;
 };
 
-MaterialGrouping::MaterialGrouping(const std::vector<MaterialCategory>& categories,
+MaterialGrouping::MaterialGrouping(Database& db, const std::vector<MaterialCategory>& categories,
                                    const JoinedNames& names, const StandardMaterials& standard,
                                    int quantity_digits)
     : categories_(categories),
-      impl_(std::make_unique<Impl>(categories, names, standard, quantity_digits)) {}
+      impl_(std::make_unique<Impl>(db, categories, names, standard, quantity_digits)) {}
 
 MaterialGrouping::~MaterialGrouping() = default;
 
 bool MaterialGrouping::Start() {
-  if (!CanGroup(categories_)) return false;
+  Database& db = impl_->db;
+  if (!CanGroup(db, categories_)) return false;
   // "a.主表 in(select 编号 from 分部分项 where ...)" holds, for an INTEGER
   // 主表, exactly for these keys, and the join "fb.编号=a.主表" reads the row
   // of that key.
-  if (!IsIntegerKeyColumn("分部分项", "编号") || !IsIntegerKeyColumn("分部分项材料明细", "编号")) {
+  if (!IsIntegerKeyColumn(db, "分部分项", "编号") ||
+      !IsIntegerKeyColumn(db, "分部分项材料明细", "编号")) {
     return false;
   }
   Statement list;
-  if (!TryPrepare(list, "select 编号,工程量 from 分部分项 where 标志='定额' and ifnull(编码,'') "
+  if (!db.TryPrepare(list, "select 编号,工程量 from 分部分项 where 标志='定额' and ifnull(编码,'') "
                         "not like '//%' and ifnull(名称,'') not like '//%'")) {
     return false;
   }
   int rc;
   while ((rc = list.Step()) == SQLITE_ROW) {
-    impl_->quotas[sqlite3_column_int64(list.get(), 0)] = ColumnValue(list.get(), 1);
+    const RowReader row(list);
+    row.ValueInto(1, &impl_->quotas[row.Integer(0)]);
   }
   return rc == SQLITE_DONE;
 }
@@ -432,18 +388,18 @@ void MaterialGrouping::Finish(std::vector<std::vector<MaterialGroup>>* lines) {
   impl_->grouper.Finish(lines);
 }
 
-bool GroupMaterialLinesFromColumns(const std::vector<MaterialCategory>& categories,
+bool GroupMaterialLinesFromColumns(Database& db, const std::vector<MaterialCategory>& categories,
                                    const JoinedNames& names, const StandardMaterials& standard,
                                    int quantity_digits,
                                    std::vector<std::vector<MaterialGroup>>* lines) {
-  MaterialGrouping grouping(categories, names, standard, quantity_digits);
+  MaterialGrouping grouping(db, categories, names, standard, quantity_digits);
   if (!grouping.Start()) return false;
   Statement stmt;
-  if (!TryPrepare(stmt, MaterialLinesSelect())) return false;
+  if (!db.TryPrepare(stmt, MaterialLinesSelect())) return false;
   // The lines are read here and grouped on another thread meanwhile. Lines
   // that cannot count are not handed over.
-  auto read = [](sqlite3_stmt* s, MaterialLine* line) {
-    ReadMaterialLine(s, line);
+  auto read = [](const RowReader& row, MaterialLine* line) {
+    ReadMaterialLine(row, line);
     return RowRead::kKeep;
   };
   auto work = [&grouping](const std::vector<MaterialLine>& chunk) {
@@ -457,11 +413,9 @@ bool GroupMaterialLinesFromColumns(const std::vector<MaterialCategory>& categori
   return true;
 }
 
-bool InsertMaterialGroups(const std::vector<MaterialGroup>& lines, int64_t parent,
+bool InsertMaterialGroups(Database& db, const std::vector<MaterialGroup>& lines, int64_t parent,
                           int quantity_digits) {
-  Connection* connection = Engine().connection.get();
-  if (connection == nullptr || connection->handle() == nullptr) return false;
-  Statement* insert = connection->Cached(
+  Statement* insert = db.Cached(
       "insert into 材料价格(上级编号,编码,名称,单位,数量,基价,信息价,增值税率,三材,供应方,标志) "
       "values(?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11)");
   if (insert == nullptr) return false;

@@ -46,15 +46,17 @@ struct JoinedNames {
 // gathered lines as `source` (a select of their columns in gathered order,
 // such as GatheredLinesSelect) returns them; with `names`, its class,
 // supplier and kind columns hold keys to look up there.
-bool GroupMaterialLines(const std::vector<MaterialCategory>& categories, const std::string& source,
-                        const JoinedNames* names, std::vector<std::vector<MaterialGroup>>* lines);
+bool GroupMaterialLines(Database& db, const std::vector<MaterialCategory>& categories,
+                        const std::string& source, const JoinedNames* names,
+                        std::vector<std::vector<MaterialGroup>>* lines);
 
 // The material list's lines worked out from MaterialLines fed one by one in
 // rowid order (see GroupMaterialLinesFromColumns, which reads them itself).
 class MaterialGrouping {
  public:
-  MaterialGrouping(const std::vector<MaterialCategory>& categories, const JoinedNames& names,
-                   const StandardMaterials& standard, int quantity_digits);
+  MaterialGrouping(Database& db, const std::vector<MaterialCategory>& categories,
+                   const JoinedNames& names, const StandardMaterials& standard,
+                   int quantity_digits);
   ~MaterialGrouping();
   MaterialGrouping(const MaterialGrouping&) = delete;
   MaterialGrouping& operator=(const MaterialGrouping&) = delete;
@@ -81,7 +83,7 @@ class MaterialGrouping {
 // rules are not copied: a TEXT or BLOB read as a number, a 主表 or 材料编号
 // (where the library is read) that is neither an INTEGER nor NULL, a quota
 // table not keyed by an INTEGER 编号.
-bool GroupMaterialLinesFromColumns(const std::vector<MaterialCategory>& categories,
+bool GroupMaterialLinesFromColumns(Database& db, const std::vector<MaterialCategory>& categories,
                                    const JoinedNames& names, const StandardMaterials& standard,
                                    int quantity_digits,
                                    std::vector<std::vector<MaterialGroup>>* lines);
@@ -90,7 +92,7 @@ bool GroupMaterialLinesFromColumns(const std::vector<MaterialCategory>& categori
 // insert would: quantity FtRou'd to `quantity_digits`, a NULL information
 // price written as 0. False (nothing reported) when a line fails, so that
 // the caller can run the statement instead.
-bool InsertMaterialGroups(const std::vector<MaterialGroup>& lines, int64_t parent,
+bool InsertMaterialGroups(Database& db, const std::vector<MaterialGroup>& lines, int64_t parent,
                           int quantity_digits);
 
 }  // namespace ftcalc

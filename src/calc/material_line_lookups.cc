@@ -1,24 +1,22 @@
 #include "calc/material_line_lookups.h"
 
-#include "calc/item_tree.h"
-#include "data/sql_exec.h"
-#include "data/sqlite_handle.h"
+#include "data/schema_info.h"
 
 namespace ftcalc {
 
-bool StandardMaterials::Load() {
+bool StandardMaterials::Load(Database& db) {
   rows_.clear();
-  if (!IsIntegerKeyColumn("定额材料明细", "编号")) return false;
+  if (!IsIntegerKeyColumn(db, "定额材料明细", "编号")) return false;
   Statement stmt;
-  if (!TryPrepare(stmt, "select 编号,编码,名称,单位,基价 from 定额材料明细")) return false;
+  if (!db.TryPrepare(stmt, "select 编号,编码,名称,单位,基价 from 定额材料明细")) return false;
   int rc;
   while ((rc = stmt.Step()) == SQLITE_ROW) {
-    sqlite3_stmt* s = stmt.get();
-    StandardMaterial& row = rows_[sqlite3_column_int64(s, 0)];
-    row.code = ColumnValue(s, 1);
-    row.name = ColumnValue(s, 2);
-    row.unit = ColumnValue(s, 3);
-    row.price = ColumnValue(s, 4);
+    const RowReader row(stmt);
+    StandardMaterial& material = rows_[row.Integer(0)];
+    row.ValueInto(1, &material.code);
+    row.ValueInto(2, &material.name);
+    row.ValueInto(3, &material.unit);
+    row.ValueInto(4, &material.price);
   }
   return rc == SQLITE_DONE;
 }
@@ -31,29 +29,33 @@ const StandardMaterial* StandardMaterials::Find(const SqlValue& material_key,
   return found == rows_.end() ? nullptr : &found->second;
 }
 
-bool LoadQuotaColumn(const std::string& column, std::unordered_map<int64_t, SqlValue>* values) {
+bool LoadQuotaColumn(Database& db, const std::string& column,
+                     std::unordered_map<int64_t, SqlValue>* values) {
   values->clear();
-  if (!IsIntegerKeyColumn("分部分项", "编号")) return false;
+  if (!IsIntegerKeyColumn(db, "分部分项", "编号")) return false;
   Statement stmt;
-  if (!TryPrepare(stmt, "select 编号," + column + " from 分部分项")) return false;
+  if (!db.TryPrepare(stmt, "select 编号," + column + " from 分部分项")) return false;
   int rc;
   while ((rc = stmt.Step()) == SQLITE_ROW) {
-    (*values)[sqlite3_column_int64(stmt.get(), 0)] = ColumnValue(stmt.get(), 1);
+    const RowReader row(stmt);
+    row.ValueInto(1, &(*values)[row.Integer(0)]);
   }
   return rc == SQLITE_DONE;
 }
 
-bool LoadKindValues(const std::string& subquery, bool scalar, std::unordered_set<int64_t>* values) {
+bool LoadKindValues(Database& db, const std::string& subquery, bool scalar,
+                    std::unordered_set<int64_t>* values) {
   values->clear();
-  if (!HasNumericAffinity("分部分项材料明细", "标志")) return false;
+  if (!HasNumericAffinity(db, "分部分项材料明细", "标志")) return false;
   Statement stmt;
-  if (!TryPrepare(stmt, scalar ? "select (" + subquery + ")" : subquery)) return false;
+  if (!db.TryPrepare(stmt, scalar ? "select (" + subquery + ")" : subquery)) return false;
   int rc;
   while ((rc = stmt.Step()) == SQLITE_ROW) {
-    const int type = sqlite3_column_type(stmt.get(), 0);
+    const RowReader row(stmt);
+    const int type = row.Type(0);
     if (type == SQLITE_NULL) continue;
     if (type != SQLITE_INTEGER) return false;
-    values->insert(sqlite3_column_int64(stmt.get(), 0));
+    values->insert(row.Integer(0));
   }
   return rc == SQLITE_DONE;
 }
@@ -65,13 +67,13 @@ const char* MaterialLinesSelect() {
          "a order by a.rowid";
 }
 
-void ReadMaterialLine(sqlite3_stmt* stmt, MaterialLine* line) {
+void ReadMaterialLine(const RowReader& row, MaterialLine* line) {
   SqlValue* columns[] = {&line->quota,        &line->amount,      &line->kind,
                          &line->level,        &line->code,        &line->name,
                          &line->unit,         &line->own_price,   &line->market_price,
                          &line->vat_rate,     &line->class_key,   &line->supplier_key,
                          &line->material_key, &line->parent_amount};
-  for (int i = 0; i < 14; ++i) ColumnValueInto(stmt, i, columns[i]);
+  for (int i = 0; i < 14; ++i) row.ValueInto(i, columns[i]);
 }
 
 }  // namespace ftcalc

@@ -13,7 +13,8 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "data/query.h"
+#include "data/database.h"
+#include "data/row_reader.h"
 
 namespace ftcalc {
 
@@ -31,7 +32,7 @@ class StandardMaterials {
   // Reads every standard material. False when 编号 is not the table's
   // INTEGER PRIMARY KEY (a row per key is what makes a look-up by key equal
   // to the subquery) or the table cannot be read.
-  bool Load();
+  bool Load(Database& db);
 
   // The row a line's 材料编号 names, or nullptr for none (the subquery's
   // NULL). A line's INTEGER key finds the row of that key and NULL finds
@@ -46,14 +47,16 @@ class StandardMaterials {
 // Column `column` of every row of 分部分项 by its INTEGER 编号, the value
 // "(select <column> from 分部分项 where 编号=<key>)" gives. False when 编号
 // is not the table's INTEGER PRIMARY KEY.
-bool LoadQuotaColumn(const std::string& column, std::unordered_map<int64_t, SqlValue>* values);
+bool LoadQuotaColumn(Database& db, const std::string& column,
+                     std::unordered_map<int64_t, SqlValue>* values);
 
 // The a.标志 values that "a.标志=(<subquery>)" (`scalar`) or "a.标志
 // in(<subquery>)" hold for, among INTEGER 标志 values: the one value the
 // scalar subquery gives, or every value the list gives. A NULL matches
 // nothing. False when a value is not an INTEGER (SQLite would compare it
 // by rules of its own), or when 标志 is not of numeric affinity.
-bool LoadKindValues(const std::string& subquery, bool scalar, std::unordered_set<int64_t>* values);
+bool LoadKindValues(Database& db, const std::string& subquery, bool scalar,
+                    std::unordered_set<int64_t>* values);
 
 // One material line as the passes over the lines' own columns read it, in
 // rowid order: its columns as stored, and its parent line's 实际量 (the row
@@ -69,7 +72,7 @@ struct MaterialLine {
 // is the table's INTEGER PRIMARY KEY, so that at most one row answers, the
 // one a join on the key would give.
 const char* MaterialLinesSelect();
-void ReadMaterialLine(sqlite3_stmt* stmt, MaterialLine* line);
+void ReadMaterialLine(const RowReader& row, MaterialLine* line);
 
 }  // namespace ftcalc
 

@@ -3,27 +3,44 @@
 #define FTCALC_CALC_MATERIAL_PRICES_H_
 
 #include <string>
+#include <vector>
+
+#include "calc/carry_over.h"
+#include "calc/material_categories.h"
 
 namespace ftcalc {
 
-void BuildMaterialPrices();
+class EngineContext;
 
-class MaterialGrouping;
+void BuildMaterialPrices(EngineContext& ctx);
 
-// The material list's category lines can be worked out ahead, in the quota
-// step's pass over the material lines (one read of them for both). That
-// holds only while nothing the lines are grouped with changes in between:
-// the quota rows' 工程量, 标志, 编码 and 名称 (which a fee sheet may write),
-// the material lines, the library and the settings (which no step writes).
-//
-// StartMaterialListAhead prepares the grouping and returns it (nullptr when
-// it cannot be done); FinishMaterialListAhead keeps its lines when it took
-// every line; DropMaterialListAhead forgets them (a step that writes one of
-// those columns calls it). BuildMaterialPrices uses lines kept since the
-// run's quota step, then forgets them.
-MaterialGrouping* StartMaterialListAhead();
-void FinishMaterialListAhead(bool grouped);
-void DropMaterialListAhead();
+// The two ways of the step. The plain statements are the reference: one
+// grouped insert per category, one carry-over update per previous line.
+// The fast path works the category lines out in one pass over the material
+// lines (or takes them from the quota step) and restricts each carry-over
+// update to its candidate rows; it must leave exactly what they leave.
+void BuildMaterialPricesPlain(EngineContext& ctx);
+bool BuildMaterialPricesFast(EngineContext& ctx);
+
+// Shared by both.
+// The statement that finds the category row of this build.
+std::string CategoryRowSelect(const MaterialCategory& category);
+// The category's grouped insert under category row `k`, its parts' lines
+// read by `part_select`.
+std::string CategoryInsertStatement(const std::string& k, const std::string& quantity_digits,
+                                    const std::vector<std::string>& part_selects);
+// What identifies a material line from one build to the next.
+const std::vector<MatchColumn>& MaterialIdentity();
+// The select of the previous build's material lines, in their order.
+extern const char kPreviousMaterialLines[];
+// The carry-over assignments of the current previous line.
+std::string CarriedAssignments(const Query& previous, const std::vector<CarriedColumn>& columns);
+// A previous line with VAT had its 信息价 replaced by the net price, which
+// no new line holds before that price is computed again: its 信息价 is not
+// compared (the columns left out of the match).
+std::vector<std::string> SkippedOnCarry(const Query& previous);
+// The statements after the carry-over, in their order.
+void FinishMaterialPrices(EngineContext& ctx);
 
 }  // namespace ftcalc
 

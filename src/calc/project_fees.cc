@@ -7,11 +7,11 @@
 #include <unordered_map>
 #include <vector>
 
+#include "calc/context.h"
 #include "calc/fee_table.h"
+#include "data/fields.h"
 #include "data/number_text.h"
-#include "data/sql_exec.h"
 #include "data/text_util.h"
-#include "entry/engine_state.h"
 #include "formula/substitute.h"
 
 namespace ftcalc {
@@ -21,16 +21,16 @@ constexpr char kSmallProject[] = "[系统:小型工程]";
 
 // A number pasted into a statement; a value that is not finite would paste
 // as "inf" and break the statement, so it counts as 0.
-std::string AmountLiteral(double value) {
+std::string AmountLiteral(const EngineContext& ctx, double value) {
   if (!std::isfinite(value)) return "0";
-  return RoundedText(Engine().price_decimals, value);
+  return RoundedText(ctx.settings.price_decimals, value);
 }
 
 // The rows of one fee table, in the order of `sql` (顺号, 公式 trimmed).
-std::vector<FeeRow> LoadFeeRows(const std::string& sql) {
-  Query& query = Engine().WorkQuery();
+std::vector<FeeRow> LoadFeeRows(EngineContext& ctx, const std::string& sql) {
+  Query query;
   std::vector<FeeRow> rows;
-  OpenQuery(query, sql);
+  ctx.db.Open(query, sql);
   for (query.First(); !query.Eof(); query.Next()) {
     rows.push_back({"<" + Trim(FieldText(query, "顺号")) + ">", Trim(FieldText(query, "公式"))});
   }
@@ -50,13 +50,14 @@ void ReplaceInFormulas(std::vector<FeeRow>& rows, const std::string& from, const
 
 // "[系统:小型工程]" is the threshold 小型工程≤ when it is positive and the
 // specialty's direct quota cost does not exceed it, else 0.
-void ApplySmallProject(std::vector<FeeRow>& rows, const std::string& specialty) {
+void ApplySmallProject(EngineContext& ctx, std::vector<FeeRow>& rows,
+                       const std::string& specialty) {
   if (!AnyFormulaContains(rows, kSmallProject)) return;
-  Query& query = Engine().WorkQuery();
-  OpenQuery(query, "select 合价 from 汇总合价 where 分类='" + SqlQuoted(specialty) +
-                       "' and 名称='分部分项直接定额费合计'");
+  Query query;
+  ctx.db.Open(query, "select 合价 from 汇总合价 where 分类='" + SqlQuoted(specialty) +
+                         "' and 名称='分部分项直接定额费合计'");
   const double cost = CAtof(Trim(FieldText(query, "合价")));
-  OpenQuery(query, "select 内容 from 工程档案 where 名称='小型工程≤'");
+  ctx.db.Open(query, "select 内容 from 工程档案 where 名称='小型工程≤'");
   const std::string threshold = Trim(FieldText(query, "内容"));
   const double limit = CAtof(threshold);
   ReplaceInFormulas(rows, kSmallProject, limit > 0 && cost <= limit ? threshold : "0");
@@ -65,9 +66,10 @@ void ApplySmallProject(std::vector<FeeRow>& rows, const std::string& specialty) 
 // Every "[系统:名称]" of the category's summary totals becomes the total's
 // amount. Rows are applied in table order, so for a repeated name the
 // first row decides.
-void ApplySystemValues(std::vector<FeeRow>& rows, const std::string& category) {
-  Query& query = Engine().WorkQuery();
-  OpenQuery(query, "select 名称,合价 from 汇总合价 where 分类='" + SqlQuoted(category) + "'");
+void ApplySystemValues(EngineContext& ctx, std::vector<FeeRow>& rows,
+                       const std::string& category) {
+  Query query;
+  ctx.db.Open(query, "select 名称,合价 from 汇总合价 where 分类='" + SqlQuoted(category) + "'");
   for (query.First(); !query.Eof(); query.Next()) {
     const std::string reference = "[系统:" + Trim(FieldText(query, "名称")) + "]";
     ReplaceInFormulas(rows, reference, NumberText(CAtof(Trim(FieldText(query, "合价")))));
@@ -77,7 +79,8 @@ void ApplySystemValues(std::vector<FeeRow>& rows, const std::string& category) {
 // Evaluates every row and writes 计算式 (the substituted formula, row
 // references kept) and 费用 back to the rows selected by `where` and the
 // row's label. A repeated label takes the texts of its first row.
-void EvaluateAndWriteBack(const std::vector<FeeRow>& rows, const std::string& where) {
+void EvaluateAndWriteBack(EngineContext& ctx, const std::vector<FeeRow>& rows,
+                          const std::string& where) {
   KnownValues known;
   AddFirstValues(rows, known);
   const std::vector<std::string> resolved = ResolveRowReferences(rows, known);
@@ -90,62 +93,61 @@ void EvaluateAndWriteBack(const std::vector<FeeRow>& rows, const std::string& wh
     const std::string value = FeeFormulaValue(resolved[first]);
     // The label is the 顺号 between the name's enclosing "<" and ">".
     const std::string label = row.name.substr(1, row.name.size() - 2);
-    ExecSql("update 工程取费 set 计算式='" + SqlQuoted(rows[first].formula) +
-            "',费用=" + AmountLiteral(CAtof(value)) + " where " + where + " and trim(顺号)='" +
-            SqlQuoted(label) + "'");
+    ctx.db.Exec("update 工程取费 set 计算式='" + SqlQuoted(rows[first].formula) +
+                "',费用=" + AmountLiteral(ctx, CAtof(value)) + " where " + where +
+                " and trim(顺号)='" + SqlQuoted(label) + "'");
   }
 }
 
 // 工程造价 is the project-total row's 费用, 单方造价 that over the
 // building area (0 without a positive area); both are written with "元".
-void WriteProjectCost() {
-  EngineState& engine = Engine();
-  Query& query = engine.WorkQuery();
-  OpenQuery(query, "select 费用 from 工程取费 where 专业取费='工程总价' and 项目='工程总价'");
+void WriteProjectCost(EngineContext& ctx) {
+  Query query;
+  ctx.db.Open(query, "select 费用 from 工程取费 where 专业取费='工程总价' and 项目='工程总价'");
   double cost = CAtof(FieldText(query, "费用"));
   if (!std::isfinite(cost)) cost = 0;
   const std::string cost_text = NumberText(cost);
-  OpenQuery(query, "select 内容 from 工程档案 where 名称='建筑面积'");
+  ctx.db.Open(query, "select 内容 from 工程档案 where 名称='建筑面积'");
   const double area = CAtof(FieldText(query, "内容"));
-  const std::string unit_cost = area > 0 ? AmountLiteral(CAtof(cost_text) / area) : "0";
-  ExecSql("update 工程档案 set 内容='" + SqlQuoted(cost_text) + "元' where 名称='工程造价'");
-  ExecSql("update 工程档案 set 内容='" + SqlQuoted(unit_cost) + "元' where 名称='单方造价'");
+  const std::string unit_cost = area > 0 ? AmountLiteral(ctx, CAtof(cost_text) / area) : "0";
+  ctx.db.Exec("update 工程档案 set 内容='" + SqlQuoted(cost_text) + "元' where 名称='工程造价'");
+  ctx.db.Exec("update 工程档案 set 内容='" + SqlQuoted(unit_cost) + "元' where 名称='单方造价'");
 }
 
 }  // namespace
 
-void CalculateSpecialtyFees() {
-  Query& tables = Engine().FeeQuery();
-  OpenQuery(tables, "select 编号,取费专业 from 取费索引 where 类别='专业工程' order by 排序");
+void CalculateSpecialtyFees(EngineContext& ctx) {
+  Query tables;
+  ctx.db.Open(tables, "select 编号,取费专业 from 取费索引 where 类别='专业工程' order by 排序");
   for (tables.First(); !tables.Eof(); tables.Next()) {
     const std::string key = FieldNumberLiteral(tables, "编号");
     const std::string specialty = FieldText(tables, "取费专业");
     const std::string where = "主表=" + key + " and 专业取费='" + SqlQuoted(specialty) + "'";
     std::vector<FeeRow> rows =
-        LoadFeeRows("select 顺号,项目,公式 from 工程取费 where " + where + " order by 排序");
-    ApplySmallProject(rows, specialty);
-    ApplySystemValues(rows, specialty);
+        LoadFeeRows(ctx, "select 顺号,项目,公式 from 工程取费 where " + where + " order by 排序");
+    ApplySmallProject(ctx, rows, specialty);
+    ApplySystemValues(ctx, rows, specialty);
     for (FeeRow& row : rows) SubstituteRates(row.formula, -1);
-    EvaluateAndWriteBack(rows, where);
+    EvaluateAndWriteBack(ctx, rows, where);
   }
 }
 
-void CalculateProjectFees() {
-  CalculateSpecialtyFees();
+void CalculateProjectFees(EngineContext& ctx) {
+  CalculateSpecialtyFees(ctx);
 
-  Query& index = Engine().FeeQuery();
-  OpenQuery(index, "select 编号 from 取费索引 where 取费专业='工程总价' and 类别='工程总价'");
+  Query index;
+  ctx.db.Open(index, "select 编号 from 取费索引 where 取费专业='工程总价' and 类别='工程总价'");
   if (index.Eof()) return;
   const std::string where = "主表=" + FieldNumberLiteral(index, "编号");
   std::vector<FeeRow> rows =
-      LoadFeeRows("select 顺号,项目,公式 from 工程取费 where " + where + " order by 排序");
-  ApplySystemValues(rows, "工程总价");
+      LoadFeeRows(ctx, "select 顺号,项目,公式 from 工程取费 where " + where + " order by 排序");
+  ApplySystemValues(ctx, rows, "工程总价");
   for (FeeRow& row : rows) {
     SubstituteRates(row.formula, -1);
     SubstituteActuals(row.formula);
   }
-  EvaluateAndWriteBack(rows, where);
-  WriteProjectCost();
+  EvaluateAndWriteBack(ctx, rows, where);
+  WriteProjectCost(ctx);
 }
 
 }  // namespace ftcalc

@@ -6,10 +6,12 @@
 
 namespace ftcalc {
 
+struct EngineContext;
+
 // Every specialty fee table (类别 专业工程).
-void CalculateSpecialtyFees();
+void CalculateSpecialtyFees(EngineContext& ctx);
 // The specialty tables, then the project-total table, 工程造价 and 单方造价.
-void CalculateProjectFees();
+void CalculateProjectFees(EngineContext& ctx);
 
 }  // namespace ftcalc
 

@@ -13,7 +13,8 @@
 #include "data/ftrou.h"
 #include "data/number_text.h"
 #include "data/query.h"
-#include "data/sql_exec.h"
+#include "data/row_reader.h"
+#include "data/schema_info.h"
 #include "data/sqlite_handle.h"
 #include "data/text_util.h"
 #include "data/value_arithmetic.h"
@@ -124,7 +125,7 @@ bool IsPercentUnit(const SqlValue& unit) { return unit.type == SQLITE_TEXT && un
 
 }  // namespace
 
-bool SumQuotaLinesInOnePass(const std::string (&kind_conditions)[3],
+bool SumQuotaLinesInOnePass(Database& db, const std::string (&kind_conditions)[3],
                             const std::string& lines_from, const std::string& line_price,
                             const std::string& line_unit,
                             const std::string& main_material_condition,
@@ -154,37 +155,38 @@ bool SumQuotaLinesInOnePass(const std::string (&kind_conditions)[3],
   sql += lines_from + " order by a.rowid";
 
   Statement stmt;
-  if (!TryPrepare(stmt, sql)) return false;
+  if (!db.TryPrepare(stmt, sql)) return false;
 
   LineSums line_sums(digits);
   int rc;
   while ((rc = stmt.Step()) == SQLITE_ROW) {
-    sqlite3_stmt* s = stmt.get();
-    const SqlValue quota = ColumnValue(s, 0);
+    const RowReader row(stmt);
+    const SqlValue quota = row.Value(0);
     NoteQuota(quota, sums);
-    const int64_t flags = sqlite3_column_int64(s, 1);
+    const int64_t flags = row.Integer(1);
     if (flags & kPercent) {
       PercentLine line;
       line[0] = quota;
-      for (int i = 1; i < 6; ++i) line[i] = ColumnValue(s, 3 + i);
+      for (int i = 1; i < 6; ++i) line[i] = row.Value(3 + i);
       sums->percent_lines.push_back(std::move(line));
     }
-    if (!line_sums.Add(quota, flags, ColumnValue(s, 2), ColumnValue(s, 3))) return false;
+    if (!line_sums.Add(quota, flags, row.Value(2), row.Value(3))) return false;
   }
   if (rc != SQLITE_DONE) return false;
   line_sums.Finish(sums);
   return true;
 }
 
-bool SumQuotaLinesFromColumns(const LineKinds& kinds, const StandardMaterials& standard,
+bool SumQuotaLinesFromColumns(Database& db, const LineKinds& kinds,
+                              const StandardMaterials& standard,
                               const std::unordered_map<int64_t, SqlValue>& quantities,
                               int digits, QuotaLineSums* sums, MaterialGrouping* also,
                               bool* also_grouped) {
   if (!TotalAddsInRowOrder()) return false;
-  if (!HasNumericAffinity("分部分项材料明细", "上级编号")) return false;
-  if (!IsIntegerKeyColumn("分部分项材料明细", "编号")) return false;
+  if (!HasNumericAffinity(db, "分部分项材料明细", "上级编号")) return false;
+  if (!IsIntegerKeyColumn(db, "分部分项材料明细", "编号")) return false;
   Statement stmt;
-  if (!TryPrepare(stmt, MaterialLinesSelect())) return false;
+  if (!db.TryPrepare(stmt, MaterialLinesSelect())) return false;
   const std::unordered_set<int64_t>* kind_sets[] = {&kinds.labour, &kinds.material,
                                                     &kinds.machine, &kinds.main,
                                                     &kinds.equipment};
@@ -269,8 +271,8 @@ bool SumQuotaLinesFromColumns(const LineKinds& kinds, const StandardMaterials& s
   // another thread meanwhile. A grouping that declines stops taking lines;
   // the sums go on.
   bool grouping = also != nullptr;
-  auto read = [](sqlite3_stmt* s, MaterialLine* line) {
-    ReadMaterialLine(s, line);
+  auto read = [](const RowReader& row, MaterialLine* line) {
+    ReadMaterialLine(row, line);
     return RowRead::kKeep;
   };
   auto work = [&](const std::vector<MaterialLine>& chunk) {

@@ -56,7 +56,7 @@ struct QuotaLineSums {
 // lines a (with whatever the price and unit need); `line_price` and
 // `line_unit` a line's price and unit, its own or its standard material's;
 // `digits` the price decimals.
-bool SumQuotaLinesInOnePass(const std::string (&kind_conditions)[3],
+bool SumQuotaLinesInOnePass(Database& db, const std::string (&kind_conditions)[3],
                             const std::string& lines_from, const std::string& line_price,
                             const std::string& line_unit,
                             const std::string& main_material_condition,
@@ -80,7 +80,8 @@ struct LineKinds {
 // With `also`, the same lines are handed to that grouping too (one read of
 // the lines for both); *also_grouped says whether it took every line (it
 // stops at the first it declines, and the sums go on).
-bool SumQuotaLinesFromColumns(const LineKinds& kinds, const StandardMaterials& standard,
+bool SumQuotaLinesFromColumns(Database& db, const LineKinds& kinds,
+                              const StandardMaterials& standard,
                               const std::unordered_map<int64_t, SqlValue>& quantities,
                               int digits, QuotaLineSums* sums, MaterialGrouping* also = nullptr,
                               bool* also_grouped = nullptr);

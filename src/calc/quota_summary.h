@@ -3,11 +3,25 @@
 #define FTCALC_CALC_QUOTA_SUMMARY_H_
 
 #include <string>
+#include <vector>
 
 namespace ftcalc {
 
+class EngineContext;
+
 // start_row "0": every heading; otherwise that row and its ancestors.
-void RollUpQuotaSummary(const std::string& start_row);
+void RollUpQuotaSummary(EngineContext& ctx, const std::string& start_row);
+
+// The two ways of the step. The plain statements are the reference; the
+// fast path (whole project only) sums the headings from the tree read
+// once and must leave exactly what they leave.
+void RollUpQuotaSummaryPlain(EngineContext& ctx, const std::string& start_row);
+bool RollUpQuotaSummaryFast(EngineContext& ctx, const std::string& start_row);
+
+// Shared by both: the roll-up columns of the library's 向上汇总 setting,
+// and the heading unit prices outside 清单法.
+std::vector<std::string> ReadRollUpColumns(EngineContext& ctx);
+void SetHeadingUnitPrices(EngineContext& ctx);
 
 }  // namespace ftcalc
 

@@ -19,6 +19,7 @@
 #include <thread>
 #include <vector>
 
+#include "data/row_reader.h"
 #include "data/sqlite_handle.h"
 
 namespace ftcalc {
@@ -30,9 +31,9 @@ enum class RowRead { kKeep, kSkip, kDecline };
 // has finished with every chunk handed to it when this returns.
 template <typename Record>
 bool PipelineRows(Statement& stmt, size_t chunk_rows,
-                  const std::function<RowRead(sqlite3_stmt*, Record*)>& read,
+                  const std::function<RowRead(const RowReader&, Record*)>& read,
                   const std::function<bool(const std::vector<Record>&)>& work) {
-  static const unsigned cores = std::thread::hardware_concurrency();
+  static const unsigned cores = std::thread::hardware_concurrency();  // asked once
   std::vector<Record> chunks[2];
   std::future<bool> working;
   auto finish = [&working]() { return !working.valid() || working.get(); };
@@ -44,7 +45,7 @@ bool PipelineRows(Statement& stmt, size_t chunk_rows,
     size_t filled = 0;
     bool declined = false;
     while (filled < chunk_rows && (rc = stmt.Step()) == SQLITE_ROW) {
-      const RowRead result = read(stmt.get(), &chunk[filled]);
+      const RowRead result = read(RowReader(stmt), &chunk[filled]);
       if (result == RowRead::kKeep) ++filled;
       if (result == RowRead::kDecline) {
         declined = true;

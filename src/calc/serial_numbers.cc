@@ -2,26 +2,24 @@
 
 #include <cstdint>
 
-#include "data/sql_exec.h"
-#include "entry/engine_state.h"
+#include "calc/context.h"
+#include "data/fields.h"
 
 namespace ftcalc {
 
-// The priced rows (bill items under 清单法, quotas otherwise) are numbered
-// 1, 2, 3... in display order; every other row is left without a number.
-void NumberItems() {
-  EngineState& engine = Engine();
-  ExecSql("update 分部分项 set 序号=NULL");
-  Query& query = engine.WorkQuery();
-  OpenQuery(query, std::string("select 编号,序号 from 分部分项") +
-                       (engine.pricing_method == "清单法" ? " where 标志='项'" : " where 标志='定额'") +
-                       " order by 排序,rowid");
+void NumberItems(EngineContext& ctx) {
+  Database& db = ctx.db;
+  db.Exec("update 分部分项 set 序号=NULL");
+  Query rows;
+  db.Open(rows, std::string("select 编号,序号 from 分部分项") +
+                    (ctx.settings.bill_pricing() ? " where 标志='项'" : " where 标志='定额'") +
+                    " order by 排序,rowid");
   int64_t serial = 0;
-  for (query.First(); !query.Eof(); query.Next()) {
+  for (rows.First(); !rows.Eof(); rows.Next()) {
     ++serial;
-    EditRow(query);
-    SetFieldInteger(query, "序号", serial);
-    PostRow(query);
+    rows.Edit();
+    SetFieldInteger(rows, "序号", serial);
+    db.Post(rows);
   }
 }
 

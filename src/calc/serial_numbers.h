@@ -6,7 +6,11 @@
 
 namespace ftcalc {
 
-void NumberItems();
+struct EngineContext;
+
+// The priced rows (bill items under 清单法, quotas otherwise) get 1, 2, 3...
+// in display order; every other row is left without a number.
+void NumberItems(EngineContext& ctx);
 
 }  // namespace ftcalc
 

@@ -72,13 +72,56 @@ bool FtRouOfValue(const SqlValue& x, int digits, double* result) {
   }
 }
 
-int RegisterFtRou(sqlite3* db) {
-  return sqlite3_create_function(db, "FtRou", 2, SQLITE_UTF8, nullptr, FtRouFunction, nullptr,
-                                 nullptr);
+// What SQLite holds as the function's user data: the handle it is on and
+// the registration that keeps it; deleted by the destroy callback.
+struct FtRouRegistration::Token {
+  FtRouRegistration* owner;
+  sqlite3* db;
+};
+
+void FtRouRegistration::Destroyed(void* token) {
+  Token* t = static_cast<Token*>(token);
+  if (t->owner != nullptr) t->owner->live_.erase(t);
+  delete t;
 }
 
-void UnregisterFtRou(sqlite3* db) {
-  sqlite3_create_function(db, "FtRou", 2, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr);
+FtRouRegistration::~FtRouRegistration() {
+  // SQLite may still call Destroyed for these tokens later: they must not
+  // point back here any more.
+  for (Token* token : live_) token->owner = nullptr;
+}
+
+int FtRouRegistration::Register(sqlite3* db) {
+  if (db == nullptr) return SQLITE_MISUSE;
+  Token* token = new Token{this, db};
+  // A registration already on `db` is replaced; SQLite destroys its token.
+  const int rc = sqlite3_create_function_v2(db, "FtRou", 2, SQLITE_UTF8, token, FtRouFunction,
+                                            nullptr, nullptr, Destroyed);
+  if (rc == SQLITE_OK) {
+    live_.insert(token);
+  } else {
+    delete token;  // not taken: SQLite calls no destroy callback for it
+  }
+  return rc;
+}
+
+bool FtRouRegistration::IsRegisteredOn(sqlite3* db) const {
+  for (const Token* token : live_) {
+    if (token->db == db) return true;
+  }
+  return false;
+}
+
+void FtRouRegistration::RemoveAll() {
+  // Removing a function destroys its token, which leaves live_.
+  while (!live_.empty()) {
+    Token* token = *live_.begin();
+    sqlite3* db = token->db;
+    live_.erase(live_.begin());
+    token->owner = nullptr;
+    sqlite3_create_function_v2(db, "FtRou", 2, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr,
+                               nullptr);
+  }
 }
 
 }  // namespace ftcalc

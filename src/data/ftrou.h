@@ -4,9 +4,10 @@
 #ifndef FTCALC_DATA_FTROU_H_
 #define FTCALC_DATA_FTROU_H_
 
-#include <sqlite3.h>
+#include <set>
 
 #include "data/query.h"
+#include "data/sqlite_api.h"
 
 namespace ftcalc {
 
@@ -22,10 +23,35 @@ double FtRouOfReal(double x, int digits);
 // function gives NULL. False for a blob, which is left to the statements.
 bool FtRouOfValue(const SqlValue& x, int digits, double* result);
 
-// Registers (or re-registers) FtRou on `db`. Returns the SQLite result code.
-int RegisterFtRou(sqlite3* db);
-// Removes the registration made by RegisterFtRou.
-void UnregisterFtRou(sqlite3* db);
+// The engine's FtRou registrations on the hosts' handles. A registration
+// stays after a call, so that the host's own statements can use FtRou, and
+// is removed when the engine is unloaded (RemoveAll), but only while its
+// handle is still open: SQLite calls the registration's destroy callback
+// when the host closes its connection (or replaces the function), and from
+// then on the engine never touches that handle again.
+//
+// Thread safety: none; the engine's calls do not overlap.
+class FtRouRegistration {
+ public:
+  FtRouRegistration() = default;
+  FtRouRegistration(const FtRouRegistration&) = delete;
+  FtRouRegistration& operator=(const FtRouRegistration&) = delete;
+  // Leaves the handles alone: an engine being torn down without RemoveAll
+  // must not touch a handle that may be gone.
+  ~FtRouRegistration();
+
+  // Registers (or registers anew) FtRou on `db`; the SQLite result code.
+  int Register(sqlite3* db);
+  // Whether FtRou of this engine is registered on `db` now.
+  bool IsRegisteredOn(sqlite3* db) const;
+  // Removes every registration whose handle is still open.
+  void RemoveAll();
+
+ private:
+  struct Token;
+  static void Destroyed(void* token);
+  std::set<Token*> live_;
+};
 
 }  // namespace ftcalc
 

@@ -110,18 +110,31 @@ void BindValue(Statement& stmt, int index, const SqlValue& value) {
   BindValue(stmt.get(), index, value);
 }
 
-bool Query::Run(sqlite3* db, const std::string& sql, bool keep_rows, std::string* error,
+// Wide results (select *) are searched through an index of upper-cased
+// names; small ones directly.
+constexpr size_t kIndexedFieldCount = 8;
+
+void Query::SetColumns(std::vector<std::string> names, std::vector<Column> columns) {
+  names_ = std::move(names);
+  columns_ = std::move(columns);
+  name_index_.clear();
+  if (names_.size() > kIndexedFieldCount) {
+    for (size_t i = names_.size(); i-- > 0;) name_index_[AsciiUpper(names_[i])] = static_cast<int>(i);
+  }
+}
+
+bool Query::Run(sqlite3* db, const std::string& sql, bool keep_rows, DbError* error,
                 const RowVisitor* each) {
   Close();
   sql_ = sql;
   if (db == nullptr) {
-    if (error) *error = "no database connection";
+    if (error) *error = DbError::Engine("no database connection");
     return false;
   }
   Statement stmt;
   int rc = stmt.Prepare(db, sql);
   if (rc != SQLITE_OK) {
-    if (error) *error = sqlite3_errmsg(db);
+    if (error) *error = DbError::FromHandle(db, rc);
     return false;
   }
   if (!stmt.IsPrepared()) {  // empty statement text
@@ -153,8 +166,7 @@ bool Query::Run(sqlite3* db, const std::string& sql, bool keep_rows, std::string
   }
   if (each != nullptr) {
     // One row at a time: the query is open on it while `each` looks at it.
-    names_ = std::move(names);
-    columns_ = std::move(columns);
+    SetColumns(std::move(names), std::move(columns));
     open_ = true;
     rows_.assign(1, std::vector<SqlValue>(count));
     while ((rc = stmt.Step()) == SQLITE_ROW) {
@@ -164,7 +176,7 @@ bool Query::Run(sqlite3* db, const std::string& sql, bool keep_rows, std::string
     }
     rows_.clear();
     if (rc != SQLITE_DONE) {
-      if (error) *error = sqlite3_errmsg(db);
+      if (error) *error = DbError::FromHandle(db, rc);
       return false;
     }
     return true;
@@ -177,37 +189,33 @@ bool Query::Run(sqlite3* db, const std::string& sql, bool keep_rows, std::string
     for (int i = 0; i < count; ++i) row.push_back(ColumnValue(s, i));
   }
   if (rc != SQLITE_DONE) {
-    if (error) *error = sqlite3_errmsg(db);
+    if (error) *error = DbError::FromHandle(db, rc);
     return false;
   }
   if (keep_rows) {
-    name_index_.clear();
-    names_ = std::move(names);
-    columns_ = std::move(columns);
+    SetColumns(std::move(names), std::move(columns));
     rows_ = std::move(rows);
     open_ = true;
   }
   return true;
 }
 
-bool Query::Open(sqlite3* db, const std::string& sql, std::string* error) {
+bool Query::Open(sqlite3* db, const std::string& sql, DbError* error) {
   return Run(db, sql, true, error);
 }
 
-bool Query::Execute(sqlite3* db, const std::string& sql, std::string* error) {
+bool Query::Execute(sqlite3* db, const std::string& sql, DbError* error) {
   return Run(db, sql, false, error);
 }
 
 bool Query::Stream(sqlite3* db, const std::string& sql, const RowVisitor& each,
-                   std::string* error) {
+                   DbError* error) {
   return Run(db, sql, true, error, &each);
 }
 
 void Query::Close() {
   open_ = false;
-  names_.clear();
-  name_index_.clear();
-  columns_.clear();
+  SetColumns({}, {});
   rows_.clear();
   cursor_ = 0;
   editing_ = false;
@@ -216,16 +224,11 @@ void Query::Close() {
 }
 
 int Query::FieldIndex(std::string_view name) const {
-  // Small result sets are searched directly; wide ones (select *) through
-  // an index of upper-cased names built on first use.
-  if (names_.size() <= 8) {
+  if (names_.size() <= kIndexedFieldCount) {
     for (size_t i = 0; i < names_.size(); ++i) {
       if (EqualsIgnoreAsciiCase(names_[i], name)) return static_cast<int>(i);
     }
     return -1;
-  }
-  if (name_index_.empty()) {
-    for (size_t i = names_.size(); i-- > 0;) name_index_[AsciiUpper(names_[i])] = static_cast<int>(i);
   }
   auto found = name_index_.find(AsciiUpper(name));
   return found == name_index_.end() ? -1 : found->second;
@@ -299,7 +302,7 @@ int Query::KeyColumn(sqlite3* db, const Column& first) const {
   return -1;
 }
 
-bool Query::Post(sqlite3* db, std::string* error) {
+bool Query::Post(sqlite3* db, DbError* error) {
   if (!editing_) return true;
   editing_ = false;
   std::vector<int> fields;
@@ -309,7 +312,7 @@ bool Query::Post(sqlite3* db, std::string* error) {
   if (fields.empty()) return true;
   const Column& first = columns_[fields[0]];
   if (first.table.empty() || first.origin.empty()) {
-    if (error) *error = "the edited field has no source table: " + names_[fields[0]];
+    if (error) *error = DbError::Engine("the edited field has no source table: " + names_[fields[0]]);
     return false;
   }
   // The key is found once per result set of one table (the columns stay
@@ -320,7 +323,7 @@ bool Query::Post(sqlite3* db, std::string* error) {
   }
   const int key = post_key_;
   if (key < 0) {
-    if (error) *error = "no key column to write the row of " + first.table + " back";
+    if (error) *error = DbError::Engine("no key column to write the row of " + first.table + " back");
     return false;
   }
   std::string sql = "update " + QuoteIdentifier(first.database) + "." + QuoteIdentifier(first.table) + " set ";
@@ -335,8 +338,9 @@ bool Query::Post(sqlite3* db, std::string* error) {
   if (found == post_statements_.end()) {
     if (post_statements_.size() >= kKeptPostStatements) post_statements_.clear();
     auto stmt = std::make_unique<Statement>();
-    if (stmt->Prepare(db, sql) != SQLITE_OK) {
-      if (error) *error = sqlite3_errmsg(db);
+    const int rc = stmt->Prepare(db, sql);
+    if (rc != SQLITE_OK) {
+      if (error) *error = DbError::FromHandle(db, rc);
       return false;
     }
     found = post_statements_.emplace(sql, std::move(stmt)).first;
@@ -349,11 +353,11 @@ bool Query::Post(sqlite3* db, std::string* error) {
   const int rc = stmt.Step();
   stmt.Reset();
   if (rc != SQLITE_DONE) {
-    if (error) *error = sqlite3_errmsg(db);
+    if (error) *error = DbError::FromHandle(db, rc);
     return false;
   }
   if (sqlite3_changes(db) == 0) {
-    if (error) *error = "the edited row of " + first.table + " no longer exists";
+    if (error) *error = DbError::Engine("the edited row of " + first.table + " no longer exists");
     return false;
   }
   return true;

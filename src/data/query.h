@@ -16,6 +16,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "data/db_error.h"
 #include "data/sqlite_handle.h"
 
 namespace ftcalc {
@@ -65,16 +66,16 @@ class Query {
   Query& operator=(const Query&) = delete;
 
   // Runs `sql` on `db` and fetches every row. On failure the query stays
-  // closed and the SQLite message is returned in *error.
-  bool Open(sqlite3* db, const std::string& sql, std::string* error);
+  // closed and SQLite's codes and message are returned in *error.
+  bool Open(sqlite3* db, const std::string& sql, DbError* error);
   // Runs `sql` without keeping a result set.
-  bool Execute(sqlite3* db, const std::string& sql, std::string* error);
+  bool Execute(sqlite3* db, const std::string& sql, DbError* error);
   // Runs `sql` and calls `each` on every result row in turn, the query open
   // on that row alone (fields read as from Open's rows; no editing), so
   // that a large result need not be held at once. Afterwards the query is
   // open with no rows.
   using RowVisitor = std::function<void(const Query&)>;
-  bool Stream(sqlite3* db, const std::string& sql, const RowVisitor& each, std::string* error);
+  bool Stream(sqlite3* db, const std::string& sql, const RowVisitor& each, DbError* error);
   void Close();
 
   bool is_open() const { return open_; }
@@ -88,7 +89,9 @@ class Query {
   void MoveTo(size_t row) { cursor_ = row < rows_.size() ? row : rows_.size(); }
 
   int FieldCount() const { return static_cast<int>(names_.size()); }
-  // Index of the column called `name` (ASCII case-insensitive), -1 if none.
+  // Index of the first column called `name` (ASCII case-insensitive), -1
+  // if none. Reads only what Open built, so any thread may ask while the
+  // query stays open.
   int FieldIndex(std::string_view name) const;
   const std::string& FieldName(int field) const { return names_[field]; }
   FieldKind Kind(int field) const;
@@ -108,7 +111,7 @@ class Query {
   // marked for writing.
   void Overwrite(int field, SqlValue value);
   // Returns false with *error set when the row cannot be written.
-  bool Post(sqlite3* db, std::string* error);
+  bool Post(sqlite3* db, DbError* error);
 
   // Finalizes the statement kept for posting (before the host's handle may
   // be closed).
@@ -123,14 +126,15 @@ class Query {
     bool has_declared_type = false;
   };
 
-  bool Run(sqlite3* db, const std::string& sql, bool keep_rows, std::string* error,
+  bool Run(sqlite3* db, const std::string& sql, bool keep_rows, DbError* error,
            const RowVisitor* each = nullptr);
 
   bool open_ = false;
   std::string sql_;
   std::vector<std::string> names_;
-  // Upper-cased name -> first field of that name (built lazily).
-  mutable std::unordered_map<std::string, int> name_index_;
+  // Upper-cased name -> first field of that name, for wide results (built
+  // when the columns are set, never changed while the query is open).
+  std::unordered_map<std::string, int> name_index_;
   std::vector<Column> columns_;
   std::vector<std::vector<SqlValue>> rows_;
   size_t cursor_ = 0;
@@ -138,6 +142,8 @@ class Query {
   std::vector<bool> changed_;
   std::vector<SqlValue> original_;  // an assigned field's value as read
   int KeyColumn(sqlite3* db, const Column& first) const;
+  void SetColumns(std::vector<std::string> names, std::vector<Column> columns);
+
 
   // Post's statements by text, and the key column of the table last posted.
   static constexpr size_t kKeptPostStatements = 256;

@@ -95,4 +95,10 @@ std::string AsciiUpper(std::string_view text) {
   return out;
 }
 
+std::string SqlQuoted(std::string_view text) {
+  std::string out(text);
+  ReplaceAll(out, "'", "''");
+  return out;
+}
+
 }  // namespace ftcalc

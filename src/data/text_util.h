@@ -32,6 +32,9 @@ std::vector<std::string> SplitLines(std::string_view text);
 std::string SettingValue(const std::vector<std::string>& lines, std::string_view name,
                          bool* found = nullptr);
 
+// Text pasted between single quotes in a statement: every quote doubled.
+std::string SqlQuoted(std::string_view text);
+
 // Upper-cases ASCII letters only.
 std::string AsciiUpper(std::string_view text);
 

@@ -2,20 +2,19 @@
 #include <limits>
 #include <vector>
 
+#include "data/fields.h"
 #include "data/number_text.h"
-#include "data/sql_exec.h"
 #include "data/text_util.h"
 #include "engine/setup.h"
-#include "entry/engine_state.h"
 
 namespace ftcalc {
 namespace {
 
-// Opens `sql` on LookupQuery; true with the first row's 内容 in *value when
-// it returned a row.
-bool LookUp(const std::string& sql, std::string* value) {
-  Query& query = Engine().LookupQuery();
-  if (!OpenQuery(query, sql) || query.RecordCount() == 0) return false;
+// Opens `sql`; true with the first row's 内容 in *value when it returned a
+// row.
+bool LookUp(Database& db, const std::string& sql, std::string* value) {
+  Query query;
+  if (!db.Open(query, sql) || query.RecordCount() == 0) return false;
   query.First();
   *value = FieldText(query, "内容");
   return true;
@@ -29,10 +28,10 @@ int32_t IntegerValue(const std::string& text) {
 }
 
 // The project's parameter, else the library's setting line, else `fallback`.
-int32_t Decimals(const std::string& name, const std::vector<std::string>& settings,
+int32_t Decimals(Database& db, const std::string& name, const std::vector<std::string>& settings,
                  int32_t fallback) {
   std::string value;
-  if (LookUp("select 内容 from 参数 where 名称='" + name + "'", &value)) return IntegerValue(value);
+  if (LookUp(db, "select 内容 from 参数 where 名称='" + name + "'", &value)) return IntegerValue(value);
   bool found = false;
   std::string line_value = SettingValue(settings, name, &found);
   return found ? IntegerValue(line_value) : fallback;
@@ -40,37 +39,44 @@ int32_t Decimals(const std::string& name, const std::vector<std::string>& settin
 
 }  // namespace
 
-void LoadParameters() {
-  EngineState& engine = Engine();
-  engine.library_alias = FileBaseName(engine.library_path);
+int DefaultPriceDecimals(const std::string& exe_dir) {
+  return Contains(exe_dir, "水利") ? 5 : 2;
+}
+
+int DefaultQuantityDecimals(const std::string& exe_dir) {
+  return Contains(exe_dir, "电力") ? 4 : 3;
+}
+
+void LoadParameters(Database& db, ProjectSettings& settings) {
+  settings.library_alias = FileBaseName(settings.library_path);
 
   std::string value;
-  engine.project_name.clear();
-  if (LookUp("select 内容 from 工程档案 where 名称='工程名称'", &value)) {
-    engine.project_name = Trim(value);
+  settings.project_name.clear();
+  if (LookUp(db, "select 内容 from 工程档案 where 名称='工程名称'", &value)) {
+    settings.project_name = Trim(value);
   }
 
-  const std::string number = FileBaseName(engine.project_path);
-  if (!number.empty() && LookUp("select 内容 from 工程档案 where 名称='工程号'", &value)) {
+  const std::string number = FileBaseName(settings.project_path);
+  if (!number.empty() && LookUp(db, "select 内容 from 工程档案 where 名称='工程号'", &value)) {
     if (Trim(number) != Trim(value)) {
-      ExecSql("update 工程档案 set 内容='" + SqlQuoted(number) + "' where 名称='工程号'");
+      db.Exec("update 工程档案 set 内容='" + SqlQuoted(number) + "' where 名称='工程号'");
     }
   }
 
-  engine.pricing_method.clear();
-  if (LookUp("select 内容 from 工程档案 where 名称='计价方式'", &value)) {
-    engine.pricing_method = Trim(value);
+  settings.pricing_method.clear();
+  if (LookUp(db, "select 内容 from 工程档案 where 名称='计价方式'", &value)) {
+    settings.pricing_method = Trim(value);
   }
 
-  std::vector<std::string> settings;
-  if (LookUp("select 内容 from " + engine.LibrarySchema() + ".参数 where 名称='计算设置'", &value)) {
-    settings = SplitLines(value);
+  std::vector<std::string> lines;
+  if (LookUp(db, "select 内容 from " + settings.LibrarySchema() + ".参数 where 名称='计算设置'",
+             &value)) {
+    lines = SplitLines(value);
   }
 
-  const bool power = Contains(engine.exe_dir, "电力");
-  const bool water = Contains(engine.exe_dir, "水利");
-  engine.quantity_decimals = Decimals("工程量小数位", settings, power ? 4 : 3);
-  engine.price_decimals = Decimals("价格小数位", settings, water ? 5 : 2);
+  settings.quantity_decimals =
+      Decimals(db, "工程量小数位", lines, DefaultQuantityDecimals(settings.exe_dir));
+  settings.price_decimals = Decimals(db, "价格小数位", lines, DefaultPriceDecimals(settings.exe_dir));
 }
 
 }  // namespace ftcalc

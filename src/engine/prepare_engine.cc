@@ -1,11 +1,9 @@
 #include <chrono>
 #include <cstdint>
-#include <memory>
 
 #include "data/number_text.h"
 #include "engine/ini_file.h"
 #include "engine/setup.h"
-#include "entry/engine_state.h"
 
 namespace ftcalc {
 namespace {
@@ -35,24 +33,20 @@ std::string FileBaseName(const std::string& path) {
   return out;
 }
 
-void PrepareEngine(sqlite3* db, const std::string& library_path) {
+void PrepareEngine(ProjectSettings& settings, FtRouRegistration& ftrou, sqlite3* db,
+                   const std::string& library_path) {
   const uint32_t t0 = TickCount();
-  EngineState& engine = Engine();
   const std::string alias = library_path.empty() ? std::string() : FileBaseName(library_path);
-
-  // A new setup replaces the objects of the previous one.
-  ReleaseEngine();
-  engine.data_module = std::make_unique<DataModule>();
-  engine.connection = std::make_unique<Connection>(db);
-  for (auto& query : engine.queries) query = std::make_unique<Query>();
-
-  engine.attached_aliases.clear();
-  if (!alias.empty()) engine.library_alias = alias;
-  if (!library_path.empty()) engine.attached_aliases = "[" + alias + "]" + "[其他]";
+  settings.attached_aliases.clear();
+  if (!alias.empty()) settings.library_alias = alias;
+  if (!library_path.empty()) settings.attached_aliases = "[" + alias + "]" + "[其他]";
+  // Registered now rather than at the first statement that needs it; the
+  // registration stays for the host's own statements.
+  ftrou.Register(db);
 
   const uint32_t t1 = TickCount();
   const double seconds = static_cast<uint32_t>(t1 - t0) * 0.001;
-  WriteIniText(engine.exe_dir + "User.INI", "软件设置", "加载内存", NumberText(seconds) + "秒");
+  WriteIniText(settings.exe_dir + "User.INI", "软件设置", "加载内存", NumberText(seconds) + "秒");
 }
 
 }  // namespace ftcalc

@@ -3,7 +3,6 @@
 #include <string_view>
 
 #include "data/gbk.h"
-#include "ui/message_box.h"
 
 namespace ftcalc {
 namespace {
@@ -53,10 +52,20 @@ constexpr const char* kCloseFollowed = "\r\n符号')'后不能跟数字.'('";
 constexpr const char* kBadEnd = "\r\n末尾不能是'*+-/(.'";
 constexpr const char* kUnbalanced = "\r\n括号'('与')'不匹配";
 
-// Returns the message of the first rule that rejects `f`, or nullptr.
-const char* FindRejection(std::string_view f) {
-  for (char c : f) {
-    if (!Is(c, kLetterOrDigit | kSymbol)) return kBadCharacter;
+FormulaCheck Rejected(FormulaRule rule, size_t index, const char* message) {
+  FormulaCheck check;
+  check.rule = rule;
+  check.position = index + 1;
+  check.message = message;
+  return check;
+}
+
+// The first rule that rejects `f`, or an accepting result.
+FormulaCheck FindRejection(std::string_view f) {
+  for (size_t i = 0; i < f.size(); ++i) {
+    if (!Is(f[i], kLetterOrDigit | kSymbol)) {
+      return Rejected(FormulaRule::kBadCharacter, i, kBadCharacter);
+    }
   }
 
   // Each position is judged with the character after it; the last one sees
@@ -66,44 +75,48 @@ const char* FindRejection(std::string_view f) {
   for (size_t i = 0; i < f.size(); ++i) {
     const char c = f[i];
     const char n = i + 1 < f.size() ? f[i + 1] : ' ';
-    if (Is(c, kArithmetic) && Is(n, kAfterOperator)) return kOperatorFollowed;
-    if (c == '.' && !Is(n, kDigit)) return kPointFollowed;
-    if (c == '%' && Is(n, kDigit)) return kPercentFollowed;
+    if (Is(c, kArithmetic) && Is(n, kAfterOperator)) {
+      return Rejected(FormulaRule::kOperatorFollowed, i, kOperatorFollowed);
+    }
+    if (c == '.' && !Is(n, kDigit)) return Rejected(FormulaRule::kPointFollowed, i, kPointFollowed);
+    if (c == '%' && Is(n, kDigit)) {
+      return Rejected(FormulaRule::kPercentFollowed, i, kPercentFollowed);
+    }
     // The digit that ends the function name LOG10 may take its "(".
     if (Is(c, kDigit) && n == '(' && !(i >= 4 && f.substr(i - 4, 5) == "LOG10")) {
-      return kDigitFollowed;
+      return Rejected(FormulaRule::kDigitFollowed, i, kDigitFollowed);
     }
     if (c == '(') {
       ++open;
-      if (Is(n, kAfterOpen)) return kOpenFollowed;
+      if (Is(n, kAfterOpen)) return Rejected(FormulaRule::kOpenFollowed, i, kOpenFollowed);
     }
     if (c == ')') {
       ++close;
-      if (Is(n, kLetterOrDigit) || n == '(') return kCloseFollowed;
+      if (Is(n, kLetterOrDigit) || n == '(') {
+        return Rejected(FormulaRule::kCloseFollowed, i, kCloseFollowed);
+      }
     }
   }
 
   // Characters at or below the blank were all rejected above, so trimming
   // cannot shorten the text any further.
-  if (!f.empty() && Is(f.back(), kAtEnd)) return kBadEnd;
-  if (open != close) return kUnbalanced;
-  return nullptr;
+  if (!f.empty() && Is(f.back(), kAtEnd)) {
+    return Rejected(FormulaRule::kBadEnd, f.size() - 1, kBadEnd);
+  }
+  if (open != close) {
+    FormulaCheck check = Rejected(FormulaRule::kUnbalanced, 0, kUnbalanced);
+    check.position = 0;
+    return check;
+  }
+  return FormulaCheck();
 }
 
 }  // namespace
 
-bool CheckFormula(const std::string& formula, bool show_messages, std::string* message) {
-  const char* rejection = FindRejection(formula);
-  if (message != nullptr) {
-    if (rejection != nullptr) {
-      *message = rejection;
-    } else {
-      message->clear();
-    }
-  }
-  if (rejection == nullptr) return true;
-  if (show_messages) ShowMessageBox("警告", GbkToUtf8(formula) + rejection);
-  return false;
+FormulaCheck CheckFormula(const std::string& formula) { return FindRejection(formula); }
+
+std::string FormulaCheck::WarningText(const std::string& formula) const {
+  return GbkToUtf8(formula) + message;
 }
 
 }  // namespace ftcalc

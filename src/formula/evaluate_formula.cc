@@ -255,14 +255,15 @@ class PlainArithmetic {
 
 }  // namespace
 
-bool EvaluateFormula(std::string& formula, bool show_messages) {
+bool EvaluateFormula(std::string& formula, FormulaCheck* rejection) {
+  if (rejection != nullptr) *rejection = FormulaCheck();
   if (formula.empty() || IsPlainDecimal(formula)) return true;
   std::string result;
   if (PlainArithmetic(formula).Evaluate(&result)) {
     formula.swap(result);
     return true;
   }
-  return EvaluateByStages(formula, show_messages);
+  return EvaluateByStages(formula, rejection);
 }
 
 double EvaluateFormulaNumber(const std::string& formula) {
@@ -270,14 +271,21 @@ double EvaluateFormulaNumber(const std::string& formula) {
   double value = 0;
   if (PlainArithmetic(formula).Evaluate(&value)) return value;
   std::string text = formula;
-  EvaluateByStages(text, false);
+  EvaluateByStages(text);
   return CAtof(text);
 }
 
-bool EvaluateByStages(std::string& formula, bool show_messages) {
+bool EvaluateByStages(std::string& formula, FormulaCheck* rejection) {
+  if (rejection != nullptr) *rejection = FormulaCheck();
   if (formula.empty()) return true;
   PrepareInPlace(formula);
-  if (formula.empty() || !CheckFormula(formula, show_messages)) {
+  if (formula.empty()) {
+    formula.clear();
+    return false;
+  }
+  const FormulaCheck check = CheckFormula(formula);
+  if (!check.ok()) {
+    if (rejection != nullptr) *rejection = check;
     formula.clear();
     return false;
   }

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "formula/check_formula.h"
+
 namespace ftcalc {
 
 // Evaluates `formula` (UTF-8) by rewriting it until no operation is left.
@@ -16,19 +18,21 @@ namespace ftcalc {
 // formula succeeds and stays empty.
 //
 // Fails, leaving `formula` empty, when nothing is left after preparation
-// or when CheckFormula rejects the prepared text; `show_messages` is passed
-// on to the check. Division by zero and functions without a finite value
-// give 0 and are no failure. Never throws for bad input.
-bool EvaluateFormula(std::string& formula, bool show_messages);
+// or when CheckFormula rejects the prepared text; then *rejection (when
+// given) says which rule fired, where, and with what warning text; it is
+// accepting when nothing was left to check. Division by zero and functions
+// without a finite value give 0 and are no failure. Never throws for bad
+// input, and shows nothing.
+bool EvaluateFormula(std::string& formula, FormulaCheck* rejection = nullptr);
 
-// atof of the text EvaluateFormula(formula, false) leaves (0 when it
+// atof of the text EvaluateFormula(formula) leaves (0 when it
 // fails), without writing that text where it need not be written.
 double EvaluateFormulaNumber(const std::string& formula);
 
 // The same by the rewriting stages alone, without the shortcuts that
 // EvaluateFormula takes for plain numbers and plain arithmetic (which give
 // the same texts); kept callable so that the two can be compared.
-bool EvaluateByStages(std::string& formula, bool show_messages);
+bool EvaluateByStages(std::string& formula, FormulaCheck* rejection = nullptr);
 
 // The text that is checked and evaluated: `formula` converted to GBK, with
 // ASCII letters upper-cased and every blank, CR, LF and byte of 160 or more

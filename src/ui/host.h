@@ -1,26 +1,69 @@
-// The engine's side of the host interface: every call the engine makes to
-// its host goes through here, to the installed FtHostInterface or to the
-// terminal default.
+// The engine's side of the host interface: the installed FtHostInterface
+// (or the terminal defaults for what it leaves out) and the state of the
+// progress window that the engine drives through it. Every call the engine
+// makes to its host goes through one HostUi.
+//
+// Thread safety: none; the host's calling thread only.
 #ifndef FTCALC_UI_HOST_H_
 #define FTCALC_UI_HOST_H_
 
 #include <string>
 
-struct FtHostInterface;
+#include "ftcalc/ftcalc.h"
 
 namespace ftcalc {
 
-// Installs `host` (copied); nullptr restores the terminal default.
-void SetHostInterface(const FtHostInterface* host);
-const FtHostInterface& Host();
+enum ProgressMode { kProgressOpen = 1, kProgressUpdate = 2, kProgressQuery = 3, kProgressClose = 4 };
 
-// Full path of the host's executable (from the host, else from the OS).
-std::string HostExecutablePath();
-// Folder of that path, ending in "/".
-std::string HostExecutableDir();
+class HostUi {
+ public:
+  // Starts with the terminal defaults.
+  HostUi();
+  HostUi(const HostUi&) = delete;
+  HostUi& operator=(const HostUi&) = delete;
 
-// Lets the host process its pending window messages.
-void ProcessMessages();
+  // Installs `host` (copied); nullptr restores the defaults. Members left
+  // NULL get their default.
+  void Install(const FtHostInterface* host);
+
+  // Full path of the host's executable (from the host, else from the OS),
+  // and its folder ending in the platform's separator.
+  std::string ExecutablePath() const;
+  std::string ExecutableDir() const;
+
+  // Lets the host process its pending window messages.
+  void ProcessMessages();
+
+  // The progress window, driven through one operation: mode 0 or 1 opens
+  // (or reuses) it, 2 updates it (false once cancelled or without a
+  // window), 3 asks whether it exists, 4 closes it (false without one);
+  // any other mode does nothing and returns true. Cancelling freezes the
+  // window; it never stops the calculation.
+  bool ShowProgress(const std::string& caption, const std::string& text, int base, int total,
+                    int position, int mode, bool stay_on_top);
+  bool ProgressWindowExists() const { return progress_.exists; }
+  bool ProgressCancelled() const { return progress_.cancelled; }
+
+  // The database error window: the message and the failing statement (or
+  // the project path). Blocks while a desktop host shows it.
+  void ShowDbError(const std::string& message, const std::string& detail);
+  // The OK-only message box captioned `caption`.
+  void ShowMessage(const std::string& caption, const std::string& text);
+
+ private:
+  struct ProgressWindow {
+    bool exists = false;
+    bool cancelled = false;
+    std::string caption;
+    std::string label;
+    int parts_complete = 0;
+    int total_parts = 0;
+  };
+  void Draw();
+
+  FtHostInterface host_{};
+  ProgressWindow progress_;
+};
 
 }  // namespace ftcalc
 

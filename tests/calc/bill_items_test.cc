@@ -40,7 +40,7 @@ TEST_F(BillItemsTest, AnotherPricingMethodChangesNothing) {
       "insert into 分部分项取费明细(主表,项目,费用) values(4,'综合单价',99);");
   SetUpEngine("定额法");
   const auto before = project_.Rows("select * from 分部分项");
-  RollUpBillItems("0");
+  RollUpBillItems(project_.Context(), "0");
   EXPECT_EQ(project_.Rows("select * from 分部分项"), before);
   EXPECT_TRUE(project_.errors().empty());
 }
@@ -58,7 +58,7 @@ TEST_F(BillItemsTest, QuotasRollUpPerUnitOfTheItemQuantity) {
       "(11,1,'定额',11,1,2.5,1,1,0,0,0,0,0,0,0),"
       "(12,2,'定额',12,2,1,1,1,1,1,1,1,1,1,1);");
   SetUpEngine();
-  RollUpBillItems("0");
+  RollUpBillItems(project_.Context(), "0");
   // 人工: 10.005*3 + 2.5 = 32.515 -> 32.52, /4 = 8.13.  材料: 3+1 = 4 -> 1.
   // 机械: 1 -> 0.25.  其他费用: 0.3 -> 0.075 -> 0.08.  规费: 6 -> 1.5.
   // 管理费: 0.6 -> 0.15.  利润: 0.9 -> 0.225 -> 0.23.  增值税: 1.2 -> 0.3.
@@ -84,7 +84,7 @@ TEST_F(BillItemsTest, OneItemOnlyResetsAndSumsThatItem) {
       "insert into 分部分项(编号,上级编号,标志,排序,工程量,单价_人工费) values"
       "(10,1,'定额',10,1,3),(11,2,'定额',11,1,4);");
   SetUpEngine();
-  RollUpBillItems("1");
+  RollUpBillItems(project_.Context(), "1");
   EXPECT_EQ(Row(1, "单价_人工费,综合单价,综合合价,计算"), "1.5|1.5|3.0|1");
   EXPECT_EQ(Row(2, "单价_人工费,综合单价,计算"), "NULL|60.0|0");
 }
@@ -98,7 +98,7 @@ TEST_F(BillItemsTest, OwnFeeSheetPricesFromItsLastRow) {
       "insert into 分部分项取费明细(编号,主表,项目,费用) values(3,1,'综合单价',20.555),"
       "(1,1,'直接费',10),(2,1,'合计',30),(4,2,'综合单价',5);");
   SetUpEngine();
-  RollUpBillItems("0");
+  RollUpBillItems(project_.Context(), "0");
   // 20.555 -> 20.56 (half up), times quantity 2 = 41.12; the heading has no
   // bill-item flag, so its sheet is not applied.
   EXPECT_EQ(Row(1, "综合单价,综合合价,计算"), "20.56|41.12|1");
@@ -119,7 +119,7 @@ TEST_F(BillItemsTest, DivisionsNeverTruncateOnIntegerColumns) {
       "(30,1,'项','保险费',110,1,0,NULL,'3%');"
       "insert into 分部分项(编号,上级编号,标志,排序,工程量,单价_人工费) values(6,5,'定额',203,10,1);");
   SetUpEngine();
-  RollUpBillItems("0");
+  RollUpBillItems(project_.Context(), "0");
   // 10 / 4 = 2.5, not 2.
   EXPECT_EQ(Row(5, "单价_人工费,综合单价,综合合价"), "2.5|2.5|10.0");
   // B = 50 + 10 = 60; 60*3/100 = 1.8, not 1.
@@ -157,7 +157,7 @@ class GeneralChapterTest : public BillItemsTest {
 
 TEST_F(GeneralChapterTest, PercentagesOfARunningBaseAndFixedAmounts) {
   SetUpEngine();
-  RollUpBillItems("0");
+  RollUpBillItems(project_.Context(), "0");
   // 2% of 1000.
   EXPECT_EQ(Row(30, "综合单价,综合合价,计算"), "20.0|20.0|1");
   // 安全生产费 adds E: 1.5% of 1500 = 22.5.
@@ -180,7 +180,7 @@ TEST_F(GeneralChapterTest, PercentagesOfARunningBaseAndFixedAmounts) {
 TEST_F(GeneralChapterTest, NoNextChapterSkipsThePass) {
   project_.Exec("update 分部分项 set 标志='级2' where 编号=2");
   SetUpEngine();
-  RollUpBillItems("0");
+  RollUpBillItems(project_.Context(), "0");
   EXPECT_EQ(Row(30, "综合单价,综合合价,计算"), "0.0|0.0|0");
   EXPECT_EQ(Row(33, "综合单价,计算"), "0.0|0");
 }
@@ -191,7 +191,7 @@ TEST_F(GeneralChapterTest, QuotesAndMissingNumbersNeverBreakAStatement) {
       "update 分部分项 set 标志='级''1' where 编号 in (1,2);"
       "update 分部分项取费明细 set 费用=NULL where 费用=2000;");
   SetUpEngine();
-  RollUpBillItems("0");
+  RollUpBillItems(project_.Context(), "0");
   EXPECT_EQ(Row(30, "综合合价"), "20.0");
   EXPECT_EQ(Row(35, "综合单价,综合合价"), "0.0|0.0");
   EXPECT_EQ(Row(36, "综合单价"), "0.0");

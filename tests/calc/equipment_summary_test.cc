@@ -41,7 +41,7 @@ class EquipmentSummaryTest : public ::testing::Test {
   }
   void Build() {
     p_.SetUpEngine();
-    BuildEquipmentSummary();
+    BuildEquipmentSummary(p_.Context());
   }
   std::vector<std::string> Lines() {
     return p_.Rows(

@@ -30,8 +30,9 @@ class FeeSheetTest : public ::testing::Test {
         "insert into 分部分项(编号,上级编号,标志,定额基价,单价_人工费,单价_材料费,主材费,"
         "单价_机械费,合价_定额基价,合价_人工费,合价_材料费,合价_主材费,合价_机械费) "
         "values(1,0,'定额',200,100,50.5,0,30,2000,1000,505,0,300)");
-    std::string error;
-    EXPECT_TRUE(item_.Open(project_.db(), "select * from 分部分项 where 编号=1", &error)) << error;
+    DbError error;
+    EXPECT_TRUE(item_.Open(project_.db(), "select * from 分部分项 where 编号=1", &error))
+        << error.message;
     item_.First();
   }
 

@@ -11,7 +11,6 @@
 
 #include "calc/material_categories.h"
 #include "calc/material_line_lookups.h"
-#include "entry/engine_state.h"
 #include "data/sqlite_handle.h"
 #include "support/test_project.h"
 
@@ -118,7 +117,7 @@ TEST_F(MaterialGroupsTest, SameGroupsOrderAndSumsAsTheGroupedStatement) {
       {"无", {{"0", {"机械"}}}},
   };
   std::vector<std::vector<MaterialGroup>> lines;
-  ASSERT_TRUE(GroupMaterialLines(categories, kSource, nullptr, &lines));
+  ASSERT_TRUE(GroupMaterialLines(p_.Context().db, categories, kSource, nullptr, &lines));
   ASSERT_EQ(lines.size(), 3u);
 
   for (size_t c = 0; c < categories.size(); ++c) {
@@ -144,7 +143,7 @@ TEST_F(MaterialGroupsTest, SameGroupsOrderAndSumsAsTheGroupedStatement) {
   names.by_key[2][2] = SqlValue::Text("配比");
   names.by_key[2][3] = SqlValue::Text("人工");
   std::vector<std::vector<MaterialGroup>> looked_up;
-  ASSERT_TRUE(GroupMaterialLines(
+  ASSERT_TRUE(GroupMaterialLines(p_.Context().db, 
       categories,
       "select 编码,名称,单位,基价,信息价,增值税率,三材,供应方,标志,数量,层级 from temp.raw order by "
       "rowid",
@@ -181,7 +180,7 @@ TEST_F(MaterialGroupsTest, DeclinesWhereTheStatementCouldDiffer) {
       "insert into temp.ftcalc_material_lines select 'M1','砂','m3',cast(60 as integer),NULL,0,"
       "NULL,NULL,'材料',1,0");
   // REAL affinity turns the integer back into 60.0: still one kind.
-  EXPECT_TRUE(GroupMaterialLines(categories, kSource, nullptr, &lines));
+  EXPECT_TRUE(GroupMaterialLines(p_.Context().db, categories, kSource, nullptr, &lines));
 
   p_.Exec("drop table temp.ftcalc_material_lines");
   p_.Exec(
@@ -189,16 +188,16 @@ TEST_F(MaterialGroupsTest, DeclinesWhereTheStatementCouldDiffer) {
       "标志,数量 REAL,层级 INT)");
   Line("'M1','砂','m3',60,NULL,0,NULL,NULL,'材料',1,0");
   Line("'M1','砂','m3',60.0,NULL,0,NULL,NULL,'材料',1,0");
-  EXPECT_FALSE(GroupMaterialLines(categories, kSource, nullptr, &lines));
+  EXPECT_FALSE(GroupMaterialLines(p_.Context().db, categories, kSource, nullptr, &lines));
 
   p_.Exec("delete from temp.ftcalc_material_lines");
   Line("'M1','砂','m3',-0.0,NULL,0,NULL,NULL,'材料',1,0");
-  EXPECT_FALSE(GroupMaterialLines(categories, kSource, nullptr, &lines));
+  EXPECT_FALSE(GroupMaterialLines(p_.Context().db, categories, kSource, nullptr, &lines));
 
   p_.Exec("delete from temp.ftcalc_material_lines");
   Line("'M1','砂','m3',1,NULL,0,NULL,NULL,'材料','1',0");  // a quantity that is no REAL
   p_.Exec("update temp.ftcalc_material_lines set 数量='n/a'");
-  EXPECT_FALSE(GroupMaterialLines(categories, kSource, nullptr, &lines));
+  EXPECT_FALSE(GroupMaterialLines(p_.Context().db, categories, kSource, nullptr, &lines));
 }
 
 // The lines worked out from the material lines' own columns, against the
@@ -242,14 +241,14 @@ TEST_F(MaterialGroupsTest, FromColumnsGivesWhatTheJoinedLinesGive) {
       {"人工", {{"2", {"人工"}}}},
   };
   StandardMaterials standard;
-  ASSERT_TRUE(standard.Load());
+  ASSERT_TRUE(standard.Load(p_.Context().db));
   std::vector<std::vector<MaterialGroup>> raw;
-  ASSERT_TRUE(GroupMaterialLinesFromColumns(categories, names, standard,
-                                            Engine().quantity_decimals, &raw));
+  ASSERT_TRUE(GroupMaterialLinesFromColumns(p_.Context().db, categories, names, standard,
+                                            p_.Settings().quantity_decimals, &raw));
   std::vector<std::vector<MaterialGroup>> joined;
-  ASSERT_TRUE(GroupMaterialLines(
+  ASSERT_TRUE(GroupMaterialLines(p_.Context().db, 
       categories,
-      GatheredLinesSelect(Engine().QuantityDigits(), Engine().other_library_alias, true, false),
+      GatheredLinesSelect(p_.Settings().QuantityDigits(), p_.Settings().other_library_alias, true, false),
       &names, &joined));
   ASSERT_EQ(raw.size(), joined.size());
   for (size_t c = 0; c < raw.size(); ++c) {
@@ -274,8 +273,8 @@ TEST_F(MaterialGroupsTest, FromColumnsGivesWhatTheJoinedLinesGive) {
 
   // A quantity held as text is SQLite's to read.
   p_.Exec("update 分部分项材料明细 set 实际量='1吨' where 编号=1");
-  EXPECT_FALSE(GroupMaterialLinesFromColumns(categories, names, standard,
-                                             Engine().quantity_decimals, &raw));
+  EXPECT_FALSE(GroupMaterialLinesFromColumns(p_.Context().db, categories, names, standard,
+                                             p_.Settings().quantity_decimals, &raw));
 }
 
 }  // namespace

@@ -72,7 +72,7 @@ class MaterialPricesTest : public ::testing::Test {
   }
   void Build() {
     p_.SetUpEngine();
-    BuildMaterialPrices();
+    BuildMaterialPrices(p_.Context());
   }
 
   TestProject p_;

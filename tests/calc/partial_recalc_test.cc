@@ -58,8 +58,8 @@ void BuildSmallTree(TestProject& project) {
       "(5,3,'定额',5,3,1.105,0,3.32,1.105,3.32),(7,6,'定额',7,2,4,4,8,8,16),"
       "(12,11,'定额',12,1,9,1,9,10,10);");
   project.SetUpEngine();
-  RollUpBillItems("0");
-  RollUpQuotaSummary("0");
+  RollUpBillItems(project.Context(), "0");
+  RollUpQuotaSummary(project.Context(), "0");
 }
 
 // What the quota steps would write for quota 4 after its labour doubled.
@@ -78,8 +78,8 @@ TEST(PartialRecalcTest, BillItemEditMatchesAFullRollUp) {
   BuildSmallTree(full);
   full.Exec(kQuotaEdit);
   full.Exec("update 分部分项 set 计算=0 where 编号=3");  // as the fee step marks it
-  RollUpBillItems("0");
-  RollUpQuotaSummary("0");
+  RollUpBillItems(full.Context(), "0");
+  RollUpQuotaSummary(full.Context(), "0");
 
   EXPECT_EQ(TreeRows(partial), TreeRows(full));
   // Item 3: 人工 20.02*1.5 + 1.105*3 = 33.345 -> 33.35 (half up), / 2 = 16.675

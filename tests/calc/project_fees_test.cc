@@ -47,7 +47,7 @@ class ProjectFeesTest : public ::testing::Test {
 
   void Run() {
     project_.SetUpEngine();
-    CalculateProjectFees();
+    CalculateProjectFees(project_.Context());
   }
 
   TestProject project_;
@@ -144,7 +144,7 @@ TEST_F(ProjectFeesTest, SmallProjectAmountDependsOnTheThreshold) {
   // Without a positive threshold even the small cost gives 0.
   project_.Exec("update 工程档案 set 内容='无' where 名称='小型工程≤';"
                 "update 工程取费 set 计算式=NULL,费用=NULL");
-  CalculateProjectFees();
+  CalculateProjectFees(project_.Context());
   EXPECT_EQ(Results(1), (Rows{"1|0*2|0.0|real"}));
 }
 
@@ -167,7 +167,7 @@ TEST_F(ProjectFeesTest, ProjectTotalGivesProjectCostAndUnitCost) {
   EXPECT_EQ(project_.Text("select 内容 from 工程档案 where 名称='单方造价'"), "246.91元");
 
   project_.Exec("update 工程档案 set 内容='-1' where 名称='建筑面积'");
-  CalculateProjectFees();
+  CalculateProjectFees(project_.Context());
   EXPECT_EQ(project_.Text("select 内容 from 工程档案 where 名称='单方造价'"), "0元");
 }
 

@@ -72,7 +72,7 @@ TEST_F(QuotaCostsTest, SumsPricedLinesAndAddsPercentageLines) {
   AddLine(10, 0, 2, "'t'", "4", "''", 1);
   AddLine(10, 0, 7, "'台班'", "10", "0", 0.5);
   project_.SetUpEngine();
-  CalculateQuotaCosts("0");
+  CalculateQuotaCosts(project_.Context(), "0");
 
   EXPECT_EQ(Column(10, "单价_人工费"), "220.0");  // 200 + FtRou(200*10/100)
   EXPECT_EQ(Column(10, "单价_材料费"), "35.35");  // 7 - 3 + 25 + 2.35 + 4
@@ -89,7 +89,7 @@ TEST_F(QuotaCostsTest, MainMaterialCountsQuantityEquipmentDoesNot) {
   AddLine(10, 0, 4, "'m3'", "10", "0", 2);  // 10 x 2 x 3 = 60
   AddLine(10, 5, 5, "'台'", "10", "0", 2);  // 10 x 2 = 20, nested lines count
   project_.SetUpEngine();
-  CalculateQuotaCosts("0");
+  CalculateQuotaCosts(project_.Context(), "0");
   EXPECT_EQ(Column(10, "合价_主材费"), "60.0");
   EXPECT_EQ(Column(10, "合价_设备费"), "20.0");
   EXPECT_EQ(Column(10, "单价_材料费"), "0.0");
@@ -108,7 +108,7 @@ TEST_F(QuotaCostsTest, WholeRunLeavesLockedAndLineLessQuotasAlone) {
       "insert into 分部分项(编号,上级编号,标志,计算,综合合价) values(20,0,'级2',0,5),"
       "(21,0,'级2',1,5);");
   project_.SetUpEngine();
-  CalculateQuotaCosts("0");
+  CalculateQuotaCosts(project_.Context(), "0");
 
   EXPECT_EQ(Column(11, "单价_人工费"), "9.0");
   EXPECT_EQ(Column(11, "综合单价"), "99.0");
@@ -133,7 +133,7 @@ TEST_F(QuotaCostsTest, TotalsAroundTheFeeSheetsAsTheirUpdatesLeaveThem) {
   AddLine(10, 0, 1, "'工日'", "0", "10", 1.5);
   project_.Exec("insert into 分部分项取费明细(主表,顺号,项目,公式) values(10,'3','利润','2.5')");
   project_.SetUpEngine();
-  CalculateQuotaCosts("0");
+  CalculateQuotaCosts(project_.Context(), "0");
   EXPECT_EQ(Column(10, "合价_人工费"), "30.0");  // 10 x 1.5 x 2
   EXPECT_EQ(Column(10, "合价_利润"), "5.0");     // 2.5 x 2
   EXPECT_EQ(project_.Type("select 合价_利润 from 分部分项 where 编号=10"), "real");
@@ -141,7 +141,7 @@ TEST_F(QuotaCostsTest, TotalsAroundTheFeeSheetsAsTheirUpdatesLeaveThem) {
   AddQuota(12, 2);  // no material lines: the typed unit cost stays
   project_.Exec("update 分部分项 set 单价_人工费='12元' where 编号=12");
   project_.SetUpEngine();
-  CalculateQuotaCosts("0");
+  CalculateQuotaCosts(project_.Context(), "0");
   EXPECT_EQ(Column(12, "合价_人工费"), "24.0");
   EXPECT_EQ(Column(10, "合价_人工费"), "30.0");
   EXPECT_EQ(Column(10, "合价_利润"), "5.0");
@@ -151,7 +151,7 @@ TEST_F(QuotaCostsTest, TotalsAroundTheFeeSheetsAsTheirUpdatesLeaveThem) {
       "insert into 分部分项取费明细(主表,顺号,项目,公式) values(12,'3','计算','1'),"
       "(12,'4','利润','7')");
   project_.SetUpEngine();
-  CalculateQuotaCosts("0");
+  CalculateQuotaCosts(project_.Context(), "0");
   EXPECT_EQ(Column(12, "计算"), "1");
   EXPECT_EQ(Column(12, "利润"), "7.0");
   EXPECT_EQ(Column(12, "合价_利润"), "0.0");
@@ -165,7 +165,7 @@ TEST_F(QuotaCostsTest, StrayLineWithoutQuotaDoesNotWipeEnteredCosts) {
       "update 分部分项 set 单价_人工费=100 where 编号=12;"
       "insert into 分部分项材料明细(主表,上级编号,标志,实际量) values(NULL,0,1,1);");
   project_.SetUpEngine();
-  CalculateQuotaCosts("0");
+  CalculateQuotaCosts(project_.Context(), "0");
   EXPECT_EQ(Column(12, "单价_人工费"), "100.0");
   EXPECT_EQ(Column(12, "合价_人工费"), "400.0");
 }
@@ -175,7 +175,7 @@ TEST_F(QuotaCostsTest, EmptyExclusionListResetsEveryUncalculatedRow) {
   AddLine(10, 0, 1, "'工日'", "0", "10", 1);
   project_.Exec("insert into 分部分项(编号,上级编号,标志,计算,利润) values(20,0,'级2',0,7);");
   project_.SetUpEngine();
-  CalculateQuotaCosts("0");
+  CalculateQuotaCosts(project_.Context(), "0");
   EXPECT_EQ(Column(20, "利润"), "0.0");
   EXPECT_TRUE(project_.errors().empty());
 }
@@ -187,7 +187,7 @@ TEST_F(QuotaCostsTest, SingleRunOfLineLessQuotaResetsOnlyMaterialTotals) {
       "delete from 分部分项取费明细 where 主表=12;"
       "insert into 分部分项取费明细(主表,顺号,项目,公式) values(12,'1','综合单价','5');");
   project_.SetUpEngine();
-  CalculateQuotaCosts("12");
+  CalculateQuotaCosts(project_.Context(), "12");
   EXPECT_EQ(Column(12, "合价_主材费"), "0.0");
   EXPECT_EQ(Column(12, "合价_设备费"), "0.0");
   // The single-line sheet clears the fee columns, but the entered unit

@@ -13,7 +13,9 @@
 
 #include "calc/item_tree.h"
 #include "data/query.h"
-#include "data/sql_exec.h"
+#include "calc/context.h"
+#include "data/fields.h"
+#include "data/schema_info.h"
 #include "support/test_project.h"
 
 namespace ftcalc {
@@ -48,7 +50,7 @@ class QuotaLineSumsTest : public ::testing::Test {
   // What a grouped statement gives its writes: 主表 and 合计 as pasted.
   std::vector<QuotaSum> Statement(const std::string& value, const std::string& where) {
     Query query;
-    EXPECT_TRUE(OpenQuery(query, "select a.主表, FtRou(total(FtRou(" + value + ",2)),2) as 合计" +
+    EXPECT_TRUE(p_.Context().db.Open(query, "select a.主表, FtRou(total(FtRou(" + value + ",2)),2) as 合计" +
                                      kFrom + " left join 分部分项 fb on fb.编号=a.主表 where " +
                                      where + " group by a.主表"));
     std::vector<QuotaSum> rows;
@@ -65,13 +67,13 @@ class QuotaLineSumsTest : public ::testing::Test {
     const std::string flags = "select 编号 from 其他.材料标志 where ";
     StandardMaterials standard;
     std::unordered_map<int64_t, SqlValue> quantities;
-    return LoadKindValues(flags + "名称='人工'", true, &kinds.labour) &&
-           LoadKindValues(flags + "名称 in('材料','商品砼')", false, &kinds.material) &&
-           LoadKindValues(flags + "名称 in('机械','机材')", false, &kinds.machine) &&
-           LoadKindValues(flags + "名称='主材'", true, &kinds.main) &&
-           LoadKindValues(flags + "名称 like '%设备%'", true, &kinds.equipment) &&
-           standard.Load() && LoadQuotaColumn("工程量", &quantities) &&
-           SumQuotaLinesFromColumns(kinds, standard, quantities, 2, sums);
+    return LoadKindValues(p_.Context().db, flags + "名称='人工'", true, &kinds.labour) &&
+           LoadKindValues(p_.Context().db, flags + "名称 in('材料','商品砼')", false, &kinds.material) &&
+           LoadKindValues(p_.Context().db, flags + "名称 in('机械','机材')", false, &kinds.machine) &&
+           LoadKindValues(p_.Context().db, flags + "名称='主材'", true, &kinds.main) &&
+           LoadKindValues(p_.Context().db, flags + "名称 like '%设备%'", true, &kinds.equipment) &&
+           standard.Load(p_.Context().db) && LoadQuotaColumn(p_.Context().db, "工程量", &quantities) &&
+           SumQuotaLinesFromColumns(p_.Context().db, kinds, standard, quantities, 2, sums);
   }
 
   static std::vector<std::string> Texts(const std::vector<QuotaSum>& sums) {
@@ -115,7 +117,7 @@ TEST_F(QuotaLineSumsTest, OnePassGivesWhatTheGroupedStatementsGive) {
   const std::string main = "a.标志=(select 编号 from 其他.材料标志 where 名称='主材')";
   const std::string equipment = "a.标志=(select 编号 from 其他.材料标志 where 名称 like '%设备%')";
   QuotaLineSums sums;
-  ASSERT_TRUE(SumQuotaLinesInOnePass(kinds, kFrom, kPrice, kUnit, main, equipment, 2, &sums));
+  ASSERT_TRUE(SumQuotaLinesInOnePass(p_.Context().db, kinds, kFrom, kPrice, kUnit, main, equipment, 2, &sums));
   LeaveOutQuotas(exclusion, &sums);
 
   const std::string product = std::string(kPrice) + "*a.实际量";
@@ -140,7 +142,7 @@ TEST_F(QuotaLineSumsTest, OnePassGivesWhatTheGroupedStatementsGive) {
 
   // Reading the standard material by key only where a line lacks its own
   // price or unit gives the same sums.
-  ASSERT_TRUE(IsIntegerKeyColumn("定额材料明细", "编号"));
+  ASSERT_TRUE(IsIntegerKeyColumn(p_.Context().db, "定额材料明细", "编号"));
   const std::string by_key = "(select 基价 from 定额材料明细 where 编号=a.材料编号)";
   const std::string keyed_price =
       "(case when cast(a.信息价 as real)>0 then a.信息价 else (case when cast(a.基价 as real)<>0 "
@@ -149,7 +151,7 @@ TEST_F(QuotaLineSumsTest, OnePassGivesWhatTheGroupedStatementsGive) {
       "(case when a.单位 is null or a.单位='' then (select 单位 from 定额材料明细 where "
       "编号=a.材料编号) else a.单位 end)";
   QuotaLineSums keyed;
-  ASSERT_TRUE(SumQuotaLinesInOnePass(kinds, " from 分部分项材料明细 a", keyed_price, keyed_unit,
+  ASSERT_TRUE(SumQuotaLinesInOnePass(p_.Context().db, kinds, " from 分部分项材料明细 a", keyed_price, keyed_unit,
                                      main, equipment, 2, &keyed));
   LeaveOutQuotas(exclusion, &keyed);
   for (int i = 0; i < 3; ++i) EXPECT_EQ(Texts(keyed.own_costs[i]), Texts(sums.own_costs[i]));
@@ -192,7 +194,7 @@ TEST_F(QuotaLineSumsTest, FromColumnsFollowsSqliteNumberRules) {
   EXPECT_EQ(Texts(raw.own_costs[0]), (std::vector<std::string>{"14=15"}));
   const std::string kinds[3] = {"a.标志=1", "a.标志=2", "a.标志=3"};
   QuotaLineSums sums;
-  ASSERT_TRUE(SumQuotaLinesInOnePass(kinds, kFrom, kPrice, kUnit, "a.标志=4", "a.标志=5", 2, &sums));
+  ASSERT_TRUE(SumQuotaLinesInOnePass(p_.Context().db, kinds, kFrom, kPrice, kUnit, "a.标志=4", "a.标志=5", 2, &sums));
   EXPECT_EQ(Texts(raw.main_materials), Texts(sums.main_materials));
   EXPECT_EQ(Texts(raw.main_materials)[0], "14=20");
 }
@@ -226,7 +228,7 @@ TEST_F(QuotaLineSumsTest, CollectsPercentageLinesInTheirOrder) {
       "(10,0,1,'%',0,0,2.5,0),(10,0,1,NULL,0,0,1,901),(10,0,1,'t',0,0,1,901),(11,3,2,'',0,0,4,901)");
   const std::string kinds[3] = {"a.标志=1", "a.标志=2", "a.标志=3"};
   QuotaLineSums sums;
-  ASSERT_TRUE(SumQuotaLinesInOnePass(kinds, kFrom, kPrice, kUnit, "a.标志=4", "a.标志=5", 2, &sums));
+  ASSERT_TRUE(SumQuotaLinesInOnePass(p_.Context().db, kinds, kFrom, kPrice, kUnit, "a.标志=4", "a.标志=5", 2, &sums));
   ASSERT_EQ(sums.percent_lines.size(), 3u);
   // The pass over the lines' own columns reads the same percentage lines.
   QuotaLineSums raw;
@@ -248,12 +250,12 @@ TEST_F(QuotaLineSumsTest, CollectsPercentageLinesInTheirOrder) {
 TEST_F(QuotaLineSumsTest, KeyColumnIsTheIntegerPrimaryKey) {
   p_.Exec("create table 键表(编号 INTEGER, 名称 TEXT); create table 复合(编号 INTEGER, 子 INTEGER, "
           "primary key(编号, 子)); create table 文本键(编号 TEXT PRIMARY KEY)");
-  EXPECT_TRUE(IsIntegerKeyColumn("定额材料明细", "编号"));
-  EXPECT_FALSE(IsIntegerKeyColumn("定额材料明细", "名称"));
-  EXPECT_FALSE(IsIntegerKeyColumn("键表", "编号"));
-  EXPECT_FALSE(IsIntegerKeyColumn("复合", "编号"));
-  EXPECT_FALSE(IsIntegerKeyColumn("文本键", "编号"));
-  EXPECT_FALSE(IsIntegerKeyColumn("没有这个表", "编号"));
+  EXPECT_TRUE(IsIntegerKeyColumn(p_.Context().db, "定额材料明细", "编号"));
+  EXPECT_FALSE(IsIntegerKeyColumn(p_.Context().db, "定额材料明细", "名称"));
+  EXPECT_FALSE(IsIntegerKeyColumn(p_.Context().db, "键表", "编号"));
+  EXPECT_FALSE(IsIntegerKeyColumn(p_.Context().db, "复合", "编号"));
+  EXPECT_FALSE(IsIntegerKeyColumn(p_.Context().db, "文本键", "编号"));
+  EXPECT_FALSE(IsIntegerKeyColumn(p_.Context().db, "没有这个表", "编号"));
 }
 
 // A line's 主表 that is not an INTEGER groups apart from the quota rows in
@@ -262,7 +264,7 @@ TEST_F(QuotaLineSumsTest, DeclinesLinesWhoseQuotaIsNoInteger) {
   Line("'10a',0,1,100,0,1,0");
   const std::string kinds[3] = {"a.标志=1", "a.标志=2", "a.标志=3"};
   QuotaLineSums sums;
-  EXPECT_FALSE(SumQuotaLinesInOnePass(kinds, kFrom, kPrice, kUnit, "a.标志=4", "a.标志=5", 2, &sums));
+  EXPECT_FALSE(SumQuotaLinesInOnePass(p_.Context().db, kinds, kFrom, kPrice, kUnit, "a.标志=4", "a.标志=5", 2, &sums));
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ TEST_F(QuotaSummaryTest, HeadingGetsRoundedTotalsOfItsChildren) {
       "insert into 分部分项(编号,上级编号,标志,排序,计算,合价_人工费,综合合价,综合单价) values"
       "(1,0,'级2',1,0,NULL,NULL,NULL),(2,1,'项',2,1,1,10.25,9),(3,1,'项',3,1,2,5.125,9);");
   SetUpEngine("清单法", "合价_人工费,综合合价");
-  RollUpQuotaSummary("0");
+  RollUpQuotaSummary(project_.Context(), "0");
   // 10.25 + 5.125 = 15.375, half up to 15.38; 综合单价 is no roll-up column.
   EXPECT_EQ(Row(1, "合价_人工费,综合合价,计算,综合单价,typeof(合价_人工费)"), "3.0|15.38|1|NULL|real");
   EXPECT_TRUE(project_.errors().empty());
@@ -57,7 +57,7 @@ TEST_F(QuotaSummaryTest, InnermostHeadingsFirstAndEveryKindOfChildCounts) {
       "(1,0,'级1',1,0,NULL),(2,1,'级2',2,0,999),(3,2,'项',3,1,100),(4,2,'项',4,1,20.5),"
       "(5,1,'项',5,1,1),(6,1,'描述',6,1,0.25),(7,1,'式',7,1,'3abc'),(8,0,'级1',8,0,42);");
   SetUpEngine("清单法", "综合合价");
-  RollUpQuotaSummary("0");
+  RollUpQuotaSummary(project_.Context(), "0");
   EXPECT_EQ(Row(2, "综合合价,计算"), "120.5|1");
   // 120.5 + 1 + 0.25 + 3 (a text counts as its leading number).
   EXPECT_EQ(Row(1, "综合合价,计算"), "124.75|1");
@@ -73,7 +73,7 @@ TEST_F(QuotaSummaryTest, MixedLevelTwoHeadingEndsWithItsQuotasOnly) {
       "(4,2,'项',4,1,10,100),(5,1,'级3',5,0,NULL,NULL),(6,1,'定额',6,0,2,20),"
       "(7,5,'项',7,1,3,30);");
   SetUpEngine("清单法", "合价_人工费,综合合价");
-  RollUpQuotaSummary("0");
+  RollUpQuotaSummary(project_.Context(), "0");
   EXPECT_EQ(Row(2, "合价_人工费,综合合价,计算"), "1.0|7.0|1");
   EXPECT_EQ(Row(5, "合价_人工费,综合合价"), "3.0|30.0");
   // The chapter was summed before: it holds heading 2's all-children total.
@@ -85,7 +85,7 @@ TEST_F(QuotaSummaryTest, MixedHeadingsAreOnlyAThingOfBillPricing) {
       "insert into 分部分项(编号,上级编号,标志,排序,计算,工程量,综合合价,综合单价) values"
       "(2,0,'级2',2,0,2,NULL,NULL),(3,2,'定额',3,0,1,7,7),(4,2,'项',4,1,1,100,100);");
   SetUpEngine("定额法", "综合合价");
-  RollUpQuotaSummary("0");
+  RollUpQuotaSummary(project_.Context(), "0");
   // 107 over quantity 2.
   EXPECT_EQ(Row(2, "综合合价,综合单价"), "107.0|53.5");
 }
@@ -97,7 +97,7 @@ TEST_F(QuotaSummaryTest, HeadingUnitPriceOutsideBillPricing) {
       "(1,0,'级1',1,0,100,NULL),(2,0,'级2',2,3,100,NULL),(3,0,'式',3,NULL,NULL,5),"
       "(4,0,'项',4,3,100,9),(5,0,'描述',5,3,100,9);");
   SetUpEngine("定额法", "");
-  RollUpQuotaSummary("0");
+  RollUpQuotaSummary(project_.Context(), "0");
   EXPECT_EQ(Row(1, "综合单价"), "100.0");
   EXPECT_EQ(Row(2, "综合单价"), "33.33");
   EXPECT_EQ(Row(3, "综合单价"), "0.0");
@@ -109,7 +109,7 @@ TEST_F(QuotaSummaryTest, BillPricingLeavesHeadingUnitPricesAlone) {
   project_.Exec("insert into 分部分项(编号,上级编号,标志,排序,工程量,综合合价,综合单价) values"
                 "(1,0,'级1',1,3,100,NULL);");
   SetUpEngine("清单法", "");
-  RollUpQuotaSummary("0");
+  RollUpQuotaSummary(project_.Context(), "0");
   EXPECT_EQ(Row(1, "综合单价"), "NULL");
 }
 
@@ -123,10 +123,10 @@ TEST_F(QuotaSummaryTest, WalkUpSumsTheRowAndItsAncestorsOnly) {
       "(7,6,'项',7,1,9,9),(8,2,'项',8,1,0,5);");
   SetUpEngine("清单法", "合价_人工费,综合合价");
   const auto before = project_.Rows("select * from 分部分项");
-  RollUpQuotaSummary("8");
+  RollUpQuotaSummary(project_.Context(), "8");
   EXPECT_EQ(project_.Rows("select * from 分部分项"), before);
 
-  RollUpQuotaSummary("3");
+  RollUpQuotaSummary(project_.Context(), "3");
   EXPECT_EQ(Row(3, "合价_人工费,综合合价,计算"), "3.75|30.0|1");
   EXPECT_EQ(Row(2, "合价_人工费,综合合价,计算"), "3.75|35.0|1");
   // The chapter sums its children as they stand, 6 included unsummed.
@@ -140,7 +140,7 @@ TEST_F(QuotaSummaryTest, WalkUpStopsOnACycle) {
       "insert into 分部分项(编号,上级编号,标志,排序,计算,综合合价) values"
       "(1,2,'级1',1,0,1),(2,1,'级2',2,0,2);");
   SetUpEngine("清单法", "综合合价");
-  RollUpQuotaSummary("1");
+  RollUpQuotaSummary(project_.Context(), "1");
   // 1 takes 2's value, then 2 takes 1's new value, and the walk meets 1 again.
   EXPECT_EQ(Row(1, "综合合价"), "2.0");
   EXPECT_EQ(Row(2, "综合合价"), "2.0");
@@ -151,7 +151,7 @@ TEST_F(QuotaSummaryTest, UnknownColumnIsReportedForEachHeadingAndTheStepGoesOn) 
       "insert into 分部分项(编号,上级编号,标志,排序,工程量,综合合价,综合单价) values"
       "(1,0,'级1',1,1,10,NULL),(2,1,'级2',2,4,10,NULL),(3,2,'项',3,1,10,10);");
   SetUpEngine("定额法", "综合合价,没有此列");
-  RollUpQuotaSummary("0");
+  RollUpQuotaSummary(project_.Context(), "0");
   // Per heading: the sum query and the update built from its empty result.
   EXPECT_EQ(project_.errors().size(), 4u);
   EXPECT_EQ(Row(2, "综合合价,综合单价"), "10.0|2.5");
@@ -187,7 +187,7 @@ TEST_F(QuotaSummaryTest, WholeProjectSumsMatchSqliteTotalExactly) {
   }
   project_.Exec(sql);
   SetUpEngine("清单法", "合价_人工费,综合合价");
-  RollUpQuotaSummary("0");
+  RollUpQuotaSummary(project_.Context(), "0");
   // FtRou(total(C),2) as SQLite would give it: total's text form, read back
   // and rounded half up.
   int compared = 0;

@@ -27,7 +27,7 @@ class SerialNumbersTest : public ::testing::Test {
   void Run(const std::string& method) {
     project_.Exec("insert into 工程档案(名称,内容) values('计价方式','" + method + "')");
     project_.SetUpEngine();
-    NumberItems();
+    NumberItems(project_.Context());
   }
 
   TestProject project_;

@@ -10,7 +10,7 @@
 
 #include "data/number_text.h"
 #include "data/query.h"
-#include "data/sql_exec.h"
+#include "data/fields.h"
 #include "support/test_project.h"
 
 namespace ftcalc {
@@ -66,7 +66,7 @@ class SummaryTotalsTest : public ::testing::Test {
 
   void Run() {
     project_.SetUpEngine();
-    BuildSummaryTotals();
+    BuildSummaryTotals(project_.Context());
   }
 
   TestProject project_;
@@ -128,7 +128,7 @@ TEST_F(SummaryTotalsTest, EquipmentAmountMatchesThePastedQuantityStatement) {
   for (size_t i = 0; i < quantities.size(); ++i) {
     const std::string n = std::to_string(10 * (i + 1) + 1);
     Query row;
-    std::string error;
+    DbError error;
     ASSERT_TRUE(row.Open(project_.db(), "select 工程量 from 分部分项 where 编号=" + n, &error));
     const std::string q = FieldNumberLiteral(row, "工程量");
     const double amount = project_.Number(

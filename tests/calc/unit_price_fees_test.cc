@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "calc/context.h"
 #include "support/test_project.h"
 
 namespace ftcalc {
@@ -39,10 +40,16 @@ class UnitPriceFeesTest : public ::testing::Test {
     }
   }
 
-  // Runs the step alone on the whole project (or one item).
+  // Runs the step alone on the whole project (or one item), by its fast
+  // path unless FTCALC_PLAIN asks for the plain statements.
   void Run(const std::string& item = "0", const std::string& tags = "") {
     project_.SetUpEngine();
-    CalculateUnitPriceFees(item, tags);
+    EngineContext& ctx = project_.Context();
+    if (ctx.options.fast_paths) {
+      EXPECT_TRUE(CalculateUnitPriceFeesFast(ctx, item, tags, nullptr));
+    } else {
+      CalculateUnitPriceFeesPlain(ctx, item, tags);
+    }
   }
 
   std::string Column(int id, const std::string& column) {

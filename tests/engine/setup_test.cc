@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "data/ftrou.h"
 #include "data/gbk.h"
 #include "engine/ini_file.h"
 #include "engine/setup.h"
@@ -41,12 +42,12 @@ TEST(FileBaseNameTest, ExtensionRemovedEverywhere) {
 
 TEST_F(SetupTest, DefaultsWithoutParametersOrSettings) {
   project_.SetUpEngine();
-  EXPECT_EQ(Engine().price_decimals, 2);
-  EXPECT_EQ(Engine().quantity_decimals, 3);
-  EXPECT_EQ(Engine().library_alias, "RoadLib");
-  EXPECT_EQ(Engine().attached_aliases, "[RoadLib][其他]");
-  EXPECT_EQ(Engine().other_library_alias, "其他");
-  EXPECT_EQ(Engine().exe_dir, project_.dir() + "/");
+  EXPECT_EQ(TheEngine().settings.price_decimals, 2);
+  EXPECT_EQ(TheEngine().settings.quantity_decimals, 3);
+  EXPECT_EQ(TheEngine().settings.library_alias, "RoadLib");
+  EXPECT_EQ(TheEngine().settings.attached_aliases, "[RoadLib][其他]");
+  EXPECT_EQ(TheEngine().settings.other_library_alias, "其他");
+  EXPECT_EQ(TheEngine().settings.exe_dir, project_.dir() + "/");
   EXPECT_TRUE(project_.errors().empty());
 }
 
@@ -55,8 +56,8 @@ TEST_F(SetupTest, DefaultsDependOnTheInstallFolder) {
   ASSERT_EQ(mkdir(folder.c_str(), 0777), 0);
   project_.set_executable_path(folder + "/host");
   project_.SetUpEngine();
-  EXPECT_EQ(Engine().price_decimals, 5);
-  EXPECT_EQ(Engine().quantity_decimals, 4);
+  EXPECT_EQ(TheEngine().settings.price_decimals, 5);
+  EXPECT_EQ(TheEngine().settings.quantity_decimals, 4);
   EXPECT_TRUE(IsDirectory(folder + "/Tmp"));
 }
 
@@ -65,23 +66,23 @@ TEST_F(SetupTest, ParameterRowsWinOverSettingLines) {
   SetParameter("价格小数位", "abc");  // not numeric: 0, no fallback
   project_.Exec("insert into RoadLib.参数(名称,内容) values('计算设置','a=1\r\n价格小数位=3\n工程量小数位=5')");
   project_.SetUpEngine();
-  EXPECT_EQ(Engine().quantity_decimals, 4);
-  EXPECT_EQ(Engine().price_decimals, 0);
+  EXPECT_EQ(TheEngine().settings.quantity_decimals, 4);
+  EXPECT_EQ(TheEngine().settings.price_decimals, 0);
 }
 
 TEST_F(SetupTest, SettingLinesWhenNoParameterRow) {
   project_.Exec("insert into RoadLib.参数(名称,内容) values('计算设置','a=1\r\n价格小数位=3\r工程量小数位=1')");
   project_.SetUpEngine();
-  EXPECT_EQ(Engine().price_decimals, 3);
-  EXPECT_EQ(Engine().quantity_decimals, 1);
+  EXPECT_EQ(TheEngine().settings.price_decimals, 3);
+  EXPECT_EQ(TheEngine().settings.quantity_decimals, 1);
 }
 
 TEST_F(SetupTest, NameAndMethodAreTrimmed) {
   SetArchive("工程名称", "  某公路 ");
   SetArchive("计价方式", " 清单法\t");
   project_.SetUpEngine();
-  EXPECT_EQ(Engine().project_name, "某公路");
-  EXPECT_EQ(Engine().pricing_method, "清单法");
+  EXPECT_EQ(TheEngine().settings.project_name, "某公路");
+  EXPECT_EQ(TheEngine().settings.pricing_method, "清单法");
 }
 
 TEST_F(SetupTest, ProjectNumberFollowsTheFileName) {
@@ -106,8 +107,8 @@ TEST_F(SetupTest, MissingArchiveIsReportedAndDefaultsStay) {
   project_.SetUpEngine();
   ASSERT_FALSE(project_.errors().empty());
   EXPECT_EQ(project_.errors()[0].detail, project_.project_path());
-  EXPECT_EQ(Engine().project_name, "");
-  EXPECT_EQ(Engine().price_decimals, 2);
+  EXPECT_EQ(TheEngine().settings.project_name, "");
+  EXPECT_EQ(TheEngine().settings.price_decimals, 2);
 }
 
 TEST_F(SetupTest, LoadTimeEntryWrittenInGbk) {
@@ -129,17 +130,17 @@ TEST_F(SetupTest, SkippedSetupKeepsTheParameters) {
   project_.SetUpEngine();
   SetParameter("价格小数位", "4");
   project_.Recalc(0, 0, /*skip_setup=*/1);
-  EXPECT_EQ(Engine().price_decimals, 2);
+  EXPECT_EQ(TheEngine().settings.price_decimals, 2);
   project_.Recalc(0, 0, /*skip_setup=*/0);
-  EXPECT_EQ(Engine().price_decimals, 4);
+  EXPECT_EQ(TheEngine().settings.price_decimals, 4);
 }
 
 TEST_F(SetupTest, SkippedSetupBeforeAnySetupSetsUp) {
   ReleaseEngine();
   SetParameter("价格小数位", "3");
   project_.Recalc(0, 0, /*skip_setup=*/1);
-  EXPECT_TRUE(Engine().set_up());
-  EXPECT_EQ(Engine().price_decimals, 3);
+  EXPECT_TRUE(TheEngine().set_up);
+  EXPECT_EQ(TheEngine().settings.price_decimals, 3);
 }
 
 TEST_F(SetupTest, NullConnectionIsReportedAndNothingRuns) {
@@ -148,24 +149,41 @@ TEST_F(SetupTest, NullConnectionIsReportedAndNothingRuns) {
   ASSERT_EQ(project_.errors().size(), 1u);
   EXPECT_EQ(project_.errors()[0].message, "数据库连接无效");
   EXPECT_EQ(project_.errors()[0].detail, "p.db");
-  EXPECT_FALSE(Engine().set_up());
+  EXPECT_FALSE(TheEngine().set_up);
 }
 
 TEST_F(SetupTest, EmptyLibraryPath) {
   QwD_GcDbjs(0, project_.db(), nullptr, project_.project_path().c_str(), "", 0, 0, 0);
-  EXPECT_EQ(Engine().attached_aliases, "");
-  EXPECT_EQ(Engine().library_alias, "");
+  EXPECT_EQ(TheEngine().settings.attached_aliases, "");
+  EXPECT_EQ(TheEngine().settings.library_alias, "");
 }
 
-TEST_F(SetupTest, NothingOfTheEngineStaysOnTheHandle) {
+TEST_F(SetupTest, OnlyFtRouStaysOnTheHandle) {
   project_.Exec("create table t(x)");
   project_.SetUpEngine();
-  // FtRou was removed at the end of the call: the host's own statements
-  // cannot reach into the engine after it returns.
+  // No statement of the engine is left open, and FtRou stays for the host's
+  // own statements until the engine is released.
+  EXPECT_EQ(sqlite3_next_stmt(project_.db(), nullptr), nullptr);
+  EXPECT_EQ(project_.Text("select FtRou(1.005,2)"), "1.01");
+  ReleaseEngine();
   char* error = nullptr;
   EXPECT_NE(sqlite3_exec(project_.db(), "select FtRou(1,0)", nullptr, nullptr, &error), SQLITE_OK);
   sqlite3_free(error);
-  EXPECT_EQ(sqlite3_next_stmt(project_.db(), nullptr), nullptr);
+}
+
+TEST(FtRouRegistrationTest, AHandleClosedFirstIsNeverTouchedAgain) {
+  // The host closes its connection while the engine is loaded: the
+  // registration learns of it and releasing the engine later leaves the
+  // closed handle alone (ASan would see a use after free otherwise).
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);
+  FtRouRegistration registration;
+  ASSERT_EQ(registration.Register(db), SQLITE_OK);
+  ASSERT_EQ(registration.Register(db), SQLITE_OK);  // registered anew
+  EXPECT_TRUE(registration.IsRegisteredOn(db));
+  ASSERT_EQ(sqlite3_close(db), SQLITE_OK);
+  EXPECT_FALSE(registration.IsRegisteredOn(db));
+  registration.RemoveAll();
 }
 
 TEST(IniFileTest, EmptyKeyOrSectionWritesNothing) {

@@ -7,7 +7,6 @@
 
 #include "formula/evaluate_formula.h"
 #include "ftcalc/ftcalc.h"
-#include "ui/host.h"
 
 namespace ftcalc {
 namespace {
@@ -31,10 +30,9 @@ struct CheckCase {
 void ExpectCheck(const std::vector<CheckCase>& cases) {
   for (const CheckCase& c : cases) {
     SCOPED_TRACE("formula: " + c.formula);
-    std::string message = "stale";
-    const bool accepted = CheckFormula(c.formula, false, &message);
-    EXPECT_EQ(accepted, std::string(c.message).empty());
-    EXPECT_EQ(message, c.message);
+    const FormulaCheck check = CheckFormula(c.formula);
+    EXPECT_EQ(check.ok(), std::string(c.message).empty());
+    EXPECT_EQ(std::string(check.message), c.message);
   }
 }
 
@@ -108,46 +106,37 @@ TEST(CheckFormulaTest, EndPass) {
   });
 }
 
-// Captures what the host would show in its message box.
-std::vector<std::string> shown;
-void CaptureMessage(void*, const char* caption, const char* text) {
-  shown.push_back(std::string(caption) + "|" + text);
+// A rejection says which rule fired and where, and gives the warning text
+// a caller shows: the prepared formula followed by the message.
+TEST(CheckFormulaTest, RejectionCarriesRulePositionAndWarning) {
+  FormulaCheck check = CheckFormula("5%3");
+  EXPECT_EQ(check.rule, FormulaRule::kPercentFollowed);
+  EXPECT_EQ(check.position, 2u);
+  EXPECT_EQ(check.WarningText("5%3"), std::string("5%3") + kPercentFollowed);
+
+  check = CheckFormula("1+A~");
+  EXPECT_EQ(check.rule, FormulaRule::kBadCharacter);
+  EXPECT_EQ(check.position, 4u);
+
+  check = CheckFormula("(1))");
+  EXPECT_EQ(check.rule, FormulaRule::kUnbalanced);
+  EXPECT_EQ(check.position, 0u);  // the whole text
+
+  EXPECT_TRUE(CheckFormula("5%+3").ok());
 }
 
-class CheckMessageBoxTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    shown.clear();
-    FtHostInterface host{};
-    host.show_message = CaptureMessage;
-    SetHostInterface(&host);
-  }
-  void TearDown() override { SetHostInterface(nullptr); }
-};
-
-TEST_F(CheckMessageBoxTest, ShowsFormulaThenMessageOnlyWhenAsked) {
-  EXPECT_FALSE(CheckFormula("5%3", false));
-  EXPECT_TRUE(shown.empty());
-
-  EXPECT_FALSE(CheckFormula("5%3", true));
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0], std::string("警告|5%3") + kPercentFollowed);
-
-  EXPECT_TRUE(CheckFormula("5%+3", true));
-  EXPECT_EQ(shown.size(), 1u);
-}
-
-TEST_F(CheckMessageBoxTest, EvaluationShowsThePreparedText) {
+TEST(CheckFormulaTest, EvaluationHandsTheRejectionOfThePreparedText) {
   std::string formula = "1 + [管理费]";
-  EXPECT_FALSE(EvaluateFormula(formula, true));
+  FormulaCheck rejection;
+  EXPECT_FALSE(EvaluateFormula(formula, &rejection));
   EXPECT_EQ(formula, "");
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0], std::string("警告|1+[]") + kBadCharacter);
+  EXPECT_EQ(rejection.rule, FormulaRule::kBadCharacter);
+  EXPECT_EQ(rejection.WarningText("1+[]"), std::string("1+[]") + kBadCharacter);
 
-  // The calculation steps pass 0: a bad formula fails silently.
-  formula = "2*-3";
-  EXPECT_FALSE(EvaluateFormula(formula, false));
-  EXPECT_EQ(shown.size(), 1u);
+  // A formula that evaluates leaves an accepting result.
+  formula = "2*3";
+  EXPECT_TRUE(EvaluateFormula(formula, &rejection));
+  EXPECT_TRUE(rejection.ok());
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ void ExpectEqn(const std::vector<EqnCase>& cases) {
   for (const EqnCase& c : cases) {
     SCOPED_TRACE(std::string("formula: ") + c.formula);
     std::string text = c.formula;
-    const bool ok = EvaluateFormula(text, false);
+    const bool ok = EvaluateFormula(text);
     if (c.expected == kFails) {
       EXPECT_FALSE(ok);
       EXPECT_EQ(text, "");
@@ -249,9 +249,9 @@ TEST(EvaluateFormulaTest, PlainArithmeticAsTheStagesWorkItOut) {
     text.append(open, ')');
     std::string quick = text;
     std::string staged = text;
-    const bool ok = EvaluateFormula(quick, false);
+    const bool ok = EvaluateFormula(quick);
     const double number = EvaluateFormulaNumber(text);
-    ASSERT_EQ(ok, EvaluateByStages(staged, false)) << text;
+    ASSERT_EQ(ok, EvaluateByStages(staged)) << text;
     ASSERT_EQ(quick, staged) << text;
     ASSERT_EQ(number, CAtof(staged)) << text;
   }

@@ -96,7 +96,7 @@ TEST(SubstituteTest, SubstitutedFormulaEvaluates) {
   SubstituteRates(text, -1);
   SubstituteActuals(text);
   EXPECT_EQ(text, "1000*0.035+350.5");
-  EXPECT_TRUE(EvaluateFormula(text, false));
+  EXPECT_TRUE(EvaluateFormula(text));
   EXPECT_EQ(text, "385.500000");
 }
 

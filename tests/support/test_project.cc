@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "data/database.h"
 #include "entry/engine_state.h"
 #include "ftcalc/ftcalc.h"
 
@@ -81,7 +82,33 @@ TestProject::TestProject() {
   Captured().clear();
 }
 
+// The pieces of one call's context: the error sink, the session on the
+// handle and the context built on them.
+struct TestProject::CallContext {
+  CallContext(sqlite3* db, CalcOptions options)
+      : sink(TheEngine().ui),
+        database(db, &sink, &TheEngine().ftrou, TheEngine().settings.project_path),
+        context(database, TheEngine().settings, TheEngine().ui, options) {}
+  ErrorWindowSink sink;
+  Database database;
+  EngineContext context;
+};
+
+EngineContext& TestProject::Context() { return Context(CalcOptions::FromEnvironment()); }
+
+EngineContext& TestProject::Context(CalcOptions options) {
+  if (!TheEngine().set_up) SetUpEngine();
+  if (!context_ || context_->context.options.fast_paths != options.fast_paths) {
+    context_.reset();
+    context_ = std::make_unique<CallContext>(db_, options);
+  }
+  return context_->context;
+}
+
+const ProjectSettings& TestProject::Settings() const { return TheEngine().settings; }
+
 TestProject::~TestProject() {
+  context_.reset();
   FtSetHostInterface(nullptr);
   // A test that called a step directly (outside an export) may have left
   // engine statements on the handle; release them before closing it.
@@ -162,7 +189,10 @@ std::string TestProject::Type(const std::string& sql) {
   return Text("select typeof((" + sql + "))");
 }
 
-void TestProject::SetUpEngine() { Recalc(0, 0, 0); }
+void TestProject::SetUpEngine() {
+  context_.reset();
+  Recalc(0, 0, 0);
+}
 
 void TestProject::RunFull(int skip_setup) {
   QwD_GcJsDw(0, db_, nullptr, project_path().c_str(), library_path().c_str(), skip_setup);

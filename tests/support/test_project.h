@@ -6,8 +6,11 @@
 
 #include <sqlite3.h>
 
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "calc/context.h"
 
 namespace ftcalc::testing {
 
@@ -47,8 +50,15 @@ class TestProject {
   std::vector<std::string> Rows(const std::string& sql);
 
   // Runs the setup only (a partial recalculation of tree kind 0), so that a
-  // test can then call one step function directly on the engine state.
+  // test can then call one step function directly through Context().
   void SetUpEngine();
+  // The engine context of a call on this project with the settings of the
+  // last setup; its errors are captured like the exports' ones. Fast paths
+  // as FTCALC_PLAIN says, unless a test fixes them with `options`.
+  EngineContext& Context();
+  EngineContext& Context(CalcOptions options);
+  // The engine settings of the last setup.
+  const ProjectSettings& Settings() const;
   // Calls the exported entry points, with this project's paths.
   void RunFull(int skip_setup = 0);
   void Recalc(int item_no, int kind = 1, int skip_setup = 0);
@@ -58,8 +68,11 @@ class TestProject {
   void ClearErrors();
 
  private:
+  struct CallContext;
+
   std::string dir_;
   sqlite3* db_ = nullptr;
+  std::unique_ptr<CallContext> context_;
 };
 
 // Reads a whole file; fails the test when it cannot.

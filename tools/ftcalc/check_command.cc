@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "commands.h"
-#include "data/sql_exec.h"
+#include "data/fields.h"
 #include "data/text_util.h"
 #include "engine/setup.h"
 #include "formula_problems.h"

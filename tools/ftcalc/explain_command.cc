@@ -12,7 +12,7 @@
 #include "commands.h"
 #include "data/ftrou.h"
 #include "data/number_text.h"
-#include "data/sql_exec.h"
+#include "data/fields.h"
 #include "data/text_util.h"
 #include "engine/setup.h"
 #include "json_writer.h"
@@ -92,7 +92,6 @@ class Explainer {
   // ---- material lines ------------------------------------------------------
 
   void ExplainMaterials() {
-    RegisterFtRou(db_);
     const std::string p = std::to_string(digits_);
     const std::string sql =
         "select a.编号, a.上级编号, ifnull(nullif(a.编码,''),b.编码) as 编码, "
@@ -429,7 +428,6 @@ class Explainer {
 
     // Each unit amount is the rounded sum of the quotas' amount × quantity,
     // over the item's quantity; the composite is their plain sum.
-    RegisterFtRou(db_);
     const std::string p = std::to_string(digits_);
     const char* columns[] = {"单价_人工费", "单价_材料费", "单价_机械费", "其他费用",
                              "管理费",      "利润",        "增值税"};
@@ -482,9 +480,10 @@ int RunExplain(const ExplainOptions& options) {
   }
   sqlite3* db = connection.handle();
   const std::string alias = options.library.empty() ? std::string() : FileBaseName(options.library);
+  FtRouRegistration ftrou;
+  ftrou.Register(db);
   Explainer explainer(db, PriceDecimals(db, alias), std::cout);
   const int status = explainer.Run(options.item);
-  UnregisterFtRou(db);
   return status;
 }
 

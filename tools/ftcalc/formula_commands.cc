@@ -73,14 +73,14 @@ int EvalOne(const std::string& formula) {
     std::printf("公式为空 (nothing is left once blanks, line breaks and Chinese characters are removed)\n");
     return 1;
   }
-  std::string message;
-  if (!CheckFormula(prepared, false, &message)) {
+  const FormulaCheck check = CheckFormula(prepared);
+  if (!check.ok()) {
     // The message starts with CR LF; a terminal wants LF.
-    std::printf("%s\n%s\n", GbkToUtf8(prepared).c_str(), message.substr(2).c_str());
+    std::printf("%s\n%s\n", GbkToUtf8(prepared).c_str(), std::string(check.message).substr(2).c_str());
     return 1;
   }
   std::string text = formula;
-  EvaluateFormula(text, false);
+  EvaluateFormula(text);
   std::printf("%s\n", text.c_str());
   return 0;
 }
@@ -94,7 +94,7 @@ int EvalBatch(const std::string& path) {
   }
   for (const std::string& line : lines) {
     std::string text = line;
-    const bool ok = EvaluateFormula(text, false);
+    const bool ok = EvaluateFormula(text);
     WriteFields(line, ok ? "1" : "0", &text);
   }
   return 0;

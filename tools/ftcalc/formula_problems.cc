@@ -216,10 +216,11 @@ std::vector<FormulaProblem> FindFormulaProblems(const std::vector<SheetLine>& li
 
     const std::string text = TextToEvaluate(formula, kind);
     const std::string prepared = PrepareFormula(text);
-    std::string message;
+    const FormulaCheck check = CheckFormula(prepared);
+    const std::string message = check.message;
     if (!formula.empty() && prepared.empty()) {
       problems.push_back({i, "empty", "公式没有可计算的内容，按 0 计"});
-    } else if (!CheckFormula(prepared, false, &message)) {
+    } else if (!check.ok()) {
       problems.push_back(
           {i, "rejected",
            "公式检查不通过：" + CheckMessage(message) + "（计算文本 " + ValidUtf8(text) + "）"});

@@ -3,15 +3,15 @@
 #include <cmath>
 
 #include "data/number_text.h"
-#include "data/sql_exec.h"
+#include "data/fields.h"
 #include "data/text_util.h"
 
 namespace ftcalc::cli {
 
 bool ReadQuery(sqlite3* db, const std::string& sql, Query& query, std::string* error) {
-  std::string message;
-  if (!query.Open(db, sql, &message)) {
-    if (error) *error = message.empty() ? "cannot run: " + sql : message;
+  DbError failure;
+  if (!query.Open(db, sql, &failure)) {
+    if (error) *error = failure.message.empty() ? "cannot run: " + sql : failure.message;
     return false;
   }
   return true;

@@ -4,7 +4,8 @@
 #include <set>
 
 #include "data/number_text.h"
-#include "data/sql_exec.h"
+#include "data/fields.h"
+#include "data/text_util.h"
 #include "data/text_util.h"
 #include "json_writer.h"
 #include "project_reader.h"

@@ -1,6 +1,6 @@
 // The run summary as JSON for `ftcalc calc --json` / `recalc --json`.
 #include "data/number_text.h"
-#include "data/sql_exec.h"
+#include "data/fields.h"
 #include "json_writer.h"
 #include "project_reader.h"
 #include "run_summary.h"

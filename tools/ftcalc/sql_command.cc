@@ -26,7 +26,8 @@ int RunStatement(const SqlOptions& options) {
     return 2;
   }
   sqlite3* db = connection.handle();
-  RegisterFtRou(db);
+  FtRouRegistration ftrou;
+  ftrou.Register(db);
   sqlite3_stmt* stmt = nullptr;
   if (sqlite3_prepare_v2(db, options.statement.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
     std::cerr << "ftcalc: " << sqlite3_errmsg(db) << "\n    " << options.statement << "\n";

@@ -17,16 +17,19 @@
 #include <utility>
 #include <vector>
 
+#include "calc/context.h"
+#include "calc/fee_outcome.h"
 #include "calc/fee_sheet.h"
-#include "calc/item_tree.h"
 #include "calc/fee_sheet_plan.h"
-#include "calc/material_prices.h"
+#include "calc/item_tree.h"
+#include "calc/row_totals.h"
+#include "data/fields.h"
+#include "data/text_util.h"
 #include "data/ftrou.h"
 #include "data/number_text.h"
 #include "data/query.h"
-#include "data/sql_exec.h"
+#include "data/schema_info.h"
 #include "data/value_arithmetic.h"
-#include "entry/engine_state.h"
 
 namespace ftcalc {
 namespace {
@@ -42,22 +45,20 @@ using SheetsByItem = std::unordered_map<int64_t, std::vector<FeeLine>>;
 // whole REAL (主表 is an integer column, so every number-like text was
 // stored as a number). Nothing this step writes touches the table, so
 // reading it before the walk sees the same rows.
-SheetsByItem LoadOwnSheets(Query& query, const std::string& where) {
-  SheetsByItem sheets;
+bool LoadOwnSheets(Database& db, const std::string& where, SheetsByItem* sheets) {
   int item = -1;
-  const bool keyed = IsIntegerKeyColumn("分部分项取费明细", "编号");
-  StreamQuery(query,
-              "select 主表,编号,顺号,项目,公式 from 分部分项取费明细" + where +
-                  (keyed ? " order by rowid" : " order by 主表,编号,rowid"),
-              [&](const Query& row) {
-                if (item < 0) item = row.FieldIndex("主表");
-                int64_t key = 0;
-                if (!IntegerKey(row.Value(item), &key)) return;
-                sheets[key].push_back(
-                    {FieldText(row, "顺号"), FieldText(row, "项目"), FieldText(row, "公式")});
-              });
-  query.Close();
-  return sheets;
+  const bool keyed = IsIntegerKeyColumn(db, "分部分项取费明细", "编号");
+  Query query;
+  return db.Stream(query,
+                   "select 主表,编号,顺号,项目,公式 from 分部分项取费明细" + where +
+                       (keyed ? " order by rowid" : " order by 主表,编号,rowid"),
+                   [&](const Query& row) {
+                     if (item < 0) item = row.FieldIndex("主表");
+                     int64_t key = 0;
+                     if (!IntegerKey(row.Value(item), &key)) return;
+                     (*sheets)[key].push_back(
+                         {FieldText(row, "顺号"), FieldText(row, "项目"), FieldText(row, "公式")});
+                   });
 }
 
 // A sheet's lines and, when it has one, its plan.
@@ -69,14 +70,15 @@ struct PlannedSheet {
 // The standard unit-price sheet of a fee profession, read and planned once
 // per profession text and kept for the call (the tables are not written
 // here).
-const PlannedSheet& StandardSheet(Query& query, const Query& items,
+const PlannedSheet& StandardSheet(Database& db, const Query& items,
                                   std::map<std::string, PlannedSheet>& cache,
                                   const std::string& profession) {
   auto found = cache.find(profession);
   if (found != cache.end()) return found->second;
   PlannedSheet& sheet = cache[profession];
   std::vector<FeeLine>& lines = sheet.lines;
-  OpenQuery(query,
+  Query query;
+  db.Open(query,
             "select 顺号,项目,公式 from 工程取费 where 主表=(select 编号 from 取费索引 where "
             "取费专业='" +
                 SqlQuoted(profession) + "' and 类别='综合单价') order by 排序,rowid");
@@ -94,127 +96,14 @@ const PlannedSheet& StandardSheet(Query& query, const Query& items,
 // another row's delete, so deleting them all first leaves the same table,
 // with one scan (SQLite looks the list up in an index it builds) instead of
 // one per row.
-void DeleteComponentRecords(Query& items) {
-  if (items.RecordCount() == 0) return;
+bool DeleteComponentRecords(Database& db, Query& items) {
+  if (items.RecordCount() == 0) return true;
   std::string list;
   for (items.First(); !items.Eof(); items.Next()) {
     if (items.cursor() > 0) list += ",";
     list += FieldText(items, "编号");
   }
-  ExecSql("delete from 分部分项单价费率费用 where 主表 in(" + list + ")");
-}
-
-// A component value as pasted into the insert. The evaluator gives a
-// number text; anything else (an infinity, a leftover list) is pasted as
-// the number it reads as, so that it cannot break the statement.
-std::string ComponentLiteral(const std::string& value) {
-  if (!value.empty() && CAtofLength(value) == value.size()) return value;
-  return NumberText(CAtof(value));
-}
-
-// The record's values in the insert's column order: a fee line's value
-// (by tag), which also adds to sum `sum`, or (tag nullptr) sum `sum` itself:
-// 综合1 and 综合2 after 2.11, 综合3 after 3.5, 综合4 after 4.5.
-struct RecordValue {
-  const char* tag;
-  int sum;
-};
-
-constexpr RecordValue kRecord[] = {
-    {"<:2.1>", 0}, {"<:2.2>", 0}, {"<:2.3>", 0},  {"<:2.4>", 1},  {"<:2.5>", 1}, {"<:2.6>", 0},
-    {"<:2.7>", 1}, {"<:2.8>", 0}, {"<:2.9>", 0},  {"<:2.10>", 0}, {"<:2.11>", 0}, {nullptr, 0},
-    {nullptr, 1},  {"<:3.1>", 2}, {"<:3.2>", 2},  {"<:3.3>", 2},  {"<:3.4>", 2}, {"<:3.5>", 2},
-    {nullptr, 2},  {"<:4.1>", 3}, {"<:4.2>", 3},  {"<:4.3>", 3},  {"<:4.4>", 3}, {"<:4.5>", 3},
-    {nullptr, 3},
-};
-
-// What a row's sheet gives, worked out before the row is written.
-struct SheetOutcome {
-  double unit = 0;
-  double total = 0;
-  // Columns the sheet's named lines write, in the sheet's order.
-  std::vector<std::pair<std::string, double>> columns;
-  // The component record's values after 主表, in the insert's column order.
-  std::vector<std::string> components;
-};
-
-// The record's values: each line's value, pasted as a number, and the four
-// sums of them.
-std::vector<std::string> ComponentsOf(const FeeSheet& sheet) {
-  std::vector<std::string> numbers;
-  numbers.reserve(std::size(kRecord));
-  double sums[4] = {0, 0, 0, 0};
-  for (const RecordValue& column : kRecord) {
-    if (column.tag == nullptr) {
-      numbers.push_back(NumberText(sums[column.sum]));
-      continue;
-    }
-    // A sheet without the line contributes "0".
-    const std::string value = sheet.EvaluatedValue(column.tag);
-    numbers.push_back(ComponentLiteral(value));
-    sums[column.sum] += CAtof(value);
-  }
-  return numbers;
-}
-
-// Inserts the component record of one row; the statement is prepared once
-// per call and the values bound (see ExecSqlNumbers).
-void InsertComponents(const std::string& number, const std::vector<std::string>& components) {
-  static const std::string pattern = [] {
-    std::string text =
-        "insert into 分部分项单价费率费用(主表,冬季,雨季,夜间,高原,风沙,沿海,行车,安全,临时,施工,"
-        "工地,综合1,综合2, 养老,失业,医疗,住房,工伤,综合3,基本,主副,职工,补贴,费用,综合4) "
-        "values({}";
-    for (size_t i = 0; i < std::size(kRecord); ++i) text += ",{}";
-    return text + ")";
-  }();
-  std::vector<std::string> numbers;
-  numbers.reserve(components.size() + 1);
-  numbers.push_back(number);
-  numbers.insert(numbers.end(), components.begin(), components.end());
-  ExecSqlNumbers(pattern, numbers);
-}
-
-// Columns cleared when the sheet gives the row no price of its own.
-constexpr const char* kUnitCostColumns[] = {"单价_人工费", "单价_材料费", "单价_机械费"};
-constexpr const char* kClearedColumns[] = {"合价_人工费", "合价_材料费", "合价_机械费", "直接费",
-                                           "直接工程费",  "其他费用",    "规费",        "管理费",
-                                           "间接费",      "利润",        "增值税"};
-
-// Composite unit price and total of the row from its sheet. With both a
-// unit and a total line, the line of the call's basis decides; a total
-// without quantity gives a unit price of 0.
-void PriceOf(const FeeSheet& sheet, FeeBasis basis, double quantity, int digits, double* unit,
-             double* total) {
-  const bool has_unit = !sheet.unit_tag().empty();
-  const bool has_total = !sheet.total_tag().empty();
-  *unit = 0;
-  *total = 0;
-  if (has_unit && (!has_total || basis != FeeBasis::kTotal)) {
-    *unit = RoundHalfUp(digits, CAtof(sheet.EvaluatedValue(sheet.unit_tag())));
-    *total = RoundHalfUp(digits, *unit * quantity);
-  } else if (has_total) {
-    *total = RoundHalfUp(digits, CAtof(sheet.EvaluatedValue(sheet.total_tag())));
-    *unit = quantity == 0 ? 0 : RoundHalfUp(digits, *total / quantity);
-  }
-}
-
-SheetOutcome OutcomeOf(const FeeSheet& sheet, FeeBasis basis, double quantity, int digits) {
-  SheetOutcome outcome;
-  PriceOf(sheet, basis, quantity, digits, &outcome.unit, &outcome.total);
-  const std::vector<std::string>& map = sheet.column_map();
-  for (const std::string& entry : map) {
-    const std::string name(EntryName(entry));
-    // The row key is never a fee: writing it would move the row away from
-    // its material lines, fee lines and children.
-    if (name == "综合单价" || name == "综合合价" || name == "编号") continue;
-    const std::string tag = LookUpValue(map, name);
-    const double value = RoundHalfUp(digits, CAtof(sheet.EvaluatedValue(tag)));
-    const bool direct_cost = name == "人工费" || name == "材料费" || name == "机械费";
-    outcome.columns.emplace_back(direct_cost ? "单价_" + name : name, value);
-  }
-  outcome.components = ComponentsOf(sheet);
-  return outcome;
+  return db.Exec("delete from 分部分项单价费率费用 where 主表 in(" + list + ")") >= 0;
 }
 
 // Opens the rows of the whole run, "... order by 排序,rowid", without
@@ -222,9 +111,9 @@ SheetOutcome OutcomeOf(const FeeSheet& sheet, FeeBasis basis, double quantity, i
 // here (rows that tie keep their rowid order) when every 排序 is a number
 // or NULL, whose order does not depend on a collation. False (the query
 // closed, nothing reported) otherwise, or when the read fails.
-bool OpenSortedHere(Query& items, const std::string& where) {
-  if (!OpenQuery(items, "select * from 分部分项" + where + " order by rowid",
-                 /*report_errors=*/false)) {
+bool OpenSortedHere(Database& db, Query& items, const std::string& where) {
+  if (!db.Open(items, "select * from 分部分项" + where + " order by rowid",
+               /*report_errors=*/false)) {
     return false;
   }
   const int order = items.FieldIndex("排序");
@@ -315,7 +204,7 @@ size_t EndOfRow(const std::vector<Assignment>& all, size_t first) {
 
 // One row's assignments, entries [first, end), written as the caller would
 // have written them.
-void WriteAssignments(const RowTotals& totals, size_t first, size_t end) {
+void WriteAssignments(Database& db, const RowTotals& totals, size_t first, size_t end) {
   if (first == end) return;
   std::string pattern = "update 分部分项 set ";
   std::vector<std::string> numbers;
@@ -325,7 +214,7 @@ void WriteAssignments(const RowTotals& totals, size_t first, size_t end) {
     numbers.push_back(totals.assignments[i].number);
   }
   numbers.push_back(std::to_string(totals.assignments[first].key));
-  ExecSqlNumbers(pattern + " where 编号={}", numbers);
+  db.ExecNumbers(pattern + " where 编号={}", numbers);
 }
 
 // Puts the assignments of the walked rows into those rows as if they had
@@ -334,7 +223,8 @@ void WriteAssignments(const RowTotals& totals, size_t first, size_t end) {
 // where a column is not a REAL column of the rows or a number cannot be
 // read as SQLite binds it; the rows may then hold some of the values, and
 // nothing has been written.
-bool FoldAssignmentsIn(Query& items, const std::unordered_set<std::string>& real_columns,
+bool FoldAssignmentsIn(Database& db, Query& items,
+                       const std::unordered_set<std::string>& real_columns,
                        const RowTotals& totals, AssignedFields* fields,
                        std::unordered_set<int64_t>* written) {
   fields->columns.clear();
@@ -359,7 +249,7 @@ bool FoldAssignmentsIn(Query& items, const std::unordered_set<std::string>& real
   std::vector<std::pair<size_t, int>> targets;  // row, column
   std::vector<SqlValue> values;
   auto put_in = [&]() {
-    if (!NumbersAsBound(numbers, &values) || values.size() != numbers.size()) return false;
+    if (!db.NumbersAsBound(numbers, &values) || values.size() != numbers.size()) return false;
     for (size_t i = 0; i < targets.size(); ++i) {
       // A REAL column keeps any number as a REAL.
       SqlValue& value = values[i];
@@ -385,7 +275,7 @@ bool FoldAssignmentsIn(Query& items, const std::unordered_set<std::string>& real
     end = EndOfRow(totals.assignments, first);
     const int64_t key = totals.assignments[first].key;
     if (rows.count(key) > 0) continue;
-    WriteAssignments(totals, first, end);
+    WriteAssignments(db, totals, first, end);
     written->insert(key);
   }
   items.First();
@@ -403,9 +293,9 @@ struct FoldedTotals {
 
 // Writes a row's outcome into the current row of `items` and posts it.
 // `no_detail` lists the rows without material lines.
-void WriteRow(Query& items, const SheetOutcome& outcome, bool single_row,
+void WriteRow(EngineContext& ctx, Query& items, const SheetOutcome& outcome, bool single_row,
               const std::unordered_set<std::string>& no_detail, FoldedTotals* folded) {
-  EditRow(items);
+  items.Edit();
   // What the writes before the step wrote comes first; the sheet may
   // overwrite it.
   if (items.cursor() < folded->assigned.rows.size()) {
@@ -420,27 +310,12 @@ void WriteRow(Query& items, const SheetOutcome& outcome, bool single_row,
   for (const TotalFields& total : folded->before) {
     items.SetValue(total.target, items.Value(total.target));
   }
-  SetFieldNumber(items, "综合单价", -1, outcome.unit);
-  SetFieldNumber(items, "综合合价", -1, outcome.total);
-
-  if (single_row || (outcome.unit == 0 && outcome.total == 0)) {
-    // Quotas without material lines keep the unit costs the user entered.
-    if (no_detail.count(FieldText(items, "编号")) == 0) {
-      for (const char* column : kUnitCostColumns) SetFieldNumber(items, column, -1, 0);
-    }
-    for (const char* column : kClearedColumns) SetFieldNumber(items, column, -1, 0);
-  }
+  const OutcomeWrites writes = WriteOutcome(items, outcome, single_row, no_detail);
+  // The material list worked out ahead read these columns.
+  if (writes.wrote_list_column) ctx.handoff.DropMaterialList();
   // A sheet that writes 标志 or 计算 may take its row out of the update
   // after the step: that row is left to the update.
-  bool leaves_rows = false;
-  for (const auto& [column, value] : outcome.columns) {
-    SetFieldNumber(items, column, -1, value);
-    if (column == "标志" || column == "计算") leaves_rows = true;
-    // The material list worked out ahead read these.
-    if (column == "工程量" || column == "标志" || column == "编码" || column == "名称") {
-      DropMaterialListAhead();
-    }
-  }
+  bool leaves_rows = writes.wrote_flag_or_mark;
   // What the update after the step writes, from the row as written; the
   // update then runs over every row again and gives the same values.
   std::vector<SqlValue> after(folded->after.size());
@@ -454,18 +329,7 @@ void WriteRow(Query& items, const SheetOutcome& outcome, bool single_row,
       items.SetValue(folded->after[i].target, std::move(after[i]));
     }
   }
-  PostRow(items);
-}
-
-// The row keys of a "[key][key]..." list.
-std::unordered_set<std::string> TaggedKeys(const std::string& tags) {
-  std::unordered_set<std::string> keys;
-  for (size_t open = tags.find('['); open != std::string::npos; open = tags.find('[', open + 1)) {
-    const size_t close = tags.find(']', open + 1);
-    if (close == std::string::npos) break;
-    keys.insert(tags.substr(open + 1, close - open - 1));
-  }
-  return keys;
+  ctx.db.Post(items);
 }
 
 // Rows whose sheets are worked out together before they are written.
@@ -537,12 +401,11 @@ std::future<void> WorkOutElsewhere(Chunk& chunk, const Query& items, int digits)
 
 }  // namespace
 
-void CalculateUnitPriceFees(const std::string& item, const std::string& no_detail_tags,
-                            const RowTotals* totals) {
-  EngineState& engine = Engine();
-  const int digits = engine.price_decimals;
-  Query& items = engine.WorkQuery();
-  Query& sheet_query = engine.WorkQuery2();
+bool CalculateUnitPriceFeesFast(EngineContext& ctx, const std::string& item,
+                                const std::string& no_detail_tags, const RowTotals* totals) {
+  Database& db = ctx.db;
+  const int digits = ctx.settings.price_decimals;
+  Query items;
 
   const std::string where =
       item != "0" ? " where 编号=" + item : std::string(" where 标志='定额' and 计算=0");
@@ -550,24 +413,21 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
   // The rows as that select gives them; `report` says whether a failure is
   // shown.
   auto open_items = [&](bool report) {
-    return (item == "0" && OpenSortedHere(items, where)) ||
-           OpenQuery(items, select, report);
+    return (item == "0" && OpenSortedHere(db, items, where)) || db.Open(items, select, report);
   };
   // The totals around the step: folded into the rows' writes where they can
-  // be worked out here, else set by their statements (in their order, with
-  // any error reported as it would be).
+  // be worked out here, else set by their statements in their order.
   FoldedTotals folded;
   bool opened = false;
   bool fold_after = false;
   const std::unordered_set<std::string> real_columns =
-      totals != nullptr ? RealAffinityColumns("分部分项") : std::unordered_set<std::string>();
+      totals != nullptr ? RealAffinityColumns(db, "分部分项") : std::unordered_set<std::string>();
   if (totals != nullptr) {
     folded.digits = totals->digits;
     std::vector<TotalFields> before;
     std::unordered_set<int64_t> written_keys;
-    if (open_items(/*report=*/false) &&
-        FieldsOf(items, real_columns, totals->before, &before) &&
-        FoldAssignmentsIn(items, real_columns, *totals, &folded.assigned, &written_keys) &&
+    if (open_items(/*report=*/false) && FieldsOf(items, real_columns, totals->before, &before) &&
+        FoldAssignmentsIn(db, items, real_columns, *totals, &folded.assigned, &written_keys) &&
         FoldTotalsIn(items, before, totals->digits)) {
       folded.before = std::move(before);
       opened = true;
@@ -577,28 +437,37 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
       for (size_t first = 0, end; first < totals->assignments.size(); first = end) {
         end = EndOfRow(totals->assignments, first);
         if (written_keys.count(totals->assignments[first].key) == 0) {
-          WriteAssignments(*totals, first, end);
+          WriteAssignments(db, *totals, first, end);
         }
       }
       folded.assigned = AssignedFields();
-      ExecSql(totals->before_statement);
+      db.Exec(totals->before_statement);
     }
   }
-  if (!opened) open_items(/*report=*/true);
+  if (!opened && !open_items(/*report=*/true)) return false;
   if (totals != nullptr) {
-    fold_after = items.is_open() && FieldsOf(items, real_columns, totals->after, &folded.after);
+    fold_after = FieldsOf(items, real_columns, totals->after, &folded.after);
     if (!fold_after) folded.after.clear();
   }
   // Without rows, the update after the step reaches none either.
   if (items.RecordCount() == 0) {
-    if (totals != nullptr && !fold_after) ExecSql(totals->after_statement);
-    return;
+    if (totals != nullptr && !fold_after) db.Exec(totals->after_statement);
+    return true;
+  }
+  // The rows are looked up by their integer keys: any other 编号 is left to
+  // the statements.
+  const int key_field = items.FieldIndex("编号");
+  for (items.First(); !items.Eof(); items.Next()) {
+    if (items.Value(key_field).type != SQLITE_INTEGER) return false;
   }
 
   // The whole run reads every own sheet at once; one row reads its own.
   items.First();
-  const SheetsByItem own_sheets = LoadOwnSheets(
-      sheet_query, item != "0" ? " where 主表=" + FieldText(items, "编号") : std::string());
+  SheetsByItem own_sheets;
+  if (!LoadOwnSheets(db, item != "0" ? " where 主表=" + FieldText(items, "编号") : std::string(),
+                     &own_sheets)) {
+    return false;
+  }
   std::map<std::string, PlannedSheet> standard_sheets;
   const std::unordered_set<std::string> no_detail = TaggedKeys(no_detail_tags);
 
@@ -615,11 +484,11 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
     for (; chunk.rows.size() < kRowsPerChunk && !items.Eof(); items.Next()) {
       RowSheet& row = chunk.rows.emplace_back();
       row.number = FieldText(items, "编号");
-      auto own = own_sheets.find(CAtol(row.number));
-      const bool has_own = !row.number.empty() && own != own_sheets.end();
+      auto own = own_sheets.find(items.Value(key_field).integer);
+      const bool has_own = own != own_sheets.end();
       const PlannedSheet* standard =
           has_own ? nullptr
-                  : &StandardSheet(sheet_query, items, standard_sheets, FieldText(items, "单价取费"));
+                  : &StandardSheet(db, items, standard_sheets, FieldText(items, "单价取费"));
       const std::vector<FeeLine>& lines = has_own ? own->second : standard->lines;
       row.single_row = has_own && own->second.size() == 1;
       if (basis == FeeBasis::kUndetermined) basis = BasisOfSheet(lines);
@@ -642,14 +511,14 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
   auto write = [&](Chunk& chunk) {
     items.MoveTo(chunk.first_row);
     for (RowSheet& row : chunk.rows) {
-      WriteRow(items, row.outcome, row.single_row, no_detail, &folded);
+      WriteRow(ctx, items, row.outcome, row.single_row, no_detail, &folded);
       // The parent bill item has to be rolled up again. Nothing in this walk
       // sets 计算 back, so a parent marked once need not be marked again.
       std::string parent = FieldNumberLiteral(items, "上级编号");
       if (marked_parents.insert(parent).second) {
-        ExecSqlNumbers("update 分部分项 set 计算=0 where 标志='项' and 编号={}", {parent});
+        db.ExecNumbers("update 分部分项 set 计算=0 where 标志='项' and 编号={}", {parent});
       }
-      InsertComponents(row.number, row.outcome.components);
+      InsertComponents(db, row.number, row.outcome.components);
       items.Next();
     }
   };
@@ -661,12 +530,14 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
   set_up(chunks[0]);
   std::future<void> elsewhere = WorkOutElsewhere(chunks[0], items, digits);
   // The old component records go while the first sheets are worked out
-  // (before any record is written; nothing else here reads them).
+  // (before any record is written; nothing else here reads them). Should
+  // the delete fail, the plain statements report it row by row.
   const size_t after_first = items.cursor();
-  DeleteComponentRecords(items);
+  const bool deleted = DeleteComponentRecords(db, items);
   items.MoveTo(after_first);
   WorkOut(chunks[0], items, digits);
   if (elsewhere.valid()) elsewhere.get();
+  if (!deleted) return false;
   for (int current = 0; !chunks[current].rows.empty(); current = 1 - current) {
     Chunk& next = chunks[1 - current];
     set_up(next);
@@ -681,8 +552,9 @@ void CalculateUnitPriceFees(const std::string& item, const std::string& no_detai
   // memory more than these rows.
   items.Close();
   if (totals != nullptr && (!fold_after || folded.after_needs_statement)) {
-    ExecSql(totals->after_statement);
+    db.Exec(totals->after_statement);
   }
+  return true;
 }
 
 }  // namespace ftcalc

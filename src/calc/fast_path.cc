@@ -1,0 +1,28 @@
+#include "calc/fast_path.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "data/transaction.h"
+
+namespace ftcalc {
+
+bool TryFastPath(EngineContext& ctx, const char* step, const std::function<bool()>& fast) {
+  if (!ctx.options.fast_paths || ctx.db.transaction_lost()) return false;
+  Savepoint savepoint(ctx.db, "ftcalc_fast_path");
+  if (!savepoint.active()) return false;
+  bool done = false;
+  {
+    Database::QuietScope quiet(ctx.db);
+    done = fast() && !quiet.failed();
+  }
+  if (done && savepoint.Release()) return true;
+  savepoint.Rollback();
+  ctx.declined_fast_paths.push_back(step);
+  if (std::getenv("FTCALC_TIMINGS") != nullptr) {
+    std::fprintf(stderr, "ftcalc timing: %s: fast path declined, plain statements run\n", step);
+  }
+  return false;
+}
+
+}  // namespace ftcalc

@@ -1,0 +1,147 @@
+// The chapter equipment rows of 汇总合价 from one grouped query.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "calc/context.h"
+#include "calc/summary_totals.h"
+#include "data/fields.h"
+#include "data/number_text.h"
+#include "data/schema_info.h"
+
+namespace ftcalc {
+namespace {
+
+// Per-quota quantity literals for the grouped equipment query. A temporary
+// table of this connection only: nothing of it reaches the project file.
+constexpr char kQuantityTable[] = "temp.ftcalc_equipment_quantity";
+constexpr char kCreateQuantityTable[] =
+    "create temp table ftcalc_equipment_quantity(编号 integer primary key, 工程量)";
+
+// Rows per insert into the quantity table (SQLite's compound-select limit).
+constexpr size_t kInsertChunk = 500;
+
+struct EquipmentQuota {
+  int64_t key = 0;
+  std::string number;    // 编号 as pasted
+  std::string quantity;  // 工程量 as pasted (a number literal)
+};
+
+
+// Equipment amount of every quota in `quotas`, by 编号.
+//
+// The amount of one quota n of quantity text q is, by definition, 合计 of
+//   select FtRou(total(FtRou(<price> * a.实际量 * q, D)), D) as 合计
+//   from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号
+//   where 主表=n and a.标志=(select 编号 from M.材料标志 where 名称='设备')
+// Run once per quota, that scans every material line per quota. Instead the
+// literals q are loaded into a temporary table keyed by 编号 and one grouped
+// query joins them, so that each line is multiplied by the very value (and
+// storage class) SQLite parses from the literal q; the per-line and per-sum
+// FtRou are kept. (Joining 分部分项.工程量 itself would not do: the literal
+// holds only 15 significant digits, a whole value pastes as an integer, and
+// SQLite's own number texts may round differently.) A quota without equipment lines has no group and reads 0,
+// as total() over no rows does. Summation order within a group may differ
+// from the per-quota scan, but every summand is already rounded to D
+// decimals, so the rounded sum cannot differ. The cross join keeps the
+// material lines as the outer loop, so each line costs two key look-ups.
+bool EquipmentAmounts(EngineContext& ctx, const std::vector<EquipmentQuota>& quotas,
+                      std::unordered_map<int64_t, double>* amounts) {
+  if (quotas.empty()) return true;
+  Database& db = ctx.db;
+  const std::string digits = ctx.settings.PriceDigits();
+
+  if (!db.TryExec(std::string("drop table if exists ") + kQuantityTable) ||
+      !db.TryExec(kCreateQuantityTable)) {
+    return false;
+  }
+  for (size_t begin = 0; begin < quotas.size(); begin += kInsertChunk) {
+    std::string sql = std::string("insert into ") + kQuantityTable + "(编号,工程量) values ";
+    size_t end = std::min(quotas.size(), begin + kInsertChunk);
+    for (size_t i = begin; i < end; ++i) {
+      if (i > begin) sql += ",";
+      sql += "(" + quotas[i].number + "," + quotas[i].quantity + ")";
+    }
+    if (!db.TryExec(sql)) return false;
+  }
+
+  Query query;
+  if (!db.Open(query, "select q.编号 as 编号,FtRou(total(FtRou( " + LinePrice() +
+                          " * a.实际量 * q.工程量," + digits + "))," + digits +
+                          ") as 合计 from 分部分项材料明细 a cross join " + kQuantityTable +
+                          " q on q.编号=a.主表 left join 定额材料明细 b on b.编号=a.材料编号 "
+                          "where a.标志=(select 编号 from " +
+                          ctx.settings.other_library_alias +
+                          ".材料标志 where 名称='设备') group by q.编号")) {
+    return false;
+  }
+  for (query.First(); !query.Eof(); query.Next()) {
+    (*amounts)[CAtol(FieldText(query, "编号"))] = FieldNumber(query, "合计");
+  }
+  return db.TryExec(std::string("drop table if exists ") + kQuantityTable);
+}
+
+}  // namespace
+
+bool BuildChapterEquipmentFast(EngineContext& ctx) {
+  // The grouped query joins a line to its quota by "q.编号=a.主表" where the
+  // statement compares "主表=<编号>": the same rows only when 主表 holds
+  // numbers as numbers.
+  if (!HasNumericAffinity(ctx.db, "分部分项材料明细", "主表")) return false;
+  InsertChapterRows(ctx);
+  Query walk;
+  if (!ctx.db.Open(walk, kEquipmentQuotasSelect)) return false;
+
+  // A quota counts only once a chapter heading has been met, so only those
+  // quotas need an amount.
+  std::vector<EquipmentQuota> quotas;
+  bool in_chapter = false;
+  for (walk.First(); !walk.Eof(); walk.Next()) {
+    if (StartsChapter(walk)) {
+      in_chapter = true;
+    } else if (FieldText(walk, "标志") == "定额" && in_chapter) {
+      EquipmentQuota quota;
+      quota.number = FieldNumberLiteral(walk, "编号");
+      quota.key = CAtol(quota.number);
+      quota.quantity = FieldNumberLiteral(walk, "工程量");
+      quotas.push_back(std::move(quota));
+    }
+  }
+  std::unordered_map<int64_t, double> amounts;
+  if (!EquipmentAmounts(ctx, quotas, &amounts)) return false;
+
+  // Every quota of a chapter rewrites the chapter's row with the running
+  // sum, so the row ends with the last value written; writing only that
+  // last value once leaves the same table (the rows are not otherwise
+  // touched in between).
+  std::string last_written[kChapterCount];
+  bool written[kChapterCount] = {};
+  std::string chapter;
+  double sum = 0;
+  size_t next_quota = 0;
+  for (walk.First(); !walk.Eof(); walk.Next()) {
+    if (StartsChapter(walk)) {
+      chapter = FieldText(walk, "名称");
+      sum = 0;
+      continue;
+    }
+    if (FieldText(walk, "标志") != "定额" || chapter.empty()) continue;
+    // Quotas reach this point in the order in which they were collected.
+    const EquipmentQuota& quota = quotas[next_quota++];
+    auto found = amounts.find(quota.key);
+    if (found != amounts.end()) sum += found->second;
+    const int index = ChapterOf(chapter);
+    if (index >= 0) {
+      last_written[index] = AmountLiteral(ctx, sum);
+      written[index] = true;
+    }
+  }
+  for (int i = 0; i < kChapterCount; ++i) {
+    if (written[i] && ctx.db.Exec(ChapterRowUpdate(i, last_written[i])) < 0) return false;
+  }
+  return true;
+}
+
+}  // namespace ftcalc

@@ -1,0 +1,59 @@
+#include "data/row_reader.h"
+
+namespace ftcalc {
+
+ValueView ViewOf(const SqlValue& value) {
+  ValueView view;
+  view.type = value.type;
+  view.integer = value.type == SQLITE_INTEGER ? value.integer : 0;
+  view.real = value.type == SQLITE_FLOAT ? value.real : 0;
+  view.text = value.text.data();
+  view.size = value.text.size();
+  return view;
+}
+
+SqlValue ValueOf(const ValueView& view) {
+  switch (view.type) {
+    case SQLITE_INTEGER: return SqlValue::Integer(view.integer);
+    case SQLITE_FLOAT: return SqlValue::Real(view.real);
+    case SQLITE_TEXT:
+    case SQLITE_BLOB: {
+      SqlValue value;
+      value.type = view.type;
+      value.text.assign(view.bytes());
+      return value;
+    }
+    default: return SqlValue::Null();
+  }
+}
+
+int RowReader::ColumnCount() const { return sqlite3_column_count(stmt_); }
+
+int RowReader::Type(int column) const { return sqlite3_column_type(stmt_, column); }
+
+int64_t RowReader::Integer(int column) const { return sqlite3_column_int64(stmt_, column); }
+
+ValueView RowReader::View(int column) const {
+  ValueView view;
+  view.type = sqlite3_column_type(stmt_, column);
+  switch (view.type) {
+    case SQLITE_INTEGER: view.integer = sqlite3_column_int64(stmt_, column); break;
+    case SQLITE_FLOAT: view.real = sqlite3_column_double(stmt_, column); break;
+    case SQLITE_TEXT:
+      view.text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+      view.size = static_cast<size_t>(sqlite3_column_bytes(stmt_, column));
+      break;
+    case SQLITE_BLOB:
+      view.text = static_cast<const char*>(sqlite3_column_blob(stmt_, column));
+      view.size = static_cast<size_t>(sqlite3_column_bytes(stmt_, column));
+      break;
+    default: break;
+  }
+  return view;
+}
+
+int ResultColumnCount(const Statement& stmt) {
+  return stmt.IsPrepared() ? sqlite3_column_count(stmt.get()) : 0;
+}
+
+}  // namespace ftcalc
