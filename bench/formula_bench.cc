@@ -11,7 +11,7 @@ namespace {
 void BM_Evaluate(benchmark::State& state, const char* formula) {
   for (auto _ : state) {
     std::string text = formula;
-    bool ok = ftcalc::EvaluateFormula(text, false);
+    bool ok = ftcalc::EvaluateFormula(text);
     benchmark::DoNotOptimize(ok);
     benchmark::DoNotOptimize(text.data());
   }
@@ -22,7 +22,7 @@ void BM_SubstituteAndEvaluate(benchmark::State& state, const char* formula) {
   for (auto _ : state) {
     std::string text = formula;
     ftcalc::SubstituteRates(text, -1);
-    bool ok = ftcalc::EvaluateFormula(text, false);
+    bool ok = ftcalc::EvaluateFormula(text);
     benchmark::DoNotOptimize(ok);
     benchmark::DoNotOptimize(text.data());
   }

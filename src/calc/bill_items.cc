@@ -69,7 +69,7 @@ void RollUpQuotas(EngineContext& ctx, const std::string& item) {
     const std::string parent = FieldNumberLiteral(query, "上级编号");
     numbers.clear();
     for (const char* column : kUnitColumns) {
-      numbers.push_back(RealDividend(FieldText(query, std::string(column) + "A")));
+      numbers.push_back(RealDividend(NumberLiteral(FieldText(query, std::string(column) + "A"))));
     }
     numbers.push_back(parent);
     ctx.db.ExecNumbers(update, numbers);
