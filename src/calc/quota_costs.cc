@@ -110,6 +110,23 @@ void SumEquipment(EngineContext& ctx, const LineSource& source, const std::strin
   WriteSums(ctx, sums, "update 分部分项 set 合价_设备费=");
 }
 
+bool ExclusionList(EngineContext& ctx, const std::string& no_detail_list, std::string* list) {
+  std::string locked_list;
+  Query query;
+  const bool read = ctx.db.Open(query, "select 编号 from 分部分项 where 标志='定额' and 计算=1");
+  for (query.First(); !query.Eof(); query.Next()) {
+    if (!locked_list.empty()) locked_list += ",";
+    locked_list += FieldNumberLiteral(query, "编号");
+  }
+  *list = no_detail_list;
+  if (list->empty()) {
+    *list = locked_list;
+  } else if (!locked_list.empty()) {
+    *list += "," + locked_list;
+  }
+  return read;
+}
+
 const char kQuotaResetStatement[] =
     "update 分部分项 set 综合单价=0,综合合价=0, 单价_人工费=0,单价_材料费=0,单价_机械费=0, "
     "合价_人工费=0,合价_材料费=0,合价_机械费=0, 合价_主材费=0,合价_设备费=0,合价_定额基价=0, "

@@ -50,6 +50,11 @@ void AddPercentageLines(EngineContext& ctx, const LineSource& source, const std:
 // The item and exclusion pieces of the sums' where clause.
 std::string SumScope(const std::string& item, const std::string& exclusion_list);
 
+// The whole run's exclusion list: the quotas without material lines, then
+// the quotas marked as calculated (计算=1), which the run leaves alone.
+// False when the query of the marked quotas failed (reported as usual).
+bool ExclusionList(EngineContext& ctx, const std::string& no_detail_list, std::string* list);
+
 // The reset of the rows the step recomputes, before its where clause.
 extern const char kQuotaResetStatement[];
 // The totals' where clause: one quota, or the quotas of the whole run.

@@ -275,19 +275,8 @@ bool WholeProject(EngineContext& ctx) {
     no_detail_tags += "[" + number + "]";
   }
 
-  // Quotas marked as calculated are left alone.
-  std::string exclusion_list = no_detail_list;
-  std::string locked_list;
-  Query query;
-  if (!db.Open(query, "select 编号 from 分部分项 where 标志='定额' and 计算=1")) return false;
-  for (query.First(); !query.Eof(); query.Next()) {
-    AppendToList(locked_list, FieldNumberLiteral(query, "编号"));
-  }
-  if (exclusion_list.empty()) {
-    exclusion_list = locked_list;
-  } else if (!locked_list.empty()) {
-    exclusion_list += "," + locked_list;
-  }
+  std::string exclusion_list;
+  if (!ExclusionList(ctx, no_detail_list, &exclusion_list)) return false;
   if (db.Exec(kQuotaResetStatement +
               (exclusion_list.empty() ? std::string(" where 计算=0")
                                       : " where 编号 not in(" + exclusion_list + ") and 计算=0")) <

@@ -55,19 +55,8 @@ void CalculateQuotaCostsPlain(EngineContext& ctx, const std::string& item) {
   }
 
   // Quotas marked as calculated are left alone in the whole run.
-  std::string exclusion_list = no_detail_list;
-  if (whole) {
-    std::string locked_list;
-    db.Open(query, "select 编号 from 分部分项 where 标志='定额' and 计算=1");
-    for (query.First(); !query.Eof(); query.Next()) {
-      AppendToList(locked_list, FieldNumberLiteral(query, "编号"));
-    }
-    if (exclusion_list.empty()) {
-      exclusion_list = locked_list;
-    } else if (!locked_list.empty()) {
-      exclusion_list += "," + locked_list;
-    }
-  }
+  std::string exclusion_list;
+  if (whole) ExclusionList(ctx, no_detail_list, &exclusion_list);
 
   if (whole) {
     // Every row with 计算=0 of any kind is cleared, headings and bill items

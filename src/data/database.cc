@@ -161,7 +161,8 @@ int64_t Database::Exec(const std::string& sql) {
   return changed >= 0 ? changed : -1;
 }
 
-bool Database::Open(Query& query, const std::string& sql, bool report_errors) {
+bool Database::OpenQuery(Query& query, const std::string& sql, bool report_errors,
+                         bool execute_mode) {
   StatementClock clock(sql);
   query.Close();
   if (lost_) return false;
@@ -169,30 +170,24 @@ bool Database::Open(Query& query, const std::string& sql, bool report_errors) {
     if (report_errors && quiet_ == nullptr) Report("数据库连接无效", sql);
     return false;
   }
+  auto run = [&](DbError* error) {
+    return execute_mode ? query.Execute(handle(), sql, error) : query.Open(handle(), sql, error);
+  };
   DbError error;
-  if (query.Open(handle(), sql, &error)) return true;
+  if (run(&error)) return true;
   const std::string detail =
       Contains(error.message, "no such table: 工程档案") ? project_path_ : sql;
   bool ok = false;
-  Failed(&error, detail, report_errors, [&] { return ok = query.Open(handle(), sql, &error); });
+  Failed(&error, detail, report_errors, [&] { return ok = run(&error); });
   return ok;
 }
 
+bool Database::Open(Query& query, const std::string& sql, bool report_errors) {
+  return OpenQuery(query, sql, report_errors, /*execute_mode=*/false);
+}
+
 bool Database::ExecuteQuery(Query& query, const std::string& sql, bool report_errors) {
-  StatementClock clock(sql);
-  query.Close();
-  if (lost_) return false;
-  if (handle() == nullptr) {
-    if (report_errors && quiet_ == nullptr) Report("数据库连接无效", sql);
-    return false;
-  }
-  DbError error;
-  if (query.Execute(handle(), sql, &error)) return true;
-  const std::string detail =
-      Contains(error.message, "no such table: 工程档案") ? project_path_ : sql;
-  bool ok = false;
-  Failed(&error, detail, report_errors, [&] { return ok = query.Execute(handle(), sql, &error); });
-  return ok;
+  return OpenQuery(query, sql, report_errors, /*execute_mode=*/true);
 }
 
 bool Database::Stream(Query& query, const std::string& sql, const Query::RowVisitor& each) {

@@ -140,6 +140,7 @@ class Database {
   template <typename Retry>
   void Failed(DbError* error, const std::string& detail, bool report_errors, Retry retry);
   void NoteFailure(const DbError& error);
+  bool OpenQuery(Query& query, const std::string& sql, bool report_errors, bool execute_mode);
   bool RegisterFtRou();
 
   Connection connection_;
