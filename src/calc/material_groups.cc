@@ -240,7 +240,7 @@ ValueView JoinedName(const JoinedNames& names, int which, const ValueView& key_v
 
 bool CanGroup(Database& db, const std::vector<MaterialCategory>& categories) {
   if (!TotalAddsInRowOrder()) return false;
-  if (!HasNumericAffinity(db, "分部分项材料明细", "上级编号")) return false;
+  if (!ComparesAsStored(db, "分部分项材料明细", "上级编号")) return false;
   // Without parts nothing reads the lines.
   return !std::all_of(categories.begin(), categories.end(),
                       [](const MaterialCategory& c) { return c.parts.empty(); });
@@ -285,6 +285,7 @@ struct MaterialGrouping::Impl {
         grouper(categories) {}
 
   Database& db;
+  ParentAmounts parents;
   const JoinedNames& names;
   const StandardMaterials& standard;
   const int quantity_digits;
@@ -305,23 +306,18 @@ bool MaterialGrouping::Start() {
   Database& db = impl_->db;
   if (!CanGroup(db, categories_)) return false;
   // "a.主表 in(select 编号 from 分部分项 where ...)" holds, for an INTEGER
-  // 主表, exactly for these keys, and the join "fb.编号=a.主表" reads the row
-  // of that key.
-  if (!IsIntegerKeyColumn(db, "分部分项", "编号") ||
-      !IsIntegerKeyColumn(db, "分部分项材料明细", "编号")) {
-    return false;
-  }
-  Statement list;
-  if (!db.TryPrepare(list, "select 编号,工程量 from 分部分项 where 标志='定额' and ifnull(编码,'') "
-                        "not like '//%' and ifnull(名称,'') not like '//%'")) {
-    return false;
-  }
-  int rc;
-  while ((rc = list.Step()) == SQLITE_ROW) {
-    const RowReader row(list);
-    row.ValueInto(1, &impl_->quotas[row.Integer(0)]);
-  }
-  return rc == SQLITE_DONE;
+  // 主表, exactly for the keys of the quotas that count, and the join
+  // "fb.编号=a.主表" reads the one row of that key (no row shares it).
+  const bool keyed = ForEachKeyedRow(
+      db,
+      "select 编号,工程量,(标志='定额' and ifnull(编码,'') not like '//%' and ifnull(名称,'') not "
+      "like '//%') from 分部分项",
+      [this](int64_t key, const RowReader& row) {
+        if (row.Type(2) == SQLITE_INTEGER && row.Integer(2) != 0) {
+          row.ValueInto(1, &impl_->quotas[key]);
+        }
+      });
+  return keyed && impl_->parents.Load(db);
 }
 
 bool MaterialGrouping::Add(const MaterialLine& line) {
@@ -375,7 +371,13 @@ bool MaterialGrouping::Add(const MaterialLine& line) {
   SqlValue product;
   if (!MultiplyValues(line.amount, quota->second, &product)) return false;
   static const SqlValue kOne = SqlValue::Integer(1);
-  const SqlValue& factor = EqualsZeroInNumericColumn(line.level) ? kOne : line.parent_amount;
+  SqlValue parent_amount;
+  if (!EqualsZeroInNumericColumn(line.level)) {
+    bool decided = false;
+    parent_amount = m.parents.Find(line.quota, line.level, &decided);
+    if (!decided) return false;
+  }
+  const SqlValue& factor = EqualsZeroInNumericColumn(line.level) ? kOne : parent_amount;
   if (!MultiplyValues(product, factor, &product)) return false;
   double quantity = 0;
   if (!FtRouOfValue(product, m.quantity_digits, &quantity) || std::isnan(quantity)) return false;

@@ -36,7 +36,7 @@ struct MaterialGroup {
 
 // The names the class, supplier and kind columns join, by integer key, for
 // a source that gives the lines' own keys there: a key names the row of
-// that key (a left join on an INTEGER PRIMARY KEY from a numeric column),
+// that key (a left join on a key that names one row, from a numeric column),
 // anything else no row (NULL).
 struct JoinedNames {
   std::unordered_map<int64_t, SqlValue> by_key[3];  // 三材, 供应方, 标志

@@ -1,24 +1,39 @@
 #include "calc/material_line_lookups.h"
 
+#include <unordered_set>
+
 #include "data/schema_info.h"
 
 namespace ftcalc {
 
-bool StandardMaterials::Load(Database& db) {
-  rows_.clear();
-  if (!IsIntegerKeyColumn(db, "定额材料明细", "编号")) return false;
+bool ForEachKeyedRow(Database& db, const std::string& sql,
+                     const std::function<void(int64_t key, const RowReader& row)>& each) {
   Statement stmt;
-  if (!db.TryPrepare(stmt, "select 编号,编码,名称,单位,基价 from 定额材料明细")) return false;
+  if (!db.TryPrepare(stmt, sql)) return false;
+  std::unordered_set<int64_t> seen;
   int rc;
   while ((rc = stmt.Step()) == SQLITE_ROW) {
     const RowReader row(stmt);
-    StandardMaterial& material = rows_[row.Integer(0)];
-    row.ValueInto(1, &material.code);
-    row.ValueInto(2, &material.name);
-    row.ValueInto(3, &material.unit);
-    row.ValueInto(4, &material.price);
+    const int type = row.Type(0);
+    if (type == SQLITE_NULL) continue;
+    if (type != SQLITE_INTEGER) return false;
+    const int64_t key = row.Integer(0);
+    if (!seen.insert(key).second) return false;
+    each(key, row);
   }
   return rc == SQLITE_DONE;
+}
+
+bool StandardMaterials::Load(Database& db) {
+  rows_.clear();
+  return ForEachKeyedRow(db, "select 编号,编码,名称,单位,基价 from 定额材料明细",
+                         [this](int64_t key, const RowReader& row) {
+                           StandardMaterial& material = rows_[key];
+                           row.ValueInto(1, &material.code);
+                           row.ValueInto(2, &material.name);
+                           row.ValueInto(3, &material.unit);
+                           row.ValueInto(4, &material.price);
+                         });
 }
 
 const StandardMaterial* StandardMaterials::Find(const SqlValue& material_key,
@@ -32,21 +47,16 @@ const StandardMaterial* StandardMaterials::Find(const SqlValue& material_key,
 bool LoadQuotaColumn(Database& db, const std::string& column,
                      std::unordered_map<int64_t, SqlValue>* values) {
   values->clear();
-  if (!IsIntegerKeyColumn(db, "分部分项", "编号")) return false;
-  Statement stmt;
-  if (!db.TryPrepare(stmt, "select 编号," + column + " from 分部分项")) return false;
-  int rc;
-  while ((rc = stmt.Step()) == SQLITE_ROW) {
-    const RowReader row(stmt);
-    row.ValueInto(1, &(*values)[row.Integer(0)]);
-  }
-  return rc == SQLITE_DONE;
+  return ForEachKeyedRow(db, "select 编号," + column + " from 分部分项",
+                         [values](int64_t key, const RowReader& row) {
+                           row.ValueInto(1, &(*values)[key]);
+                         });
 }
 
 bool LoadKindValues(Database& db, const std::string& subquery, bool scalar,
                     std::unordered_set<int64_t>* values) {
   values->clear();
-  if (!HasNumericAffinity(db, "分部分项材料明细", "标志")) return false;
+  if (!ComparesAsStored(db, "分部分项材料明细", "标志")) return false;
   Statement stmt;
   if (!db.TryPrepare(stmt, scalar ? "select (" + subquery + ")" : subquery)) return false;
   int rc;
@@ -60,11 +70,49 @@ bool LoadKindValues(Database& db, const std::string& subquery, bool scalar,
   return rc == SQLITE_DONE;
 }
 
+bool ParentAmounts::Load(Database& db) {
+  amounts_.clear();
+  // Only the lines some component names: a few of them, found in one scan
+  // (SQLite keeps the named keys in an index of its own for the "in").
+  if (!ComparesAsStored(db, "分部分项材料明细", "编号") ||
+      !ComparesAsStored(db, "分部分项材料明细", "上级编号")) {
+    return false;
+  }
+  Statement stmt;
+  if (!db.TryPrepare(stmt,
+                     "select 主表,编号,实际量 from 分部分项材料明细 where (主表,编号) in (select "
+                     "主表,上级编号 from 分部分项材料明细 where 上级编号<>0)")) {
+    return false;
+  }
+  int rc;
+  while ((rc = stmt.Step()) == SQLITE_ROW) {
+    const RowReader row(stmt);
+    if (row.Type(0) != SQLITE_INTEGER || row.Type(1) != SQLITE_INTEGER) return false;
+    auto [found, added] = amounts_.try_emplace({row.Integer(0), row.Integer(1)});
+    if (added) {
+      row.ValueInto(2, &found->second.value);
+    } else {
+      found->second.repeated = true;
+    }
+  }
+  return rc == SQLITE_DONE;
+}
+
+SqlValue ParentAmounts::Find(const SqlValue& quota, const SqlValue& level, bool* decided) const {
+  // A NULL on either side joins nothing.
+  *decided = true;
+  if (quota.is_null() || level.is_null()) return SqlValue::Null();
+  *decided = quota.type == SQLITE_INTEGER && level.type == SQLITE_INTEGER;
+  if (!*decided) return SqlValue::Null();
+  auto found = amounts_.find({quota.integer, level.integer});
+  if (found == amounts_.end()) return SqlValue::Null();
+  *decided = !found->second.repeated;
+  return found->second.value;
+}
+
 const char* MaterialLinesSelect() {
   return "select a.主表,a.实际量,a.标志,a.上级编号,a.编码,a.名称,a.单位,a.基价,a.信息价,a.增值税率,"
-         "a.三材,a.供应方,a.材料编号,case when a.上级编号=0 then null else (select fa.实际量 from "
-         "分部分项材料明细 fa where fa.主表=a.主表 and fa.编号=a.上级编号) end from 分部分项材料明细 "
-         "a order by a.rowid";
+         "a.三材,a.供应方,a.材料编号 from 分部分项材料明细 a order by a.rowid";
 }
 
 void ReadMaterialLine(const RowReader& row, MaterialLine* line) {
@@ -72,8 +120,8 @@ void ReadMaterialLine(const RowReader& row, MaterialLine* line) {
                          &line->level,        &line->code,        &line->name,
                          &line->unit,         &line->own_price,   &line->market_price,
                          &line->vat_rate,     &line->class_key,   &line->supplier_key,
-                         &line->material_key, &line->parent_amount};
-  for (int i = 0; i < 14; ++i) row.ValueInto(i, columns[i]);
+                         &line->material_key};
+  for (int i = 0; i < 13; ++i) row.ValueInto(i, columns[i]);
 }
 
 }  // namespace ftcalc

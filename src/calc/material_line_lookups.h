@@ -1,22 +1,36 @@
 // What a pass over the material lines' own columns looks up instead of
 // having SQLite join it line by line: the standard materials, a column of
-// the quota rows, and the kind values a condition on a.标志 selects.
+// the quota rows, a composite line's 实际量, and the kind values a
+// condition on a.标志 selects.
 //
-// Each loader states when the value it gives is exactly what the join or
-// subquery would give, and returns false where it cannot be sure; the
-// caller then leaves the work to the statement.
+// A look-up by key equals the join or subquery it replaces only when the
+// key names one row: each loader reads the keys the statements join on and
+// checks that, whatever keys the host declared (a table may declare none).
+// Each states when the value it gives is exactly what the join or subquery
+// would give, and returns false where it cannot be sure; the caller then
+// leaves the work to the statements.
 #ifndef FTCALC_CALC_MATERIAL_LINE_LOOKUPS_H_
 #define FTCALC_CALC_MATERIAL_LINE_LOOKUPS_H_
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 #include "data/database.h"
 #include "data/row_reader.h"
 
 namespace ftcalc {
+
+// Runs `sql`, whose first column is the key a statement joins on, and hands
+// every row with a key to `each`. False when a key is neither an INTEGER
+// nor NULL, or when it repeats (a join would then read several rows), or
+// when the statement fails. Rows without a key join nothing and are
+// skipped.
+bool ForEachKeyedRow(Database& db, const std::string& sql,
+                     const std::function<void(int64_t key, const RowReader& row)>& each);
 
 // A row of 定额材料明细 as "(select <column> from 定额材料明细 where
 // 编号=a.材料编号)" reads it.
@@ -29,9 +43,9 @@ struct StandardMaterial {
 
 class StandardMaterials {
  public:
-  // Reads every standard material. False when 编号 is not the table's
-  // INTEGER PRIMARY KEY (a row per key is what makes a look-up by key equal
-  // to the subquery) or the table cannot be read.
+  // Reads every standard material (from wherever the unqualified name
+  // leads: the project or the library). False when a 编号 is not an
+  // INTEGER or repeats, or the table cannot be read.
   bool Load(Database& db);
 
   // The row a line's 材料编号 names, or nullptr for none (the subquery's
@@ -44,9 +58,9 @@ class StandardMaterials {
   std::unordered_map<int64_t, StandardMaterial> rows_;
 };
 
-// Column `column` of every row of 分部分项 by its INTEGER 编号, the value
-// "(select <column> from 分部分项 where 编号=<key>)" gives. False when 编号
-// is not the table's INTEGER PRIMARY KEY.
+// Column `column` of every row of 分部分项 by its 编号, the value
+// "(select <column> from 分部分项 where 编号=<key>)" and the join
+// "fb.编号=a.主表" give. False when a 编号 is not an INTEGER or repeats.
 bool LoadQuotaColumn(Database& db, const std::string& column,
                      std::unordered_map<int64_t, SqlValue>* values);
 
@@ -54,23 +68,47 @@ bool LoadQuotaColumn(Database& db, const std::string& column,
 // in(<subquery>)" hold for, among INTEGER 标志 values: the one value the
 // scalar subquery gives, or every value the list gives. A NULL matches
 // nothing. False when a value is not an INTEGER (SQLite would compare it
-// by rules of its own), or when 标志 is not of numeric affinity.
+// by rules of its own), or when 标志 has TEXT affinity.
 bool LoadKindValues(Database& db, const std::string& subquery, bool scalar,
                     std::unordered_set<int64_t>* values);
 
+// The 实际量 of the composite lines that components name: the line of the
+// same 主表 whose 编号 is a component's 上级编号 ("fa.主表=a.主表 and
+// fa.编号=a.上级编号"; line numbers restart in every quota).
+class ParentAmounts {
+ public:
+  // Reads the lines that some component names. False when one of them has
+  // a 主表 or 编号 that is not an INTEGER, or the read fails.
+  bool Load(Database& db);
+
+  // The composite's 实际量 for a component line of quota `quota` and level
+  // `level` (its 上级编号): NULL when no line has that key, as the join
+  // gives. *decided is false where a look-up cannot match the join: a key
+  // that is not an INTEGER, or a key that several lines share (the join
+  // would give one row for each).
+  SqlValue Find(const SqlValue& quota, const SqlValue& level, bool* decided) const;
+
+ private:
+  struct KeyHash {
+    size_t operator()(const std::pair<int64_t, int64_t>& key) const {
+      return std::hash<int64_t>()(key.first * 1000003 + key.second);
+    }
+  };
+  struct Amount {
+    SqlValue value;
+    bool repeated = false;
+  };
+  std::unordered_map<std::pair<int64_t, int64_t>, Amount, KeyHash> amounts_;
+};
+
 // One material line as the passes over the lines' own columns read it, in
-// rowid order: its columns as stored, and its parent line's 实际量 (the row
-// of key 上级编号 within its quota; NULL on the quota's own level, where no
-// one reads it).
+// rowid order: its columns as stored.
 struct MaterialLine {
   SqlValue quota, amount, kind, level, code, name, unit, own_price, market_price, vat_rate,
-      class_key, supplier_key, material_key, parent_amount;
+      class_key, supplier_key, material_key;
 };
 
 // The statement that reads every MaterialLine, and the read of one row.
-// The parent line is looked up by its INTEGER key 编号: callers make sure 编号
-// is the table's INTEGER PRIMARY KEY, so that at most one row answers, the
-// one a join on the key would give.
 const char* MaterialLinesSelect();
 void ReadMaterialLine(const RowReader& row, MaterialLine* line);
 

@@ -24,18 +24,18 @@ bool LoadJoinedNames(EngineContext& ctx, JoinedNames* names) {
   constexpr const char* kTables[] = {"材料三材", "材料供应方", "材料标志"};
   constexpr const char* kColumns[] = {"三材", "供应方", "标志"};
   const std::string& m = ctx.settings.other_library_alias;
-  for (int i = 0; i < 3; ++i) {
-    if (!HasNumericAffinity(ctx.db, "分部分项材料明细", kColumns[i]) ||
-        !IsIntegerKeyColumn(ctx.db, m + "." + kTables[i], "编号")) {
-      return false;
-    }
+  // A text left in a numeric column never equals a key, so a line whose
+  // key is a text joins no name.
+  for (const char* column : kColumns) {
+    if (!HasNumericAffinity(ctx.db, "分部分项材料明细", column)) return false;
   }
-  Query query;
   for (int i = 0; i < 3; ++i) {
-    if (!ctx.db.Open(query, "select 编号,名称 from " + m + "." + kTables[i], false)) return false;
-    for (query.First(); !query.Eof(); query.Next()) {
-      int64_t key = 0;
-      if (IntegerKey(query.Value(0), &key)) names->by_key[i][key] = query.Value(1);
+    auto& by_key = names->by_key[i];
+    if (!ForEachKeyedRow(ctx.db, "select 编号,名称 from " + m + "." + kTables[i],
+                         [&by_key](int64_t key, const RowReader& row) {
+                           row.ValueInto(1, &by_key[key]);
+                         })) {
+      return false;
     }
   }
   return true;

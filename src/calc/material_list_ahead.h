@@ -37,9 +37,9 @@ struct MaterialListAhead {
 std::string ReadMaterialSetting(EngineContext& ctx, const std::string& name, bool* found,
                                 bool report_errors = true);
 
-// The class, supplier and kind names of the other library by key, when the
-// lines' keys join them on an INTEGER PRIMARY KEY from numeric columns;
-// false otherwise (the statements join them then).
+// The class, supplier and kind names of the other library by key, when
+// each of their keys names one row and the lines hold their keys in
+// numeric columns; false otherwise (the statements join them then).
 bool LoadJoinedNames(EngineContext& ctx, JoinedNames* names);
 
 // Prepares the grouping in ctx.handoff.material_list and returns it to be

@@ -183,8 +183,7 @@ bool SumQuotaLinesFromColumns(Database& db, const LineKinds& kinds,
                               int digits, QuotaLineSums* sums, MaterialGrouping* also,
                               bool* also_grouped) {
   if (!TotalAddsInRowOrder()) return false;
-  if (!HasNumericAffinity(db, "分部分项材料明细", "上级编号")) return false;
-  if (!IsIntegerKeyColumn(db, "分部分项材料明细", "编号")) return false;
+  if (!ComparesAsStored(db, "分部分项材料明细", "上级编号")) return false;
   Statement stmt;
   if (!db.TryPrepare(stmt, MaterialLinesSelect())) return false;
   const std::unordered_set<int64_t>* kind_sets[] = {&kinds.labour, &kinds.material,

@@ -58,6 +58,14 @@ bool HasNumericAffinity(Database& db, const std::string& table, const std::strin
   return true;  // REAL, FLOA, DOUB, or NUMERIC affinity
 }
 
+bool ComparesAsStored(Database& db, const std::string& table, const std::string& column) {
+  std::string type;
+  if (!DeclaredType(db, table, column, &type)) return false;
+  // SQLite's affinity rules, in their order of precedence.
+  if (Contains(type, "INT")) return true;
+  return !(Contains(type, "CHAR") || Contains(type, "CLOB") || Contains(type, "TEXT"));
+}
+
 bool IsIntegerKeyColumn(Database& db, const std::string& table, const std::string& column) {
   // "schema.table" names the schema; a plain name is resolved as usual.
   const size_t dot = table.find('.');

@@ -19,6 +19,14 @@ namespace ftcalc {
 // it never equals a number.
 bool HasNumericAffinity(Database& db, const std::string& table, const std::string& column);
 
+// True when `column` of `table` exists and has any affinity but TEXT: then
+// a comparison of it with a number literal converts nothing (INTEGER, REAL
+// or NUMERIC affinity, where texts that read as numbers were stored as
+// numbers, or no affinity, where a stored text never equals a number), and
+// the integer and real values in it compare as numbers. Only a TEXT
+// affinity turns the literal into text ('0'=0 holds there).
+bool ComparesAsStored(Database& db, const std::string& table, const std::string& column);
+
 // The columns of `table` that have REAL affinity, by their declared names:
 // every number stored there (a bound double, an integer) reads back as
 // that number in a REAL.

@@ -25,9 +25,10 @@ bool MultiplyValues(const SqlValue& x, const SqlValue& y, SqlValue* product);
 enum class RealSign { kNull, kNegative, kZero, kPositive, kUndecided };
 RealSign SignOfReal(const SqlValue& x);
 
-// "x=0" for x read from a column of numeric affinity: an INTEGER or REAL
-// zero. A TEXT left in such a column never equals a number; NULL compares
-// unknown.
+// "x=0" for x read from a column without TEXT affinity: an INTEGER or REAL
+// zero. A TEXT in such a column never equals a number (with numeric
+// affinity it is no number; without affinity nothing converts it); NULL
+// compares unknown.
 bool EqualsZeroInNumericColumn(const SqlValue& x);
 
 // How ORDER BY ranks two values that are each NULL, INTEGER or REAL: NULL
