@@ -15,6 +15,12 @@ bool TryFastPath(EngineContext& ctx, const char* step, const std::function<bool(
   {
     Database::QuietScope quiet(ctx.db);
     done = fast() && !quiet.failed();
+    // Statements the fast path stepped itself may have met a failure after
+    // which SQLite ended the transaction: nothing may run after that.
+    if (!ctx.db.CheckTransaction(quiet.failed() ? quiet.first_failure()
+                                                : ctx.db.LastHandleError())) {
+      return false;
+    }
   }
   if (done && savepoint.Release()) return true;
   savepoint.Rollback();

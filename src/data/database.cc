@@ -116,10 +116,20 @@ bool Database::RegisterFtRou() {
 
 void Database::NoteFailure(const DbError& error) {
   if (quiet_ != nullptr && !quiet_->failed()) quiet_->first_failure_ = error;
+  CheckTransaction(error);
+}
+
+DbError Database::LastHandleError() const {
+  if (handle() == nullptr) return DbError::Engine("no database connection");
+  return DbError::FromHandle(handle(), sqlite3_errcode(handle()));
+}
+
+bool Database::CheckTransaction(const DbError& cause) {
   if (expect_transaction_ && !lost_ && handle() != nullptr && sqlite3_get_autocommit(handle())) {
     lost_ = true;
-    lost_by_ = error;
+    lost_by_ = cause;
   }
+  return !lost_;
 }
 
 void Database::Report(const std::string& message, const std::string& detail) {
@@ -257,8 +267,15 @@ int64_t Database::ExecNumbers(const std::string& pattern, const std::vector<std:
   while ((rc = stmt->Step()) == SQLITE_ROW) {
   }
   const bool read_only = sqlite3_stmt_readonly(stmt->get()) != 0;
+  if (rc != SQLITE_DONE) {
+    // A failure that ended the transaction stops everything here: the
+    // literal statement must not run on its own in autocommit mode.
+    const DbError error = DbError::FromHandle(handle(), rc);
+    stmt->Reset();
+    if (!CheckTransaction(error)) return -1;
+    return Exec(LiteralOf(pattern, numbers));
+  }
   stmt->Reset();
-  if (rc != SQLITE_DONE) return Exec(LiteralOf(pattern, numbers));
   return read_only ? 0 : sqlite3_changes(handle());
 }
 

@@ -115,6 +115,12 @@ class Database {
   bool transaction_lost() const { return lost_; }
   // The failure after which SQLite had ended the transaction.
   const DbError& lost_by() const { return lost_by_; }
+  // Marks the session lost, with `cause`, when a transaction is expected and
+  // SQLite has ended it; for callers that stepped statements of their own
+  // (Cached, TryPrepare). Returns whether the session still runs.
+  bool CheckTransaction(const DbError& cause);
+  // The handle's own record of its last failure (for a cause to report).
+  DbError LastHandleError() const;
 
   // While one is alive, failures are kept instead of reported.
   class QuietScope {
