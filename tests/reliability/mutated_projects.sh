@@ -75,37 +75,51 @@ mutations=$WORK/mutations
   printf 'project\tupdate 取费索引 set 类别=%s\n' "'综合单价'"
 } >"$mutations"
 
-total=$(wc -l <"$mutations")
-echo "$total mutations"
-mkdir -p "$WORK/run"
-runs=0 crashes=0
-declare -A exits=()
-while IFS=$'\t' read -r db sql && ((runs < limit)); do
-  runs=$((runs + 1))
-  cp "$WORK/base/project.db" "$WORK/base/RoadLib.db" "$WORK/base/Other.db" "$WORK/run/"
-  case "$db" in
-    project) file=$WORK/run/project.db ;;
-    library) file=$WORK/run/RoadLib.db ;;
-    other) file=$WORK/run/Other.db ;;
-  esac
-  # A mutation SQLite refuses (a column that cannot be dropped) still runs.
-  sqlite3 "$file" "$sql" 2>/dev/null || true
-  code=0
-  timeout 60 "$FTCALC" calc "$WORK/run/project.db" --library "$WORK/run/RoadLib.db" \
-    --other "$WORK/run/Other.db" --exe-dir "$WORK/host" --quiet >"$WORK/out" 2>"$WORK/err" ||
-    code=$?
-  exits[$code]=$((${exits[$code]:-0} + 1))
-  if [ "$code" -gt 2 ] || grep -qE "AddressSanitizer|LeakSanitizer|runtime error:" "$WORK/err"; then
-    crashes=$((crashes + 1))
-    fail "exit $code on $db: $sql"
-    grep -E -A8 "AddressSanitizer|LeakSanitizer|runtime error:" "$WORK/err" | head -20 >&2 || true
-    continue
-  fi
-  integrity=$(integrity_of "$WORK/run/project.db")
-  [ "$integrity" = ok ] || fail "integrity_check after $db: $sql: $integrity"
-done <"$mutations"
+head -n "$limit" "$mutations" >"$WORK/chosen"
+echo "$(wc -l <"$WORK/chosen") of $(wc -l <"$mutations") mutations"
 
-summary=""
-for code in "${!exits[@]}"; do summary+=" exit $code: ${exits[$code]};"; done
-echo "$runs runs;$summary $crashes crashed or hung"
+# Runs every $2-th mutation from the $1-th on, in a folder of its own; one
+# line per run in $WORK/exits.$1 (the exit status), failures on stderr and
+# counted in $WORK/failed.$1.
+run_mutations() {
+  local worker=$1 workers=$2 n=0 db sql file code run=$WORK/run.$1
+  mkdir -p "$run"
+  : >"$WORK/exits.$worker"
+  failures=0
+  while IFS=$'\t' read -r db sql; do
+    n=$((n + 1))
+    (((n - 1) % workers == worker)) || continue
+    cp "$WORK/base/project.db" "$WORK/base/RoadLib.db" "$WORK/base/Other.db" "$run/"
+    case "$db" in
+      project) file=$run/project.db ;;
+      library) file=$run/RoadLib.db ;;
+      other) file=$run/Other.db ;;
+    esac
+    # A mutation SQLite refuses (a column that cannot be dropped) still runs.
+    sqlite3 "$file" "$sql" 2>/dev/null || true
+    code=0
+    timeout 60 "$FTCALC" calc "$run/project.db" --library "$run/RoadLib.db" \
+      --other "$run/Other.db" --exe-dir "$WORK/host" --quiet >"$run/out" 2>"$run/err" ||
+      code=$?
+    echo "$code" >>"$WORK/exits.$worker"
+    if [ "$code" -gt 2 ] || grep -qE "AddressSanitizer|LeakSanitizer|runtime error:" "$run/err"; then
+      fail "exit $code on $db: $sql"
+      grep -E -A8 "AddressSanitizer|LeakSanitizer|runtime error:" "$run/err" | head -20 >&2 || true
+      continue
+    fi
+    local integrity
+    integrity=$(integrity_of "$run/project.db")
+    [ "$integrity" = ok ] || fail "integrity_check after $db: $sql: $integrity"
+  done <"$WORK/chosen"
+  echo "$failures" >"$WORK/failed.$worker"
+}
+
+# Two at a time: each run is one short process, mostly the sanitizers' own
+# start and end.
+run_mutations 0 2 &
+run_mutations 1 2
+wait
+failures=$(($(cat "$WORK/failed.0") + $(cat "$WORK/failed.1")))
+echo "$(cat "$WORK"/exits.* | wc -l) runs; by exit status:" \
+  "$(sort -n "$WORK"/exits.* | uniq -c | awk '{printf "%s%s: %s", (NR > 1 ? ", " : ""), $2, $1}')"
 finish
