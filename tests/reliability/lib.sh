@@ -38,11 +38,8 @@ make_generated_project() {
 
 # The bundled sample in folder $1, under the same three names.
 make_sample_project() {
-  local dir=$1 ex=$FTCALC_SOURCE_DIR/examples
-  mkdir -p "$dir"
-  cat "$ex/schema/project.sql" "$ex/sample/project.sql" | sqlite3 "$dir/project.db"
-  cat "$ex/schema/library.sql" "$ex/sample/library.sql" | sqlite3 "$dir/RoadLib.db"
-  cat "$ex/schema/other.sql" "$ex/sample/other.sql" | sqlite3 "$dir/Other.db"
+  "$FTCALC_SOURCE_DIR/examples/make-sample.sh" "$1" >/dev/null
+  mv "$1/sample.db" "$1/project.db"
 }
 
 # ftcalc calc on the project of folder $1, the host folder in $WORK/host;

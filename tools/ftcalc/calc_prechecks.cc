@@ -8,8 +8,11 @@
 #include <set>
 #include <vector>
 
+#include "data/fields.h"
 #include "data/number_text.h"
+#include "data/query.h"
 #include "engine/setup.h"
+#include "project_reader.h"
 
 namespace ftcalc::cli {
 namespace {
@@ -21,19 +24,12 @@ bool SchemaTables(sqlite3* db, const std::string& alias, std::set<std::string>* 
   std::string quoted = "\"";
   for (char c : alias) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
   quoted += "\"";
-  const std::string sql =
-      "select name from " + quoted + ".sqlite_master where type in('table','view')";
-  sqlite3_stmt* stmt = nullptr;
-  int rc = sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr);
-  while (rc == SQLITE_OK && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-    names->insert(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
-    rc = SQLITE_OK;
-  }
-  sqlite3_finalize(stmt);
-  if (rc != SQLITE_DONE) {
-    *message = sqlite3_errmsg(db);
+  Query query;
+  if (!ReadQuery(db, "select name from " + quoted + ".sqlite_master where type in('table','view')",
+                 query, message)) {
     return false;
   }
+  for (query.First(); !query.Eof(); query.Next()) names->insert(FieldText(query, "name"));
   return true;
 }
 
