@@ -20,6 +20,8 @@ cleanup() {
   rm -rf "$WORK"
 }
 trap cleanup EXIT
+trap "exit 130" INT
+trap "exit 143" TERM
 
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
