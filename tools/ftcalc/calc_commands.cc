@@ -5,10 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "calc_prechecks.h"
 #include "commands.h"
 #include "engine_library.h"
 #include "project_files.h"
 #include "run_summary.h"
+#include "transaction_watch.h"
+#include "tree_problems.h"
 
 namespace ftcalc::cli {
 namespace {
@@ -22,12 +25,14 @@ struct CalcOptions {
   bool json = false;
   int kind = 1;
   int item = 0;
+  double wait_seconds = kDefaultWaitSeconds;
 };
 
 // The host side of one engine call: counts and prints the engine's
 // database errors, and answers the executable path.
 struct HostContext {
   std::string executable;
+  TransactionWatch* watch = nullptr;  // the call's, while it runs
   int errors = 0;
   std::vector<RunError> reported;
 };
@@ -41,6 +46,7 @@ void PrintDbError(void* context, const char* message, const char* detail) {
   auto* host = static_cast<HostContext*>(context);
   ++host->errors;
   host->reported.push_back({message ? message : "", detail ? detail : ""});
+  if (host->watch) host->watch->NoteError(host->reported.back().message);
   std::fprintf(stderr, "\n数据库错误: %s\n    %s\n", message ? message : "", detail ? detail : "");
 }
 
@@ -53,11 +59,26 @@ void SilentShow(void*, const char*, const char*, int, int) {}
 int NeverCancelled(void*) { return 0; }
 void SilentClose(void*) {}
 
+// What an engine call left behind, beyond the errors the engine reported.
+enum class Saved { kYes, kNo };
+
+// The checks that refuse a project before the engine sees it: everything
+// a later failure would otherwise report hundreds of times, or hide.
+bool ReadyToCalculate(const CalcOptions& options, sqlite3* db, std::string* error) {
+  return CheckLibraryTables(db, options.library, options.other, error) &&
+         CheckProjectWritable(db, options.project, options.wait_seconds, error);
+}
+
+// `call` runs the engine and says whether its work was stored; a run that
+// was not is reported by the call and exits 1 even when the engine
+// reported nothing.
 template <typename Call>
-int RunEngine(const CalcOptions& options, Call call) {
+int RunEngine(const CalcOptions& options, bool warn_about_tree, Call call) {
   std::string error;
   ProjectConnection connection;
-  if (!connection.Open(options.project, options.library, options.other, &error)) {
+  if (!connection.Open(options.project, options.library, options.other, &error,
+                       options.wait_seconds) ||
+      !ReadyToCalculate(options, connection.handle(), &error)) {
     std::cerr << "ftcalc: " << error << "\n";
     return 2;
   }
@@ -65,6 +86,15 @@ int RunEngine(const CalcOptions& options, Call call) {
   if (!engine.Load(&error)) {
     std::cerr << "ftcalc: " << error << "\n";
     return 2;
+  }
+  const std::string folder_warning =
+      HostFolderWarning(options.exe_dir.empty() ? ExecutableDir() : options.exe_dir);
+  if (!folder_warning.empty()) std::cerr << "ftcalc: " << folder_warning << "\n";
+  if (warn_about_tree) {
+    std::vector<TreeProblem> problems;
+    if (FindTreeProblems(connection.handle(), &problems, &error) && !problems.empty()) {
+      std::cerr << "ftcalc: warning: " << TreeWarning(problems, 10) << "\n";
+    }
   }
   HostContext context;
   if (!options.exe_dir.empty()) context.executable = options.exe_dir + "/ftcalc";
@@ -80,16 +110,40 @@ int RunEngine(const CalcOptions& options, Call call) {
     host.progress_close = SilentClose;
   }
   engine.set_host(&host);
+  TransactionWatch watch(connection.handle());
+  context.watch = &watch;
   const auto start = std::chrono::steady_clock::now();
-  call(engine, connection.handle());
+  const Saved saved = call(engine, connection.handle(), watch);
   const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
   engine.set_host(nullptr);
   if (options.json) {
-    PrintRunSummaryJson(connection.handle(), context.reported, elapsed.count(), std::cout);
+    PrintRunSummaryJson(connection.handle(), context.reported, elapsed.count(),
+                        saved == Saved::kYes, std::cout);
   } else {
-    PrintRunSummary(connection.handle(), context.errors, std::cout);
+    PrintRunSummary(connection.handle(), context.errors, saved == Saved::kYes, std::cout);
   }
-  return context.errors > 0 ? 1 : 0;
+  return context.errors > 0 || saved == Saved::kNo ? 1 : 0;
+}
+
+// SQLite's last message on `db`, for a report; empty when the last call
+// succeeded.
+std::string LastError(sqlite3* db) {
+  return sqlite3_errcode(db) == SQLITE_OK ? std::string() : std::string(sqlite3_errmsg(db));
+}
+
+// Whether the work watched was stored as one. A transaction still open is
+// one whose commit failed: it is rolled back here, never left for the
+// connection's close to drop. Anything else but a clean commit is said on
+// stderr.
+Saved Conclude(sqlite3* db, const TransactionWatch& watch, const std::string& what) {
+  const TransactionWatch::Outcome outcome = watch.outcome();
+  if (outcome == TransactionWatch::Outcome::kStored) return Saved::kYes;
+  const std::string cause = watch.cause().empty() ? LastError(db) : watch.cause();
+  if (outcome == TransactionWatch::Outcome::kCommitFailed) {
+    sqlite3_exec(db, "rollback", nullptr, nullptr, nullptr);
+  }
+  std::cerr << "ftcalc: " << TransactionWatch::Describe(outcome, what, cause) << "\n";
+  return Saved::kNo;
 }
 
 void AddProjectOptions(CLI::App* command, CalcOptions& options) {
@@ -99,6 +153,7 @@ void AddProjectOptions(CLI::App* command, CalcOptions& options) {
   command->add_option("--other", options.other, "other-quota library (attached as 其他)")->required();
   command->add_option("--exe-dir", options.exe_dir,
                       "folder taken as the host's (User.INI and Tmp are written there)");
+  AddWaitOption(command, options.wait_seconds);
   command->add_flag("--quiet", options.quiet, "no progress bar");
   command->add_flag("--json", options.json,
                     "print the run's summary as JSON (errors with statements, timing, totals)");
@@ -106,13 +161,22 @@ void AddProjectOptions(CLI::App* command, CalcOptions& options) {
 
 }  // namespace
 
+void AddWaitOption(CLI::App* command, double& seconds) {
+  command
+      ->add_option("--wait", seconds,
+                   "seconds to wait for another connection's lock on the project (default 5)")
+      ->check(CLI::NonNegativeNumber);
+}
+
 void AddCalcCommands(CLI::App& app, int& exit_code) {
   auto options = std::make_shared<CalcOptions>();
   CLI::App* calc = app.add_subcommand("calc", "full calculation of a project (QwD_GcJsDw)");
   AddProjectOptions(calc, *options);
   calc->callback([options, &exit_code] {
-    exit_code = RunEngine(*options, [&](EngineLibrary& engine, sqlite3* db) {
+    exit_code = RunEngine(*options, true, [&](EngineLibrary& engine, sqlite3* db,
+                                              const TransactionWatch& watch) {
       engine.full(0, db, nullptr, options->project.c_str(), options->library.c_str(), 0);
+      return Conclude(db, watch, "the calculation");
     });
   });
 
@@ -124,16 +188,21 @@ void AddCalcCommands(CLI::App& app, int& exit_code) {
   recalc->add_option("--item", recalc_options->item, "编号 of the edited row")->required();
   recalc->callback([recalc_options, &exit_code] {
     const CalcOptions& o = *recalc_options;
-    exit_code = RunEngine(o, [&](EngineLibrary& engine, sqlite3* db) {
+    exit_code = RunEngine(o, false, [&](EngineLibrary& engine, sqlite3* db,
+                                        const TransactionWatch& watch) {
       // The engine begins no transaction for a partial recalculation; this
       // host runs it inside one of its own, as a host saving an edit would,
-      // so that its writes are stored together (and not one sync each).
-      const bool in_transaction = sqlite3_exec(db, "begin", nullptr, nullptr, nullptr) == SQLITE_OK;
-      engine.partial(0, db, nullptr, o.project.c_str(), o.library.c_str(), 0, o.kind, o.item);
-      if (in_transaction && sqlite3_exec(db, "commit", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        std::cerr << "ftcalc: the recalculation could not be committed: " << sqlite3_errmsg(db)
-                  << "\n";
+      // so that its writes are stored together or not at all.
+      if (sqlite3_exec(db, "begin immediate", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        std::cerr << "ftcalc: the recalculation was not run: cannot begin its transaction ("
+                  << sqlite3_errmsg(db) << ")\n";
+        return Saved::kNo;
       }
+      engine.partial(0, db, nullptr, o.project.c_str(), o.library.c_str(), 0, o.kind, o.item);
+      // SQLite may have ended the transaction itself (a full disk, an I/O
+      // error); the watch tells.
+      if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "commit", nullptr, nullptr, nullptr);
+      return Conclude(db, watch, "the recalculation");
     });
   });
 }

@@ -16,6 +16,7 @@
 #include "project_files.h"
 #include "project_reader.h"
 #include "text_table.h"
+#include "tree_problems.h"
 
 namespace ftcalc::cli {
 namespace {
@@ -56,6 +57,7 @@ class ProjectCheck {
     CheckOwnSheets();
     CheckSpecialtyTables();
     CheckProjectTotalTable();
+    CheckItemTree();
     return std::move(problems_);
   }
 
@@ -202,6 +204,28 @@ class ProjectCheck {
     Check(sheet);
   }
 
+  // Rows the calculation leaves out of every total above them.
+  void CheckItemTree() {
+    std::vector<TreeProblem> tree;
+    std::string error;
+    if (!FindTreeProblems(db_, &tree, &error)) {
+      problems_.push_back({"分部分项", "", "", "", "unreadable", "无法读取：" + error});
+      return;
+    }
+    for (const TreeProblem& p : tree) {
+      const std::string row = "编号 " + std::to_string(p.rows[0]);
+      if (p.kind == TreeProblem::Kind::kCycle) {
+        problems_.push_back({"分部分项", row, "", "", "tree_cycle",
+                             "上级编号构成循环（" + CycleText(p) + "），这些行不计入任何上级的合计"});
+      } else {
+        const std::string parent =
+            p.parent == "NULL" ? "上级编号为空" : "上级编号 " + p.parent + " 不是任何行的编号";
+        problems_.push_back(
+            {"分部分项", row, "", "", "tree_orphan", parent + "，该行不计入任何上级的合计"});
+      }
+    }
+  }
+
   sqlite3* db_;
   std::string library_;
   std::set<std::string> project_names_;
@@ -233,7 +257,7 @@ void PrintJson(const CheckOptions& options, const std::vector<Problem>& problems
 
 void PrintText(const std::vector<Problem>& problems) {
   if (problems.empty()) {
-    std::cout << "没有发现问题：所有取费公式都能按原样计算。\n";
+    std::cout << "没有发现问题：所有取费公式都能按原样计算，分部分项的上级编号没有循环和悬空。\n";
     return;
   }
   TextTable table({"表", "取费", "顺号", "项目", "问题"});
@@ -267,7 +291,9 @@ int RunCheck(const CheckOptions& options) {
 void AddCheckCommand(CLI::App& app, int& exit_code) {
   auto options = std::make_shared<CheckOptions>();
   CLI::App* check = app.add_subcommand(
-      "check", "list the fee formulas that would not calculate as written (read-only)");
+      "check",
+      "list the fee formulas that would not calculate as written, and cycles and orphans of "
+      "the item tree (read-only)");
   check->add_option("project", options->project, "project database file")->required();
   check
       ->add_option("--library", options->library, "library database (attached under its base name)")

@@ -16,6 +16,10 @@ void AddCheckCommand(CLI::App& app, int& exit_code);     // check
 void AddExplainCommand(CLI::App& app, int& exit_code);   // explain
 void AddReportCommand(CLI::App& app, int& exit_code);    // report
 
+// --wait SECONDS on a command that writes: how long it waits for another
+// connection's lock (a non-negative number).
+void AddWaitOption(CLI::App* command, double& seconds);
+
 }  // namespace ftcalc::cli
 
 #endif  // FTCALC_TOOLS_COMMANDS_H_

@@ -8,7 +8,6 @@
 #include <vector>
 
 namespace ftcalc::cli {
-namespace {
 
 std::string ExecutableDir() {
   char buffer[PATH_MAX];
@@ -17,8 +16,6 @@ std::string ExecutableDir() {
   std::string path(buffer, static_cast<size_t>(n));
   return path.substr(0, path.find_last_of('/'));
 }
-
-}  // namespace
 
 EngineLibrary::~EngineLibrary() {
   if (handle_ == nullptr) return;

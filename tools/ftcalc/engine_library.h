@@ -9,6 +9,10 @@
 
 namespace ftcalc::cli {
 
+// The folder of this executable (the engine's host folder when no other is
+// given).
+std::string ExecutableDir();
+
 class EngineLibrary {
  public:
   using FullCalculation = void (*)(int32_t, sqlite3*, const char*, const char*, const char*,

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
 #include <fstream>
 
@@ -63,13 +65,15 @@ ProjectConnection::~ProjectConnection() {
 }
 
 bool ProjectConnection::Open(const std::string& project, const std::string& library,
-                             const std::string& other, std::string* error) {
-  return OpenWith(SQLITE_OPEN_READWRITE, project, library, other, error);
+                             const std::string& other, std::string* error, double wait_seconds) {
+  return OpenWith(SQLITE_OPEN_READWRITE, project, library, other, wait_seconds, error);
 }
 
 bool ProjectConnection::OpenReadOnly(const std::string& project, const std::string& library,
                                      const std::string& other, std::string* error) {
-  if (!OpenWith(SQLITE_OPEN_READONLY, project, library, other, error)) return false;
+  if (!OpenWith(SQLITE_OPEN_READONLY, project, library, other, kDefaultWaitSeconds, error)) {
+    return false;
+  }
   if (sqlite3_exec(db_, "pragma query_only=1", nullptr, nullptr, nullptr) != SQLITE_OK) {
     *error = "cannot open project database '" + project + "' read-only: " + sqlite3_errmsg(db_);
     return false;
@@ -80,7 +84,8 @@ bool ProjectConnection::OpenReadOnly(const std::string& project, const std::stri
 // Attached databases are opened with the main database's flags, so a
 // read-only connection attaches the libraries read-only as well.
 bool ProjectConnection::OpenWith(int flags, const std::string& project, const std::string& library,
-                                 const std::string& other, std::string* error) {
+                                 const std::string& other, double wait_seconds,
+                                 std::string* error) {
   if (!CheckDatabaseFile("project database", project, error)) return false;
   if (!library.empty() && !CheckDatabaseFile("library database", library, error)) return false;
   if (!other.empty() && !CheckDatabaseFile("other-quota database", other, error)) return false;
@@ -91,7 +96,7 @@ bool ProjectConnection::OpenWith(int flags, const std::string& project, const st
              (db_ ? sqlite3_errmsg(db_) : "out of memory");
     return false;
   }
-  sqlite3_busy_timeout(db_, 2000);
+  sqlite3_busy_timeout(db_, static_cast<int>(std::min(wait_seconds * 1000, double{INT_MAX})));
   // Reading the schema proves the file is a database we can use.
   if (sqlite3_exec(db_, "select count(*) from sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
     *error = "cannot open project database '" + project + "': " + sqlite3_errmsg(db_);

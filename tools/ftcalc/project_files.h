@@ -11,6 +11,10 @@
 
 namespace ftcalc::cli {
 
+// How long a connection waits for another connection's lock before a
+// statement fails with "database is locked" (SQLite's busy timeout).
+constexpr double kDefaultWaitSeconds = 5;
+
 // An open project connection; closes it on destruction.
 class ProjectConnection {
  public:
@@ -20,9 +24,10 @@ class ProjectConnection {
   ProjectConnection& operator=(const ProjectConnection&) = delete;
 
   // Opens `project` read-write and attaches the two libraries (either may be
-  // empty to skip it). On failure returns false with a one-line message.
+  // empty to skip it); every statement waits up to `wait_seconds` for a
+  // lock. On failure returns false with a one-line message.
   bool Open(const std::string& project, const std::string& library, const std::string& other,
-            std::string* error);
+            std::string* error, double wait_seconds = kDefaultWaitSeconds);
   // The same, read-only: the files and the attached libraries are opened
   // without write access and the connection refuses every change
   // (query_only), so nothing run on it can alter a file.
@@ -32,7 +37,7 @@ class ProjectConnection {
 
  private:
   bool OpenWith(int flags, const std::string& project, const std::string& library,
-                const std::string& other, std::string* error);
+                const std::string& other, double wait_seconds, std::string* error);
 
   sqlite3* db_ = nullptr;
 };

@@ -31,10 +31,14 @@ std::string First(sqlite3* db, const char* sql) {
 
 }  // namespace
 
-void PrintRunSummary(sqlite3* db, int errors, std::ostream& out) {
+void PrintRunSummary(sqlite3* db, int errors, bool saved, std::ostream& out) {
   out << "工程名称: " << First(db, "select 内容 from 工程档案 where 名称='工程名称'") << "\n";
   out << "定额行数: " << First(db, "select count(*) from 分部分项 where 标志='定额'") << "\n";
   out << "数据库错误: " << errors << "\n";
+  if (!saved) {
+    out << "计算结果: 未保存\n";
+    return;
+  }
   const std::string cost = First(db, "select 内容 from 工程档案 where 名称='工程造价'");
   if (!cost.empty()) {
     out << "工程造价: " << cost << "\n";

@@ -12,7 +12,9 @@ namespace ftcalc::cli {
 
 // Project name, quota rows priced, errors reported, and the project's
 // 工程造价 / 单方造价 with the first lines of its fee table when present.
-void PrintRunSummary(sqlite3* db, int errors, std::ostream& out);
+// When the run was not `saved` the stored totals are the old ones: a line
+// says so instead of showing them.
+void PrintRunSummary(sqlite3* db, int errors, bool saved, std::ostream& out);
 
 // One database error the engine reported: its message and the failing
 // statement (or the project path).
@@ -22,9 +24,10 @@ struct RunError {
 };
 
 // The same summary as JSON, with every reported error, the engine call's
-// wall time in milliseconds, the project fee table and the chapter totals.
+// wall time in milliseconds, whether the results were saved (the totals are
+// the stored ones either way), the project fee table and the chapter totals.
 void PrintRunSummaryJson(sqlite3* db, const std::vector<RunError>& errors, double milliseconds,
-                         std::ostream& out);
+                         bool saved, std::ostream& out);
 
 }  // namespace ftcalc::cli
 

@@ -21,12 +21,14 @@ void StoredAmount(JsonWriter& json, std::string_view key, const std::string& tex
 }  // namespace
 
 void PrintRunSummaryJson(sqlite3* db, const std::vector<RunError>& errors, double milliseconds,
-                         std::ostream& out) {
+                         bool saved, std::ostream& out) {
   JsonWriter json(out);
   json.BeginObject();
   json.Member("工程名称", ArchiveValue(db, "工程名称"));
   json.Key("milliseconds");
   json.NumberText(FixedText(1, milliseconds));
+  json.Key("saved");
+  json.Bool(saved);
   json.Key("error_count");
   json.Integer(static_cast<long long>(errors.size()));
   json.Key("errors");

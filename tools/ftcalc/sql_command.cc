@@ -16,12 +16,14 @@ struct SqlOptions {
   std::string library;
   std::string other;
   std::string statement;
+  double wait_seconds = kDefaultWaitSeconds;
 };
 
 int RunStatement(const SqlOptions& options) {
   std::string error;
   ProjectConnection connection;
-  if (!connection.Open(options.database, options.library, options.other, &error)) {
+  if (!connection.Open(options.database, options.library, options.other, &error,
+                       options.wait_seconds)) {
     std::cerr << "ftcalc: " << error << "\n";
     return 2;
   }
@@ -60,6 +62,7 @@ void AddSqlCommand(CLI::App& app, int& exit_code) {
   sql->add_option("statement", options->statement, "the SQL statement")->required();
   sql->add_option("--library", options->library, "library database (attached under its base name)");
   sql->add_option("--other", options->other, "other-quota library (attached as 其他)");
+  AddWaitOption(sql, options->wait_seconds);
   sql->callback([options, &exit_code] { exit_code = RunStatement(*options); });
 }
 

@@ -1,0 +1,127 @@
+#include "calc_prechecks.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <set>
+#include <vector>
+
+#include "data/fields.h"
+#include "data/number_text.h"
+#include "data/query.h"
+#include "engine/setup.h"
+#include "project_reader.h"
+
+namespace ftcalc::cli {
+namespace {
+
+// The tables and views of attached schema `alias`, or false with SQLite's
+// message (a file that is no database fails here, on its first read).
+bool SchemaTables(sqlite3* db, const std::string& alias, std::set<std::string>* names,
+                  std::string* message) {
+  std::string quoted = "\"";
+  for (char c : alias) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  quoted += "\"";
+  Query query;
+  if (!ReadQuery(db, "select name from " + quoted + ".sqlite_master where type in('table','view')",
+                 query, message)) {
+    return false;
+  }
+  for (query.First(); !query.Eof(); query.Next()) names->insert(FieldText(query, "name"));
+  return true;
+}
+
+bool HasTables(sqlite3* db, const std::string& what, const std::string& path,
+               const std::string& alias, const std::vector<std::string>& tables,
+               std::string* error) {
+  std::set<std::string> names;
+  std::string message;
+  if (!SchemaTables(db, alias, &names, &message)) {
+    *error = "cannot read " + what + " '" + path + "': " + message;
+    return false;
+  }
+  std::string missing;
+  for (const std::string& table : tables) {
+    if (names.count(table) == 0) missing += (missing.empty() ? "" : ", ") + table;
+  }
+  if (!missing.empty()) {
+    *error = what + " '" + path + "' lacks the tables the calculation reads: " + missing;
+    return false;
+  }
+  return true;
+}
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string WaitText(double seconds) {
+  return NumberText(seconds) + (seconds == 1 ? " second" : " seconds");
+}
+
+}  // namespace
+
+bool CheckLibraryTables(sqlite3* db, const std::string& library_path,
+                        const std::string& other_path, std::string* error) {
+  return HasTables(db, "library database", library_path, FileBaseName(library_path),
+                   {"参数", "计算设置"}, error) &&
+         HasTables(db, "other-quota database", other_path, "其他",
+                   {"材料标志", "材料三材", "材料供应方"}, error);
+}
+
+bool CheckProjectWritable(sqlite3* db, const std::string& project_path, double wait_seconds,
+                          std::string* error) {
+  const std::string project = "project database '" + project_path + "'";
+  // SQLite opens a file it may not write read-only without a word; every
+  // statement of the calculation would then fail on its own.
+  if (access(project_path.c_str(), W_OK) != 0) {
+    *error = project + " is read-only: " + std::strerror(errno);
+    return false;
+  }
+  if (sqlite3_db_readonly(db, "main") == 1) {
+    *error = project + " is read-only";
+    return false;
+  }
+  const std::string folder = FolderOf(project_path);
+  if (access(folder.c_str(), W_OK | X_OK) != 0) {
+    *error = project + " cannot be written: its folder '" + folder +
+             "' (where SQLite keeps the journal) is not writable: " + std::strerror(errno);
+    return false;
+  }
+  // The write lock, taken and given back: no other connection is writing.
+  // Readers do not stop it; they are waited for at the commit.
+  if (sqlite3_exec(db, "begin immediate", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    const int code = sqlite3_errcode(db);
+    if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
+      *error = project + " is locked by another connection (still locked after waiting " +
+               WaitText(wait_seconds) + "; --wait sets how long)";
+    } else {
+      *error = "cannot take the write lock on " + project + ": " + sqlite3_errmsg(db);
+    }
+    return false;
+  }
+  sqlite3_exec(db, "rollback", nullptr, nullptr, nullptr);
+  return true;
+}
+
+std::string HostFolderWarning(const std::string& folder) {
+  struct stat info;
+  std::string reason;
+  if (stat(folder.c_str(), &info) != 0) {
+    reason = std::strerror(errno);
+  } else if (!S_ISDIR(info.st_mode)) {
+    reason = "not a folder";
+  } else if (access(folder.c_str(), W_OK | X_OK) != 0) {
+    reason = std::strerror(errno);
+  } else {
+    return std::string();
+  }
+  return "warning: the host folder '" + folder + "' cannot be written (" + reason +
+         "): User.INI and the Tmp folder are not written";
+}
+
+}  // namespace ftcalc::cli
