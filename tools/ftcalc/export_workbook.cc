@@ -83,12 +83,14 @@ int WorkbookWriter::ItemRows(XlsxSheet& sheet, size_t index, int depth, int row)
     name.bold = heading;
     name.indent = level;
     CellStyle quantity = Quantity(heading);
-    quantity.hide_zero = heading;  // a heading has no quantity of its own
+    quantity.hide_zero = heading;  // a heading has no quantity of its own,
     sheet.Text(row, 0, item.code, name.bold ? name : CellStyle{});
     sheet.Text(row, 1, item.name, name);
     sheet.Text(row, 2, item.unit);
     sheet.Number(row, 3, item.quantity_value, quantity);
-    sheet.Number(row, 4, item.unit_price_value, Price(heading));
+    CellStyle unit_price = Price(heading);
+    unit_price.hide_zero = heading;  // nor a unit price
+    sheet.Number(row, 4, item.unit_price_value, unit_price);
     sheet.Number(row, 5, item.total_value, Price(heading));
     sheet.OutlineLevel(row, level);
     ++row;

@@ -254,6 +254,11 @@ std::optional<double> ChaptersTotal(const ReportData& data) {
 
 }  // namespace
 
+bool ValueChange::changed() const {
+  if (!a || !b) return a.has_value() != b.has_value();
+  return NumberText(*a) != NumberText(*b);
+}
+
 bool ProjectDiff::equal() const {
   if (!entries.empty()) return false;
   for (const ValueChange& total : totals) {

@@ -9,7 +9,10 @@
 // change one of them). The rest are matched by kind, 编码, 名称 and the
 // 编码 and 名称 of every heading above them, in display order. Materials and
 // equipment are matched by 编码, 名称 and 单位; fee lines by their table,
-// 顺号 and 项目. Values are compared as stored, exactly.
+// 顺号 and 项目. Values are compared in the form the engine writes every
+// number it uses (15 significant digits): a stored sum such as
+// 1.8100000000000003 equals 1.81, and no change is listed that would show
+// the same number on both sides.
 #ifndef FTCALC_TOOLS_PROJECT_DIFF_H_
 #define FTCALC_TOOLS_PROJECT_DIFF_H_
 
@@ -30,7 +33,7 @@ struct ValueChange {
   std::optional<double> difference;
   int decimals = 2;  // shown with at least this many decimals
 
-  bool changed() const { return a != b; }
+  bool changed() const;
 };
 
 enum class ChangeKind { kChanged, kAdded, kRemoved };

@@ -33,10 +33,15 @@ class Reader {
     if (index < 0 || query.Value(index).is_null()) return std::string();
     return MoneyText(FieldNumber(query, field), data_.price_decimals);
   }
-  // The stored number itself; nullopt for NULL or a missing column.
+  // The stored number itself (a REAL to its last bit, not through its
+  // 15-digit text); a text read as the engine reads it; nullopt for NULL
+  // or a missing column.
   static std::optional<double> Value(const Query& query, const char* field) {
     const int index = query.FieldIndex(field);
     if (index < 0 || query.Value(index).is_null()) return std::nullopt;
+    const SqlValue& value = query.Value(index);
+    if (value.type == SQLITE_FLOAT) return value.real;
+    if (value.type == SQLITE_INTEGER) return static_cast<double>(value.integer);
     return FieldNumber(query, field);
   }
   // The values row of a table row: `fields` names the column read into
