@@ -22,7 +22,8 @@ std::string Renamed(const std::string& a, const std::optional<std::string>& b) {
 bool IsItems(const std::string& table) { return table == kItemsTable; }
 
 void PrintTotals(const ProjectDiff& diff, std::ostream& out) {
-  TextTable table({"", "A", "B", "差额"}, {Align::kLeft, Align::kRight, Align::kRight, Align::kRight});
+  TextTable table({"项目", "A", "B", "差额"},
+                  {Align::kLeft, Align::kRight, Align::kRight, Align::kRight});
   for (const ValueChange& total : diff.totals) {
     table.AddRow({total.field, ValueText(total.a, total.decimals), ValueText(total.b, total.decimals),
                   DifferenceText(total.difference, total.decimals)});

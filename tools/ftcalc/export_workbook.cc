@@ -84,7 +84,9 @@ int WorkbookWriter::ItemRows(XlsxSheet& sheet, size_t index, int depth, int row)
     name.indent = level;
     CellStyle quantity = Quantity(heading);
     quantity.hide_zero = heading;  // a heading has no quantity of its own,
-    sheet.Text(row, 0, item.code, name.bold ? name : CellStyle{});
+    CellStyle code;
+    code.bold = heading;
+    sheet.Text(row, 0, item.code, code);
     sheet.Text(row, 1, item.name, name);
     sheet.Text(row, 2, item.unit);
     sheet.Number(row, 3, item.quantity_value, quantity);
