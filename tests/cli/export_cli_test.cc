@@ -15,13 +15,15 @@ class ExportTest : public WorkbookTest {
 
   // Two chapters, the second with headings nested ten deep; 3 price and 1
   // quantity decimals; a REAL that needs 17 digits (0.1+0.2); a row that is
-  // its own parent; a project name with the page header's code character.
+  // its own parent; a project name with the page header's code character;
+  // a control character and bytes that are no UTF-8 in the facts.
   void MakeSmallProject() {
     MakeEmptyProject();
     ExecIn("project.db",
            "insert into 参数 values('价格小数位','3'),('工程量小数位','1');"
            "insert into 工程档案 values('工程名称','桥 & 隧'),('工程造价','1500.5元'),"
-           "('单方造价','12元'),('建设单位','某建设单位');"
+           "('单方造价','12元'),('建设单位','甲'||char(1)||'乙 <b>&'),"
+           "('编制单位',cast(x'E6B1' as text));"
            "insert into 分部分项(编号,上级编号,标志,名称,编码,排序,工程量,综合单价,综合合价) values"
            "(1,0,'级1','第100章 总则',NULL,1,0,NULL,1000.5),"
            "(2,1,'项','保险费','101-1',2,2,0.1+0.2,500),"
@@ -91,6 +93,9 @@ TEST_F(ExportTest, NumberFormatsAndOutlineFollowTheProject) {
   EXPECT_FALSE(Has(dump.out, "自己的上级 小计"));
   EXPECT_TRUE(Has(dump.out, "清单\t0\t\t第200章 路基 小计\t\t\t\t500\n"));
   EXPECT_TRUE(Has(dump.out, "材料价格\t0\t材料\n"));
+  // Excel's escape for a control character; U+FFFD for each broken byte.
+  EXPECT_TRUE(Has(dump.out, "封面\t0\t建设单位\t甲_x0001_乙 <b>&\n"));
+  EXPECT_TRUE(Has(dump.out, "封面\t0\t编制单位\t\xEF\xBF\xBD\xEF\xBF\xBD\n"));
   EXPECT_TRUE(Has(dump.out, "材料价格\t1\t5509001\t水泥\tt\t2.55\t300\t320\t50\t816\n"));
 }
 
