@@ -5,7 +5,7 @@ a reader written elsewhere, and checks them against the project database.
       every number of 清单, 工程取费, 材料价格 and 设备汇总 equals the stored
       value, number formats carry the decimals, the outline levels follow
       the item tree, and every sheet is set up for printing. Prints each
-      problem; exit status 1 when there is one.
+      problem on stderr (exit status 1 when there is one), then the dump.
   xlsx_reader.py dump WORKBOOK
       every non-empty row as "sheet<TAB>outline level<TAB>cells", numbers as
       Python writes them, so that a test can look for exact rows.
@@ -188,7 +188,8 @@ if __name__ == "__main__":
     if len(sys.argv) == 6 and sys.argv[1] == "check-export":
         check_export(sys.argv[2], sys.argv[3], int(sys.argv[4]), int(sys.argv[5]))
         for text in problems:
-            print(text)
+            print(text, file=sys.stderr)
+        dump(sys.argv[2])
         sys.exit(1 if problems else 0)
     if len(sys.argv) == 3 and sys.argv[1] == "dump":
         dump(sys.argv[2])

@@ -1,7 +1,7 @@
 #include "calculated_project.h"
 
 #include "data/number_text.h"
-#include "data/sql_exec.h"
+#include "data/fields.h"
 #include "engine/setup.h"
 #include "project_files.h"
 #include "project_reader.h"
