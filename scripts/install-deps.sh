@@ -2,16 +2,19 @@
 # Installs what the project needs on a Debian machine (run as root).
 #   install-deps.sh build   building the engine and the host, and the sample
 #   install-deps.sh test    also the test suite: GoogleTest, Google Benchmark,
-#                           clang for the fuzzer, Chromium for the report test
+#                           clang for the fuzzer, Chromium for the report test,
+#                           Debian's Python with openpyxl to read the workbooks
 # Safe to run again: installed packages are kept.
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libsqlite3-dev sqlite3
   libcli11-dev
+  libxlsxwriter-dev
 )
 if [ "${1:-test}" = test ]; then
-  packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev chromium)
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev chromium
+    python3 python3-openpyxl)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -47,6 +47,19 @@ int DefaultQuantityDecimals(const std::string& exe_dir) {
   return Contains(exe_dir, "电力") ? 4 : 3;
 }
 
+ProjectDecimals ReadDecimals(Database& db, const ProjectSettings& settings) {
+  std::vector<std::string> lines;
+  std::string value;
+  if (LookUp(db, "select 内容 from " + settings.LibrarySchema() + ".参数 where 名称='计算设置'",
+             &value)) {
+    lines = SplitLines(value);
+  }
+  ProjectDecimals decimals;
+  decimals.quantity = Decimals(db, "工程量小数位", lines, DefaultQuantityDecimals(settings.exe_dir));
+  decimals.price = Decimals(db, "价格小数位", lines, DefaultPriceDecimals(settings.exe_dir));
+  return decimals;
+}
+
 void LoadParameters(Database& db, ProjectSettings& settings) {
   settings.library_alias = FileBaseName(settings.library_path);
 
@@ -68,15 +81,9 @@ void LoadParameters(Database& db, ProjectSettings& settings) {
     settings.pricing_method = Trim(value);
   }
 
-  std::vector<std::string> lines;
-  if (LookUp(db, "select 内容 from " + settings.LibrarySchema() + ".参数 where 名称='计算设置'",
-             &value)) {
-    lines = SplitLines(value);
-  }
-
-  settings.quantity_decimals =
-      Decimals(db, "工程量小数位", lines, DefaultQuantityDecimals(settings.exe_dir));
-  settings.price_decimals = Decimals(db, "价格小数位", lines, DefaultPriceDecimals(settings.exe_dir));
+  const ProjectDecimals decimals = ReadDecimals(db, settings);
+  settings.quantity_decimals = decimals.quantity;
+  settings.price_decimals = decimals.price;
 }
 
 }  // namespace ftcalc

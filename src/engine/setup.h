@@ -5,6 +5,7 @@
 #ifndef FTCALC_ENGINE_SETUP_H_
 #define FTCALC_ENGINE_SETUP_H_
 
+#include <cstdint>
 #include <string>
 
 #include "calc/context.h"
@@ -38,6 +39,18 @@ std::string FileBaseName(const std::string& path);
 // decimals: 4 under 电力, else 3).
 int DefaultPriceDecimals(const std::string& exe_dir);
 int DefaultQuantityDecimals(const std::string& exe_dir);
+
+struct ProjectDecimals {
+  int32_t quantity = 3;  // 工程量小数位
+  int32_t price = 2;     // 价格小数位
+};
+
+// The decimals as LoadParameters fixes them: each is the project's 参数 row
+// of that name, else the line of that name in the library's 参数 计算设置
+// block, else the default for the host's folder. Reads `settings`'s library
+// alias and exe_dir. The host's inspection tools call it on a session whose
+// errors go nowhere, so that they round what they show as the engine does.
+ProjectDecimals ReadDecimals(Database& db, const ProjectSettings& settings);
 
 }  // namespace ftcalc
 

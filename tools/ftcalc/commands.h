@@ -15,6 +15,8 @@ void AddFormulaCommands(CLI::App& app, int& exit_code);  // eval, subst
 void AddCheckCommand(CLI::App& app, int& exit_code);     // check
 void AddExplainCommand(CLI::App& app, int& exit_code);   // explain
 void AddReportCommand(CLI::App& app, int& exit_code);    // report
+void AddExportCommand(CLI::App& app, int& exit_code);    // export
+void AddDiffCommand(CLI::App& app, int& exit_code);      // diff
 
 // --wait SECONDS on a command that writes: how long it waits for another
 // connection's lock (a non-negative number).

@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
   ftcalc::cli::AddCheckCommand(app, exit_code);
   ftcalc::cli::AddExplainCommand(app, exit_code);
   ftcalc::cli::AddReportCommand(app, exit_code);
+  ftcalc::cli::AddExportCommand(app, exit_code);
+  ftcalc::cli::AddDiffCommand(app, exit_code);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -5,6 +5,7 @@
 #include "data/number_text.h"
 #include "data/fields.h"
 #include "data/text_util.h"
+#include "ui/host.h"
 
 namespace ftcalc::cli {
 
@@ -31,6 +32,15 @@ bool HasTable(sqlite3* db, const std::string& schema, const std::string& table) 
   return found;
 }
 
+bool HasColumn(sqlite3* db, const std::string& table, const std::string& column) {
+  Query query;
+  return ReadQuery(db,
+                   "select 1 from pragma_table_info('" + SqlQuoted(table) + "') where name='" +
+                       SqlQuoted(column) + "'",
+                   query, nullptr) &&
+         query.RecordCount() > 0;
+}
+
 std::string ArchiveValue(sqlite3* db, const std::string& name) {
   Query query;
   if (!ReadQuery(db, "select 内容 from 工程档案 where 名称='" + SqlQuoted(name) + "'", query,
@@ -41,24 +51,17 @@ std::string ArchiveValue(sqlite3* db, const std::string& name) {
   return Trim(FieldText(query, "内容"));
 }
 
-int PriceDecimals(sqlite3* db, const std::string& library_alias) {
-  Query query;
-  if (ReadQuery(db, "select 内容 from 参数 where 名称='价格小数位'", query, nullptr) &&
-      query.RecordCount() > 0) {
-    query.First();
-    return static_cast<int>(CAtol(FieldText(query, "内容")));
-  }
-  if (!library_alias.empty() &&
-      ReadQuery(db, "select 内容 from \"" + library_alias + "\".参数 where 名称='计算设置'", query,
-                nullptr) &&
-      query.RecordCount() > 0) {
-    query.First();
-    bool found = false;
-    const std::string value =
-        SettingValue(SplitLines(FieldText(query, "内容")), "价格小数位", &found);
-    if (found) return static_cast<int>(CAtol(value));
-  }
-  return 2;
+ProjectDecimals ReadProjectDecimals(sqlite3* db, const std::string& library_alias) {
+  // The tools show no database error of the engine's look-ups: a missing
+  // parameter table only means the defaults apply.
+  class Silent : public ErrorSink {
+    void ReportDbError(const std::string&, const std::string&) override {}
+  } silent;
+  Database session(db, &silent, nullptr, std::string());
+  ProjectSettings settings;
+  settings.library_alias = library_alias;
+  settings.exe_dir = HostUi().ExecutableDir();
+  return ReadDecimals(session, settings);
 }
 
 std::string MoneyText(double value, int decimals) {

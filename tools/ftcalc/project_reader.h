@@ -9,6 +9,7 @@
 #include <string>
 
 #include "data/query.h"
+#include "engine/setup.h"
 
 namespace ftcalc::cli {
 
@@ -19,13 +20,19 @@ bool ReadQuery(sqlite3* db, const std::string& sql, Query& query, std::string* e
 // Whether `table` exists in the schema `schema` ("main", an attached alias).
 bool HasTable(sqlite3* db, const std::string& schema, const std::string& table);
 
+// Whether `table` of the main database has a column `column`.
+bool HasColumn(sqlite3* db, const std::string& table, const std::string& column);
+
 // The trimmed 内容 of the 工程档案 row `name`; empty when there is none.
 std::string ArchiveValue(sqlite3* db, const std::string& name);
 
-// The price decimals as the engine takes them: the project's 参数 row
-// 价格小数位, else the line 价格小数位 of the library's 计算设置 block,
-// else 2. `library_alias` may be empty (no library attached).
-int PriceDecimals(sqlite3* db, const std::string& library_alias);
+// The quantity and price decimals exactly as the engine's setup fixes them
+// (its own rule, with this program's folder as the install), read without
+// showing any error. `library_alias` may be empty (no library attached).
+ProjectDecimals ReadProjectDecimals(sqlite3* db, const std::string& library_alias);
+inline int PriceDecimals(sqlite3* db, const std::string& library_alias) {
+  return ReadProjectDecimals(db, library_alias).price;
+}
 
 // A money amount as stored, written with at least `decimals` decimals:
 // 5000 is "5000.00" at 2 decimals, while 0.125 stays "0.125", so no stored

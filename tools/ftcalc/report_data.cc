@@ -33,6 +33,27 @@ class Reader {
     if (index < 0 || query.Value(index).is_null()) return std::string();
     return MoneyText(FieldNumber(query, field), data_.price_decimals);
   }
+  // The stored number itself (a REAL to its last bit, not through its
+  // 15-digit text); a text read as the engine reads it; nullopt for NULL
+  // or a missing column.
+  static std::optional<double> Value(const Query& query, const char* field) {
+    const int index = query.FieldIndex(field);
+    if (index < 0 || query.Value(index).is_null()) return std::nullopt;
+    const SqlValue& value = query.Value(index);
+    if (value.type == SQLITE_FLOAT) return value.real;
+    if (value.type == SQLITE_INTEGER) return static_cast<double>(value.integer);
+    return FieldNumber(query, field);
+  }
+  // The values row of a table row: `fields` names the column read into
+  // each numeric cell (nullptr for a text cell).
+  static std::vector<std::optional<double>> Values(const Query& query,
+                                                   std::initializer_list<const char*> fields) {
+    std::vector<std::optional<double>> values;
+    for (const char* field : fields) {
+      values.push_back(field ? Value(query, field) : std::nullopt);
+    }
+    return values;
+  }
   static std::string Amount(const Query& query, const char* field) {
     const int index = query.FieldIndex(field);
     if (index < 0 || query.Value(index).is_null()) return std::string();
@@ -49,7 +70,10 @@ class Reader {
     for (auto [name, target] : {std::pair<const char*, std::string*>{"工程造价", &data_.cost},
                                 {"单方造价", &data_.unit_cost}}) {
       const std::string value = ArchiveValue(db_, name);
-      if (CAtofLength(value) > 0) *target = MoneyText(CAtof(value), data_.price_decimals);
+      if (CAtofLength(value) > 0) {
+        *target = MoneyText(CAtof(value), data_.price_decimals);
+        (target == &data_.cost ? data_.cost_value : data_.unit_cost_value) = CAtof(value);
+      }
     }
     if (!HasTable(db_, "main", "工程档案")) data_.warnings.push_back("工程档案：no such table");
   }
@@ -58,8 +82,9 @@ class Reader {
   // parent links form a loop) is shown at the top level.
   void Items() {
     Query query;
-    if (!Read("select 编号,上级编号,标志,编码,名称,工程量,综合单价,综合合价 from 分部分项 "
-              "order by 排序,rowid",
+    const bool has_unit = HasColumn(db_, "分部分项", "单位");
+    if (!Read(std::string("select 编号,上级编号,标志,编码,名称,") + (has_unit ? "单位," : "") +
+                  "工程量,综合单价,综合合价 from 分部分项 order by 排序,rowid",
               query, "分部分项")) {
       return;
     }
@@ -71,9 +96,13 @@ class Reader {
       item.kind = Text(query, "标志");
       item.code = Text(query, "编码");
       item.name = Text(query, "名称");
+      if (has_unit) item.unit = Text(query, "单位");
       item.quantity = Amount(query, "工程量");
       item.unit_price = Money(query, "综合单价");
       item.total = Money(query, "综合合价");
+      item.quantity_value = Value(query, "工程量");
+      item.unit_price_value = Value(query, "综合单价");
+      item.total_value = Value(query, "综合合价");
       by_number.emplace(item.number, data_.items.size());
       parents.push_back(FieldText(query, "上级编号"));
       data_.items.push_back(std::move(item));
@@ -111,7 +140,7 @@ class Reader {
     double sum = 0;
     for (size_t root : data_.roots) {
       const ReportItem& item = data_.items[root];
-      if (item.kind == "描述" || item.kind == "项" || item.kind == "定额") continue;
+      if (!IsHeadingKind(item.kind)) continue;
       ReportChapter chapter{item.name,
                             item.total.empty() ? MoneyText(0, data_.price_decimals) : item.total,
                             CAtof(item.total)};
@@ -122,8 +151,10 @@ class Reader {
   }
 
   void FeeTable(const std::string& title, const std::string& where) {
-    ReportTable table{
-        title, {"顺号", "项目", "计算式", "费用"}, {false, false, false, true}, {}, {}, {}};
+    ReportTable table;
+    table.title = title;
+    table.headers = {"顺号", "项目", "计算式", "费用"};
+    table.numeric = {false, false, false, true};
     Query query;
     if (Read("select 顺号,项目,计算式,费用 from 工程取费 where " + where + " order by 排序,rowid",
              query, "工程取费")) {
@@ -131,6 +162,7 @@ class Reader {
         const std::string name = Text(query, "项目");
         table.rows.push_back(
             {Text(query, "顺号"), name, Text(query, "计算式"), Money(query, "费用")});
+        table.values.push_back(Values(query, {nullptr, nullptr, nullptr, "费用"}));
         table.styles.push_back(name == "工程总价" ? "total" : "");
       }
     }
@@ -176,6 +208,8 @@ class Reader {
       table.rows.push_back({Text(query, "编码"), name, Text(query, "单位"), Amount(query, "数量"),
                             Money(query, "基价"), Money(query, "信息价"), Money(query, "价差"),
                             Money(query, "合价")});
+      table.values.push_back(
+          Values(query, {nullptr, nullptr, nullptr, "数量", "基价", "信息价", "价差", "合价"}));
       table.styles.push_back(flag == "分类" ? "group" : flag == "合计" ? "total" : "");
     }
     if (table.rows.empty()) table.note = "没有材料";
@@ -199,6 +233,8 @@ class Reader {
       table.rows.push_back({Text(query, "编码"), Text(query, "名称"), Text(query, "单位"),
                             Amount(query, "数量"), Money(query, "基价"), Money(query, "信息价"),
                             Money(query, "合价"), key ? "★" : ""});
+      table.values.push_back(
+          Values(query, {nullptr, nullptr, nullptr, "数量", "基价", "信息价", "合价", nullptr}));
       table.styles.push_back(flag == "合计" ? "total" : "");
     }
     if (table.rows.empty()) table.note = "没有设备";
@@ -215,7 +251,9 @@ ReportData ReadReportData(sqlite3* db, const std::string& project_file,
                           const std::string& library_alias) {
   ReportData data;
   data.project_file = ValidUtf8(project_file);
-  data.price_decimals = PriceDecimals(db, library_alias);
+  const ProjectDecimals decimals = ReadProjectDecimals(db, library_alias);
+  data.price_decimals = decimals.price;
+  data.quantity_decimals = decimals.quantity;
   Reader reader(db, data);
   reader.Header();
   reader.Items();
