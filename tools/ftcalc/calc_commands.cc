@@ -1,6 +1,5 @@
 // ftcalc calc / recalc: run the engine on a project exactly as a host does.
 #include <chrono>
-#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -8,6 +7,7 @@
 #include "commands.h"
 #include "engine_library.h"
 #include "project_files.h"
+#include "recording_host.h"
 #include "run_summary.h"
 
 namespace ftcalc::cli {
@@ -24,35 +24,6 @@ struct CalcOptions {
   int item = 0;
 };
 
-// The host side of one engine call: counts and prints the engine's
-// database errors, and answers the executable path.
-struct HostContext {
-  std::string executable;
-  int errors = 0;
-  std::vector<RunError> reported;
-};
-
-const char* ExecutablePath(void* context) {
-  auto* host = static_cast<HostContext*>(context);
-  return host->executable.empty() ? nullptr : host->executable.c_str();
-}
-
-void PrintDbError(void* context, const char* message, const char* detail) {
-  auto* host = static_cast<HostContext*>(context);
-  ++host->errors;
-  host->reported.push_back({message ? message : "", detail ? detail : ""});
-  std::fprintf(stderr, "\n数据库错误: %s\n    %s\n", message ? message : "", detail ? detail : "");
-}
-
-void PrintWarning(void*, const char* caption, const char* text) {
-  std::fprintf(stderr, "%s: %s\n", caption ? caption : "", text ? text : "");
-}
-
-void SilentOpen(void*, const char*, int) {}
-void SilentShow(void*, const char*, const char*, int, int) {}
-int NeverCancelled(void*) { return 0; }
-void SilentClose(void*) {}
-
 template <typename Call>
 int RunEngine(const CalcOptions& options, Call call) {
   std::string error;
@@ -66,30 +37,21 @@ int RunEngine(const CalcOptions& options, Call call) {
     std::cerr << "ftcalc: " << error << "\n";
     return 2;
   }
-  HostContext context;
-  if (!options.exe_dir.empty()) context.executable = options.exe_dir + "/ftcalc";
-  FtHostInterface host{};
-  host.context = &context;
-  host.executable_path = ExecutablePath;
-  host.show_db_error = PrintDbError;
-  host.show_message = PrintWarning;
-  if (options.quiet) {
-    host.progress_open = SilentOpen;
-    host.progress_show = SilentShow;
-    host.progress_cancelled = NeverCancelled;
-    host.progress_close = SilentClose;
-  }
-  engine.set_host(&host);
+  RecordingHost::Options host_options;
+  if (!options.exe_dir.empty()) host_options.executable = options.exe_dir + "/ftcalc";
+  host_options.silent_progress = options.quiet;
+  RecordingHost host(host_options);
+  engine.set_host(host.interface());
   const auto start = std::chrono::steady_clock::now();
   call(engine, connection.handle());
   const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
   engine.set_host(nullptr);
   if (options.json) {
-    PrintRunSummaryJson(connection.handle(), context.reported, elapsed.count(), std::cout);
+    PrintRunSummaryJson(connection.handle(), host.errors(), elapsed.count(), std::cout);
   } else {
-    PrintRunSummary(connection.handle(), context.errors, std::cout);
+    PrintRunSummary(connection.handle(), static_cast<int>(host.errors().size()), std::cout);
   }
-  return context.errors > 0 ? 1 : 0;
+  return host.errors().empty() ? 0 : 1;
 }
 
 void AddProjectOptions(CLI::App* command, CalcOptions& options) {
