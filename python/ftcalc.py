@@ -76,6 +76,13 @@ def load(conn):
 
 
 def _summary(conn, sql, arguments):
+    if getattr(conn, "autocommit", None) is False:
+        # Python 3.12's autocommit=False keeps a transaction open at all
+        # times, inside which the calculation cannot run.
+        raise sqlite3.ProgrammingError(
+            "the connection keeps a transaction open (autocommit=False); the "
+            "calculation commits its own work: open the connection with "
+            "autocommit=True or the default")
     load(conn)
     return json.loads(conn.execute(sql, arguments).fetchone()[0])
 

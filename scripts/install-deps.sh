@@ -2,7 +2,10 @@
 # Installs what the project needs on a Debian machine (run as root).
 #   install-deps.sh build   building the engine and the host, and the sample
 #   install-deps.sh test    also the test suite: GoogleTest, Google Benchmark,
-#                           clang for the fuzzer, Chromium for the report test
+#                           clang for the fuzzer, Chromium for the report test,
+#                           Debian's python3 (its sqlite3 module loads the
+#                           SQLite extension), file (cpack reads the
+#                           package's dependencies with it)
 # Safe to run again: installed packages are kept.
 set -euo pipefail
 packages=(
@@ -11,7 +14,7 @@ packages=(
   libcli11-dev
 )
 if [ "${1:-test}" = test ]; then
-  packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev chromium)
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev chromium python3 file)
 fi
 missing=()
 for p in "${packages[@]}"; do

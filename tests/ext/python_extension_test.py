@@ -28,6 +28,14 @@ def attached(conn):
             if row[1] not in ("main", "temp")]
 
 
+def make_sample(prefix):
+    """A new folder holding sample.db, RoadLib.db and Other.db."""
+    folder = tempfile.mkdtemp(prefix=prefix)
+    subprocess.run([os.path.join(SOURCE_DIR, "examples", "make-sample.sh"), folder],
+                   check=True, stdout=subprocess.DEVNULL)
+    return folder
+
+
 def digest(path):
     with open(path, "rb") as f:
         return hashlib.sha256(f.read()).hexdigest()
@@ -36,9 +44,7 @@ def digest(path):
 class ExtensionTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.sample = tempfile.mkdtemp(prefix="ftcalc-ext-sample-")
-        subprocess.run([os.path.join(SOURCE_DIR, "examples", "make-sample.sh"), cls.sample],
-                       check=True, stdout=subprocess.DEVNULL)
+        cls.sample = make_sample("ftcalc-ext-sample-")
 
     @classmethod
     def tearDownClass(cls):
@@ -162,9 +168,7 @@ class RefusedCallTest(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.dir = tempfile.mkdtemp(prefix="ftcalc-ext-refused-")
-        subprocess.run([os.path.join(SOURCE_DIR, "examples", "make-sample.sh"), cls.dir],
-                       check=True, stdout=subprocess.DEVNULL)
+        cls.dir = make_sample("ftcalc-ext-refused-")
         cls.project = os.path.join(cls.dir, "sample.db")
         cls.library = os.path.join(cls.dir, "RoadLib.db")
         cls.other = os.path.join(cls.dir, "Other.db")
@@ -263,6 +267,13 @@ class ModuleTest(unittest.TestCase):
 
         with self.assertRaisesRegex(RuntimeError, "cannot load SQLite extensions"):
             ftcalc.load(NoLoading())
+
+    def test_connection_that_is_always_in_a_transaction_is_told_so(self):
+        class AlwaysInTransaction:  # sqlite3.connect(..., autocommit=False) from Python 3.12
+            autocommit = False
+
+        with self.assertRaisesRegex(sqlite3.ProgrammingError, "autocommit=True"):
+            ftcalc.calculate(AlwaysInTransaction(), "RoadLib.db", "Other.db")
 
 
 if __name__ == "__main__":
