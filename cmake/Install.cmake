@@ -54,6 +54,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
   "Calculation engine for cost-estimate project databases, with its host and SQLite extension")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# Binaries stripped, as Debian ships them (the build tree keeps the symbols).
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # Dependencies (libsqlite3-0, libstdc++6, ...) read from the binaries.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -229,6 +229,9 @@ class RefusedCallTest(unittest.TestCase):
                            "argument 3 (kind) must be a 32-bit integer, not a text")
         self.assertRefused("select ftcalc_recalculate(?, ?, ?, ?)",
                            (self.library, self.other, 1, 2**31), "argument 4 (item)")
+        # Read up to the NUL, the path would name another file.
+        self.assertRefused("select ftcalc_calculate(?, ?)", (self.library, self.other + "\0.bak"),
+                           "argument 2 (other_path) must be a file path without NUL characters")
 
     def test_inside_an_open_transaction(self):
         self.conn.execute("update 工程档案 set 内容=内容 where 0")  # Python begins a transaction

@@ -56,6 +56,11 @@ class ArgumentReader {
     if (sqlite3_value_type(value) != SQLITE_TEXT) return Fail(index, name, "a file path as text");
     out->assign(reinterpret_cast<const char*>(sqlite3_value_text(value)),
                 static_cast<size_t>(sqlite3_value_bytes(value)));
+    // A path is used up to its first NUL; one with more after it is refused
+    // rather than read as another file.
+    if (out->find('\0') != std::string::npos) {
+      return Fail(index, name, "a file path without NUL characters");
+    }
     return true;
   }
   // A folder as text, or NULL for the default (left empty).
@@ -65,10 +70,10 @@ class ArgumentReader {
   }
   bool Integer(int index, const char* name, int32_t* out) {
     sqlite3_value* value = argv_[index];
+    // The type is read before the value: reading converts.
+    if (sqlite3_value_type(value) != SQLITE_INTEGER) return Fail(index, name, "a 32-bit integer");
     const sqlite3_int64 number = sqlite3_value_int64(value);
-    if (sqlite3_value_type(value) != SQLITE_INTEGER || number < INT32_MIN || number > INT32_MAX) {
-      return Fail(index, name, "a 32-bit integer");
-    }
+    if (number < INT32_MIN || number > INT32_MAX) return Fail(index, name, "a 32-bit integer");
     *out = static_cast<int32_t>(number);
     return true;
   }
