@@ -146,8 +146,17 @@ std::string ExtensionFilePath() {
   return realpath(info.dli_fname, resolved) ? resolved : info.dli_fname;
 }
 
+// FtRou as the engine registers it. It stays on each connection that loaded
+// the extension; SQLite removes it when the connection closes. (The engine's
+// own registration at each setup finds it in place: a function cannot be
+// replaced while the calling statement runs.)
+FtRouRegistration& LoadTimeFtRou() {
+  static FtRouRegistration* registration = new FtRouRegistration;  // used until unload
+  return *registration;
+}
+
 int Register(sqlite3* db) {
-  int rc = RegisterFtRou(db);
+  int rc = LoadTimeFtRou().Register(db);
   struct Function {
     const char* name;
     int arguments;
