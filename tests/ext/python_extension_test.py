@@ -233,6 +233,14 @@ class RefusedCallTest(unittest.TestCase):
         self.assertRefused("select ftcalc_calculate(?, ?)", (self.library, self.other + "\0.bak"),
                            "argument 2 (other_path) must be a file path without NUL characters")
 
+    def test_name_already_attached(self):
+        # The library is attached first; when 其他 is taken, it is detached again.
+        self.conn.execute("attach ':memory:' as 其他")
+        self.assertRefused("select ftcalc_calculate(?, ?)", (self.library, self.other),
+                           "cannot attach '%s' as 其他: database 其他 is already in use" % self.other)
+        self.assertEqual(attached(self.conn), ["其他"])
+        self.conn.execute("detach 其他")
+
     def test_inside_an_open_transaction(self):
         self.conn.execute("update 工程档案 set 内容=内容 where 0")  # Python begins a transaction
         self.assertTrue(self.conn.in_transaction)
