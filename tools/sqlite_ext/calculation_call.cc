@@ -69,6 +69,16 @@ class AttachedLibraries {
   std::vector<std::string> aliases_;
 };
 
+// The host interface installed for one call; the default is back when the
+// call ends, however it ends (the interface points into the call's frame).
+class InstalledHost {
+ public:
+  explicit InstalledHost(const FtHostInterface* host) { FtSetHostInterface(host); }
+  ~InstalledHost() { FtSetHostInterface(nullptr); }
+  InstalledHost(const InstalledHost&) = delete;
+  InstalledHost& operator=(const InstalledHost&) = delete;
+};
+
 bool Run(sqlite3* db, const char* sql, std::string* error) {
   if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK) return true;
   *error = sqlite3_errmsg(db);
@@ -156,12 +166,14 @@ bool RunCalculation(sqlite3* db, const CalculationRequest& request, std::string*
   options.print_messages = false;  // they are listed in the summary
   options.silent_progress = true;
   cli::RecordingHost host(options);
-  FtSetHostInterface(host.interface());
-  const auto start = std::chrono::steady_clock::now();
-  const bool committed = CallEngine(db, request, project, error);
-  const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
-  FtSetHostInterface(nullptr);
-  if (!committed) return false;
+  std::chrono::duration<double, std::milli> elapsed{};
+  {
+    InstalledHost installed(host.interface());
+    const auto start = std::chrono::steady_clock::now();
+    const bool committed = CallEngine(db, request, project, error);
+    elapsed = std::chrono::steady_clock::now() - start;
+    if (!committed) return false;
+  }
 
   // Read while the libraries are attached, as ftcalc reads it.
   std::ostringstream json;
