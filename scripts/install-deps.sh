@@ -3,7 +3,10 @@
 #   install-deps.sh build   building the engine and the host, and the sample
 #   install-deps.sh test    also the test suite: GoogleTest, Google Benchmark,
 #                           clang for the fuzzer, Chromium for the report test,
-#                           Debian's Python with openpyxl to read the workbooks
+#                           Debian's python3 with openpyxl to read the
+#                           workbooks (its sqlite3 module loads the SQLite
+#                           extension), file (cpack reads the package's
+#                           dependencies with it)
 # Safe to run again: installed packages are kept.
 set -euo pipefail
 packages=(
@@ -14,7 +17,7 @@ packages=(
 )
 if [ "${1:-test}" = test ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev chromium
-    python3 python3-openpyxl)
+    python3 python3-openpyxl file)
 fi
 missing=()
 for p in "${packages[@]}"; do

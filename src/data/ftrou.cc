@@ -94,14 +94,15 @@ FtRouRegistration::~FtRouRegistration() {
 int FtRouRegistration::Register(sqlite3* db) {
   if (db == nullptr) return SQLITE_MISUSE;
   Token* token = new Token{this, db};
+  live_.insert(token);
   // A registration already on `db` is replaced; SQLite destroys its token.
   const int rc = sqlite3_create_function_v2(db, "FtRou", 2, SQLITE_UTF8, token, FtRouFunction,
                                             nullptr, nullptr, Destroyed);
-  if (rc == SQLITE_OK) {
-    live_.insert(token);
-  } else {
-    delete token;  // not taken: SQLite calls no destroy callback for it
-  }
+  // When the registration fails (FtRou is in place and a statement of the
+  // handle is running, as when the engine is called from inside an SQL
+  // function), SQLite destroys the new token at once; an older SQLite that
+  // does not has left it in live_.
+  if (rc != SQLITE_OK && live_.erase(token) > 0) delete token;
   return rc;
 }
 

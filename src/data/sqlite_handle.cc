@@ -21,6 +21,8 @@ int Statement::Prepare(sqlite3* db, std::string_view sql) {
   return sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr);
 }
 
+int Statement::Step() { return sqlite3_step(stmt_); }
+
 void Statement::Reset() {
   if (stmt_ == nullptr) return;
   sqlite3_reset(stmt_);

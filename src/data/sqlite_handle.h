@@ -3,13 +3,13 @@
 #ifndef FTCALC_DATA_SQLITE_HANDLE_H_
 #define FTCALC_DATA_SQLITE_HANDLE_H_
 
-#include <sqlite3.h>
-
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+
+#include "data/sqlite_api.h"
 
 namespace ftcalc {
 
@@ -29,7 +29,9 @@ class Statement {
   bool IsPrepared() const { return stmt_ != nullptr; }
   sqlite3_stmt* get() const { return stmt_; }
 
-  int Step() { return sqlite3_step(stmt_); }
+  // Out of line, as every SQLite call: the layers above this one call no
+  // SQLite function themselves (see data/sqlite_api.h).
+  int Step();
   void Reset();
   void Finalize();
 

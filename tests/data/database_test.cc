@@ -52,6 +52,23 @@ TEST_F(DatabaseTest, FtRouIsRegisteredAgainWhenAStatementLacksIt) {
   EXPECT_EQ(project_.Text("select n from t where 编号=1"), "3.0");
 }
 
+TEST_F(DatabaseTest, FtRouInPlaceStaysWhenAStatementRunsDuringTheSetup) {
+  // The engine called while a statement of the handle runs (a host in the
+  // middle of reading rows, or an SQL function that calculates): SQLite
+  // refuses to replace a function then. The registration in place stays,
+  // and the refused one is freed exactly once.
+  FtRouRegistration in_place, refused;
+  ASSERT_EQ(in_place.Register(project_.db()), SQLITE_OK);
+  Statement running;
+  ASSERT_EQ(running.Prepare(project_.db(), "select 1 union all select 2"), SQLITE_OK);
+  ASSERT_EQ(running.Step(), SQLITE_ROW);
+  EXPECT_EQ(refused.Register(project_.db()), SQLITE_BUSY);
+  EXPECT_FALSE(refused.IsRegisteredOn(project_.db()));
+  running.Finalize();
+  EXPECT_TRUE(in_place.IsRegisteredOn(project_.db()));
+  EXPECT_EQ(project_.Text("select FtRou(2.5,0)"), "3.0");
+}
+
 TEST_F(DatabaseTest, FtRouFollowsTheRoundingRule) {
   Query query;
   ASSERT_TRUE(db().Open(query,

@@ -1,6 +1,5 @@
 // ftcalc calc / recalc: run the engine on a project exactly as a host does.
 #include <chrono>
-#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -9,6 +8,7 @@
 #include "commands.h"
 #include "engine_library.h"
 #include "project_files.h"
+#include "recording_host.h"
 #include "run_summary.h"
 #include "transaction_watch.h"
 #include "tree_problems.h"
@@ -27,37 +27,6 @@ struct CalcOptions {
   int item = 0;
   double wait_seconds = kDefaultWaitSeconds;
 };
-
-// The host side of one engine call: counts and prints the engine's
-// database errors, and answers the executable path.
-struct HostContext {
-  std::string executable;
-  TransactionWatch* watch = nullptr;  // the call's, while it runs
-  int errors = 0;
-  std::vector<RunError> reported;
-};
-
-const char* ExecutablePath(void* context) {
-  auto* host = static_cast<HostContext*>(context);
-  return host->executable.empty() ? nullptr : host->executable.c_str();
-}
-
-void PrintDbError(void* context, const char* message, const char* detail) {
-  auto* host = static_cast<HostContext*>(context);
-  ++host->errors;
-  host->reported.push_back({message ? message : "", detail ? detail : ""});
-  if (host->watch) host->watch->NoteError(host->reported.back().message);
-  std::fprintf(stderr, "\n数据库错误: %s\n    %s\n", message ? message : "", detail ? detail : "");
-}
-
-void PrintWarning(void*, const char* caption, const char* text) {
-  std::fprintf(stderr, "%s: %s\n", caption ? caption : "", text ? text : "");
-}
-
-void SilentOpen(void*, const char*, int) {}
-void SilentShow(void*, const char*, const char*, int, int) {}
-int NeverCancelled(void*) { return 0; }
-void SilentClose(void*) {}
 
 // What an engine call left behind, beyond the errors the engine reported.
 enum class Saved { kYes, kNo };
@@ -96,33 +65,24 @@ int RunEngine(const CalcOptions& options, bool warn_about_tree, Call call) {
       std::cerr << "ftcalc: warning: " << TreeWarning(problems, 10) << "\n";
     }
   }
-  HostContext context;
-  if (!options.exe_dir.empty()) context.executable = options.exe_dir + "/ftcalc";
-  FtHostInterface host{};
-  host.context = &context;
-  host.executable_path = ExecutablePath;
-  host.show_db_error = PrintDbError;
-  host.show_message = PrintWarning;
-  if (options.quiet) {
-    host.progress_open = SilentOpen;
-    host.progress_show = SilentShow;
-    host.progress_cancelled = NeverCancelled;
-    host.progress_close = SilentClose;
-  }
-  engine.set_host(&host);
   TransactionWatch watch(connection.handle());
-  context.watch = &watch;
+  RecordingHost::Options host_options;
+  if (!options.exe_dir.empty()) host_options.executable = options.exe_dir + "/ftcalc";
+  host_options.silent_progress = options.quiet;
+  host_options.on_error = [&watch](const RunError& reported) { watch.NoteError(reported.message); };
+  RecordingHost host(host_options);
+  engine.set_host(host.interface());
   const auto start = std::chrono::steady_clock::now();
   const Saved saved = call(engine, connection.handle(), watch);
   const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
   engine.set_host(nullptr);
   if (options.json) {
-    PrintRunSummaryJson(connection.handle(), context.reported, elapsed.count(),
+    PrintRunSummaryJson(connection.handle(), host.errors(), elapsed.count(),
                         saved == Saved::kYes, std::cout);
   } else {
-    PrintRunSummary(connection.handle(), context.errors, saved == Saved::kYes, std::cout);
+    PrintRunSummary(connection.handle(), static_cast<int>(host.errors().size()), saved == Saved::kYes, std::cout);
   }
-  return context.errors > 0 || saved == Saved::kNo ? 1 : 0;
+  return !host.errors().empty() || saved == Saved::kNo ? 1 : 0;
 }
 
 // SQLite's last message on `db`, for a report; empty when the last call

@@ -27,8 +27,10 @@ bool EngineLibrary::Load(std::string* error) {
   std::vector<std::string> candidates;
   if (const char* env = std::getenv("FTCALC_ENGINE")) candidates.emplace_back(env);
   const std::string dir = ExecutableDir();
-  candidates.push_back(dir + "/libftcalc.so");
-  candidates.push_back(dir + "/../lib/libftcalc.so");
+  candidates.push_back(dir + "/libftcalc.so");  // the build tree
+  // Installed: the library folder of the same prefix, then the system's.
+  candidates.push_back(dir + "/" FTCALC_LIB_FROM_BIN "/" FTCALC_ENGINE_SONAME);
+  candidates.push_back(FTCALC_ENGINE_SONAME);
   std::string last_error;
   for (const std::string& path : candidates) {
     handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);

@@ -26,8 +26,10 @@ class EngineLibrary {
   EngineLibrary(const EngineLibrary&) = delete;
   EngineLibrary& operator=(const EngineLibrary&) = delete;
 
-  // Loads $FTCALC_ENGINE, else libftcalc.so beside this executable (or in
-  // ../lib). Returns false with a one-line message.
+  // Loads $FTCALC_ENGINE, else libftcalc.so beside this executable (the
+  // build tree), else the installed engine (the library folder of this
+  // executable's prefix, then the system's search path). Returns false with
+  // a one-line message.
   bool Load(std::string* error);
 
   FullCalculation full = nullptr;

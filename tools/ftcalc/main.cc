@@ -5,6 +5,7 @@
 
 int main(int argc, char** argv) {
   CLI::App app{"ftcalc - recalculates a cost-estimate project database in place"};
+  app.set_version_flag("--version", "ftcalc " FTCALC_VERSION);
   app.require_subcommand(1);
   int exit_code = 0;
   ftcalc::cli::AddCalcCommands(app, exit_code);

@@ -6,29 +6,42 @@
 #include <climits>
 #include <cstring>
 #include <fstream>
+#include <initializer_list>
 
 #include "engine/setup.h"
 
 namespace ftcalc::cli {
 namespace {
 
-bool Attach(sqlite3* db, const std::string& path, const std::string& alias, std::string* error) {
+// Runs one statement with `texts` bound to ?1, ?2, ... in order.
+bool RunBound(sqlite3* db, const char* sql, std::initializer_list<std::string> texts) {
   sqlite3_stmt* stmt = nullptr;
-  int rc = sqlite3_prepare_v2(db, "attach database ?1 as ?2", -1, &stmt, nullptr);
+  int rc = sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
   if (rc == SQLITE_OK) {
-    sqlite3_bind_text(stmt, 1, path.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_text(stmt, 2, alias.c_str(), -1, SQLITE_TRANSIENT);
+    int index = 0;
+    for (const std::string& text : texts) {
+      sqlite3_bind_text(stmt, ++index, text.c_str(), -1, SQLITE_TRANSIENT);
+    }
     rc = sqlite3_step(stmt);
   }
   sqlite3_finalize(stmt);
-  if (rc != SQLITE_DONE && rc != SQLITE_OK) {
-    *error = "cannot attach '" + path + "' as " + alias + ": " + sqlite3_errmsg(db);
-    return false;
-  }
-  return true;
+  return rc == SQLITE_DONE || rc == SQLITE_OK;
 }
 
 }  // namespace
+
+bool AttachDatabase(sqlite3* db, const std::string& path, const std::string& alias,
+                    std::string* error) {
+  if (RunBound(db, "attach database ?1 as ?2", {path, alias})) return true;
+  *error = "cannot attach '" + path + "' as " + alias + ": " + sqlite3_errmsg(db);
+  return false;
+}
+
+bool DetachDatabase(sqlite3* db, const std::string& alias, std::string* error) {
+  if (RunBound(db, "detach database ?1", {alias})) return true;
+  *error = "cannot detach " + alias + ": " + sqlite3_errmsg(db);
+  return false;
+}
 
 bool CheckDatabaseFile(const std::string& what, const std::string& path, std::string* error) {
   struct stat info;
@@ -102,8 +115,8 @@ bool ProjectConnection::OpenWith(int flags, const std::string& project, const st
     *error = "cannot open project database '" + project + "': " + sqlite3_errmsg(db_);
     return false;
   }
-  if (!library.empty() && !Attach(db_, library, FileBaseName(library), error)) return false;
-  if (!other.empty() && !Attach(db_, other, "其他", error)) return false;
+  if (!library.empty() && !AttachDatabase(db_, library, FileBaseName(library), error)) return false;
+  if (!other.empty() && !AttachDatabase(db_, other, "其他", error)) return false;
   return true;
 }
 

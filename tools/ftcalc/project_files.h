@@ -5,9 +5,9 @@
 #ifndef FTCALC_TOOLS_PROJECT_FILES_H_
 #define FTCALC_TOOLS_PROJECT_FILES_H_
 
-#include <sqlite3.h>
-
 #include <string>
+
+#include "data/sqlite_api.h"
 
 namespace ftcalc::cli {
 
@@ -44,6 +44,13 @@ class ProjectConnection {
 
 // Checks that `path` names an existing, readable SQLite database file.
 bool CheckDatabaseFile(const std::string& what, const std::string& path, std::string* error);
+
+// Attaches the database file `path` to `db` under the schema name `alias`.
+// On failure returns false with a one-line message.
+bool AttachDatabase(sqlite3* db, const std::string& path, const std::string& alias,
+                    std::string* error);
+// Detaches the schema `alias` from `db`; false with SQLite's message.
+bool DetachDatabase(sqlite3* db, const std::string& alias, std::string* error);
 
 }  // namespace ftcalc::cli
 

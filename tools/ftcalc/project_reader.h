@@ -4,12 +4,11 @@
 #ifndef FTCALC_TOOLS_PROJECT_READER_H_
 #define FTCALC_TOOLS_PROJECT_READER_H_
 
-#include <sqlite3.h>
-
 #include <string>
 
 #include "data/query.h"
 #include "engine/setup.h"
+#include "data/sqlite_api.h"
 
 namespace ftcalc::cli {
 

@@ -2,11 +2,11 @@
 #ifndef FTCALC_TOOLS_RUN_SUMMARY_H_
 #define FTCALC_TOOLS_RUN_SUMMARY_H_
 
-#include <sqlite3.h>
-
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "data/sqlite_api.h"
 
 namespace ftcalc::cli {
 

@@ -5,7 +5,7 @@
 #ifndef FTCALC_TOOLS_TRANSACTION_WATCH_H_
 #define FTCALC_TOOLS_TRANSACTION_WATCH_H_
 
-#include <sqlite3.h>
+#include "data/sqlite_api.h"
 
 #include <string>
 
