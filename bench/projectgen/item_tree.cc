@@ -382,9 +382,11 @@ void TreeBuilder::Chapter(const ChapterTemplate& chapter, int chapter_no, int su
       const char* name = chapter.items[static_cast<size_t>(item_template++) % chapter.items.size()];
       const int item = Item(leaf, name, code + "-" + Letter(i), chapter_no, std::nullopt,
                             Round(random_.LogReal(300, 200000), 1));
-      // Now and then an item priced by its own fee lines instead of quotas.
+      // Now and then an item priced by its own fee lines instead of quotas:
+      // a lump sum, of quantity 1.
       if (item_no_ % 250 == 100) {
         const double direct = Round(random_.Real(10000, 90000), 2);
+        rows_[static_cast<size_t>(item)].quantity = 1;
         rows_[static_cast<size_t>(item)].fee_lines = {
             {"直接费", direct}, {"管理费", Round(direct * 0.06, 2)},
             {"综合单价", Round(direct * 1.06 * 1.0742 * 1.09, 2)}};
