@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <iterator>
 
 #include "fee_sheets.h"
 
@@ -137,10 +140,33 @@ std::string Letter(int index) {
   return text;
 }
 
+// A chainage such as K12+600.
+std::string Chainage(int metres) {
+  char text[32];
+  std::snprintf(text, sizeof text, "K%d+%03d", metres / 1000, metres % 1000);
+  return text;
+}
+
+// Quotas of a chapter that later quotas may repeat: the first ones, up to
+// this many (a real bill repeats a few hundred quotas of each chapter).
+constexpr size_t kRepeatPool = 200;
+
+const char* const kDescriptions[] = {
+    "路基填筑均含填前压实及分层碾压，压实度按设计要求控制",
+    "绿化工程养护期按两年计",
+    "本节工程量按设计图纸净量计算",
+    "弃方运距按实际运距计，综合单价包括弃土场整理",
+    "含施工期间的临时排水及交通疏导",
+    "钢筋按设计图示重量计，搭接及损耗不另计量",
+};
+
 class TreeBuilder {
  public:
   TreeBuilder(const TreeShape& shape, Random& random)
-      : shape_(shape), random_(random), quota_counts_(shape.quotas_per_item, 1, random) {}
+      : shape_(shape),
+        random_(random),
+        quota_counts_(shape.quotas_per_item, 1, random),
+        originals_(8) {}
 
   std::vector<TreeRow> Build();
 
@@ -153,18 +179,12 @@ class TreeBuilder {
               int chapter);
   int Item(int parent, const std::string& name, const std::string& code, int chapter,
            std::optional<std::string> note, double quantity);
-  void Description(int parent, const char* text, int chapter) {
-    TreeRow row;
-    row.parent = parent;
-    row.flag = "描述";
-    row.name = text;
-    row.chapter = chapter;
-    Add(std::move(row));
-  }
   void Quota(int parent, const QuotaTemplate& quota, double budget, int chapter);
+  bool Repeat(TreeRow& row);
   void QuotasOf(int item, const ChapterTemplate& chapter, int chapter_no);
   void GeneralChapter();
   void Chapter(const ChapterTemplate& chapter, int chapter_no, int subheadings, int items);
+  void AddDescriptions();
 
   const TreeShape& shape_;
   Random& random_;
@@ -174,6 +194,8 @@ class TreeBuilder {
   int chapter_quotas_ = 0;
   int item_no_ = 0;
   double own_sheet_credit_ = 0;
+  double repeat_credit_ = 0;
+  std::vector<std::vector<int>> originals_;  // per chapter: rows that may be repeated
 };
 
 int TreeBuilder::Heading(int parent, const char* flag, const std::string& name,
@@ -201,6 +223,25 @@ int TreeBuilder::Item(int parent, const std::string& name, const std::string& co
   return Add(std::move(row));
 }
 
+// Makes `row` a repeat of an earlier quota of its chapter when the share of
+// repeats asks for one and there is one to repeat.
+bool TreeBuilder::Repeat(TreeRow& row) {
+  std::vector<int>& originals = originals_[static_cast<size_t>(row.chapter)];
+  repeat_credit_ += shape_.repeat_share;
+  if (repeat_credit_ < 1 || row.without_lines || originals.empty()) return false;
+  repeat_credit_ -= 1;
+  const int index = originals[static_cast<size_t>(random_.Int(0, static_cast<int>(originals.size()) - 1))];
+  const TreeRow& original = rows_[static_cast<size_t>(index)];
+  row.repeat_of = index;
+  row.code = original.code;
+  row.name = original.name;
+  row.profession = original.profession;
+  row.equipment = original.equipment;
+  row.main_material = original.main_material;
+  row.own_sheet = original.own_sheet;
+  return true;
+}
+
 void TreeBuilder::Quota(int parent, const QuotaTemplate& quota, double budget, int chapter) {
   const int q = quota_no_++;
   TreeRow row;
@@ -223,19 +264,28 @@ void TreeBuilder::Quota(int parent, const QuotaTemplate& quota, double budget, i
   row.main_material = (quota.profession == kPavement || quota.profession == kSteelStructure ||
                        quota.profession == kStructureI) &&
                       q % 10 == 3;
+  if (Repeat(row)) {
+    Add(std::move(row));
+    return;
+  }
   own_sheet_credit_ += shape_.own_sheet_share;
   if (own_sheet_credit_ >= 1) {
     own_sheet_credit_ -= 1;
     row.own_sheet = q % 3 == 2 ? 2 : 1;
   }
-  Add(std::move(row));
+  std::vector<int>& originals = originals_[static_cast<size_t>(chapter)];
+  row.may_repeat =
+      shape_.repeat_share > 0 && !row.without_lines && originals.size() < kRepeatPool;
+  const bool may_repeat = row.may_repeat;
+  const int index = Add(std::move(row));
+  if (may_repeat) originals.push_back(index);
 }
 
 void TreeBuilder::QuotasOf(int item, const ChapterTemplate& chapter, int chapter_no) {
   const int count = quota_counts_.Next();
-  // Bill items cost from a hundred thousand to ten million yuan; their
-  // quotas share the amount unevenly.
-  const double budget = random_.LogReal(1e5, 1e7);
+  // A quota's work costs from ten thousand to a million yuan; the quotas of
+  // an item share the item's amount unevenly.
+  const double budget = random_.LogReal(1e4, 1e6) * count;
   for (int i = 0; i < count; ++i) {
     const auto& quotas = chapter.quotas;
     Quota(item, quotas[static_cast<size_t>(random_.Int(0, static_cast<int>(quotas.size()) - 1))],
@@ -268,28 +318,62 @@ void TreeBuilder::GeneralChapter() {
   rows_[static_cast<size_t>(camp_item)].fee_lines = {{"综合单价", 25000000}};
 }
 
+// The headings of one chapter below its 级1 heading, level by level (级2,
+// then 级3, then 级4): 40% and 60% of them with three levels, 15%, 35% and
+// 50% with four.
+std::vector<int> LevelCounts(int subheadings, int levels_below) {
+  static const std::vector<std::vector<double>> shares = {{}, {1.0}, {0.4, 0.6}, {0.15, 0.35, 0.5}};
+  std::vector<int> counts;
+  int used = 0;
+  const auto& share = shares[static_cast<size_t>(levels_below)];
+  for (size_t k = 0; k < share.size(); ++k) {
+    int count = k + 1 == share.size() ? subheadings - used
+                                      : static_cast<int>(std::lround(subheadings * share[k]));
+    // Two sections at least where there are more levels: the first holds
+    // items directly, the next ones the deeper headings.
+    if (k == 0) count = std::max(share.size() > 1 ? std::min(2, subheadings) : 1, count);
+    count = std::max(0, std::min(count, subheadings - used));
+    counts.push_back(count);
+    used += count;
+  }
+  return counts;
+}
+
+// How many children each heading of a level gets when `children` headings
+// of the next level are dealt out in turn over the `parents` listed.
+std::vector<int> DealOut(int children, int headings, const std::vector<int>& parents) {
+  std::vector<int> counts(static_cast<size_t>(headings), 0);
+  for (int i = 0; i < children && !parents.empty(); ++i) {
+    ++counts[static_cast<size_t>(parents[static_cast<size_t>(i) % parents.size()])];
+  }
+  return counts;
+}
+
 void TreeBuilder::Chapter(const ChapterTemplate& chapter, int chapter_no, int subheadings,
                           int items) {
   const int top = Heading(-1, "级1", chapter.name, "", chapter_no);
   chapter_quotas_ = 0;
-  if (chapter_no == 7) {
-    Description(top, "绿化工程养护期按两年计", chapter_no);
+  const int levels_below = std::max(0, std::min(3, shape_.heading_levels - 1));
+  const std::vector<int> per_level = LevelCounts(subheadings, levels_below);
+  // children[k][j]: headings of level k+1 under the j-th heading of level k
+  // (level 0 is 级2). The first section holds items directly (and, in
+  // chapters 200 and 500, quotas as well: a mixed section); the others share
+  // the 级3 headings, and every 级3 heading the 级4 ones.
+  std::vector<std::vector<int>> children;
+  for (size_t k = 0; k + 1 < per_level.size(); ++k) {
+    std::vector<int> parents;
+    for (int j = k == 0 && per_level[0] > 1 ? 1 : 0; j < per_level[k]; ++j) parents.push_back(j);
+    children.push_back(DealOut(per_level[k + 1], per_level[k], parents));
   }
-  const int sections = std::max(1, static_cast<int>(std::lround(subheadings * 0.4)));
-  const int subsections = std::max(0, subheadings - sections);
-  // The first section holds items directly (and, in chapters 200 and 500,
-  // quotas as well: a mixed section); the others share the subsections.
-  std::vector<int> sub_count(static_cast<size_t>(sections), 0);
-  for (int i = 0; i < subsections; ++i) {
-    const int target = sections > 1 ? 1 + i % (sections - 1) : 0;
-    ++sub_count[static_cast<size_t>(target)];
+  int leaves = per_level.empty() ? 1 : 0;
+  for (size_t k = 0; k < per_level.size(); ++k) {
+    for (int j = 0; j < per_level[k]; ++j) {
+      if (k == children.size() || children[k][static_cast<size_t>(j)] == 0) ++leaves;
+    }
   }
-  int leaves = 0;
-  for (int c : sub_count) leaves += c == 0 ? 1 : c;
-  const int per_leaf = leaves > 0 ? items / leaves : 0;
-  int extra = leaves > 0 ? items % leaves : 0;
+  const int per_leaf = items / leaves;
+  int extra = items % leaves;
 
-  const size_t section_templates = chapter.sections.size();
   int item_template = 0;
   auto fill_leaf = [&](int leaf, const std::string& code) {
     const int count = per_leaf + (extra > 0 ? 1 : 0);
@@ -298,9 +382,11 @@ void TreeBuilder::Chapter(const ChapterTemplate& chapter, int chapter_no, int su
       const char* name = chapter.items[static_cast<size_t>(item_template++) % chapter.items.size()];
       const int item = Item(leaf, name, code + "-" + Letter(i), chapter_no, std::nullopt,
                             Round(random_.LogReal(300, 200000), 1));
-      // Now and then an item priced by its own fee lines instead of quotas.
+      // Now and then an item priced by its own fee lines instead of quotas:
+      // a lump sum, of quantity 1.
       if (item_no_ % 250 == 100) {
         const double direct = Round(random_.Real(10000, 90000), 2);
+        rows_[static_cast<size_t>(item)].quantity = 1;
         rows_[static_cast<size_t>(item)].fee_lines = {
             {"直接费", direct}, {"管理费", Round(direct * 0.06, 2)},
             {"综合单价", Round(direct * 1.06 * 1.0742 * 1.09, 2)}};
@@ -309,8 +395,15 @@ void TreeBuilder::Chapter(const ChapterTemplate& chapter, int chapter_no, int su
       }
     }
   };
+  if (per_level.empty()) {
+    fill_leaf(top, std::to_string(chapter_no) + "00");
+    return;
+  }
 
-  for (int s = 0; s < sections; ++s) {
+  const size_t section_templates = chapter.sections.size();
+  int level3 = 0;  // running index of the 级3 headings, in display order
+  int metres = 0;  // chainage of the next 级4 stretch
+  for (int s = 0; s < per_level[0]; ++s) {
     const SectionTemplate& t = chapter.sections[static_cast<size_t>(s) % section_templates];
     const int round = s / static_cast<int>(section_templates);
     std::string name = t.name;
@@ -320,7 +413,8 @@ void TreeBuilder::Chapter(const ChapterTemplate& chapter, int chapter_no, int su
               "+000）";
     }
     const int section = Heading(top, "级2", name, t.code, chapter_no);
-    if (sub_count[static_cast<size_t>(s)] == 0) {
+    const int subsections = children.empty() ? 0 : children[0][static_cast<size_t>(s)];
+    if (subsections == 0) {
       fill_leaf(section, t.code);
       if (s == 0 && (chapter_no == 2 || chapter_no == 5)) {
         Quota(section, chapter.quotas[0], 300000, chapter_no);
@@ -328,16 +422,60 @@ void TreeBuilder::Chapter(const ChapterTemplate& chapter, int chapter_no, int su
       }
       continue;
     }
-    for (int k = 0; k < sub_count[static_cast<size_t>(s)]; ++k) {
+    for (int k = 0; k < subsections; ++k) {
       const std::string code = std::string(t.code) + "-" + std::to_string(k + 1);
       const char* sub_name = t.subsections[static_cast<size_t>(k) % t.subsections.size()];
       const int sub = Heading(section, "级3", sub_name, code, chapter_no);
-      if (k == 0 && s == 1 && chapter_no == 2) {
-        Description(sub, "路基填筑均含填前压实及分层碾压，压实度按设计要求控制", chapter_no);
+      const int stretches = children.size() > 1 ? children[1][static_cast<size_t>(level3)] : 0;
+      ++level3;
+      if (stretches == 0) {
+        fill_leaf(sub, code);
+        continue;
       }
-      fill_leaf(sub, code);
+      for (int m = 0; m < stretches; ++m, metres += 600) {
+        const std::string stretch_code = code + "-" + std::to_string(m + 1);
+        const int stretch = Heading(sub, "级4", Chainage(metres) + "~" + Chainage(metres + 600) + "段",
+                                    stretch_code, chapter_no);
+        fill_leaf(stretch, stretch_code);
+      }
     }
   }
+}
+
+// Spreads the description rows evenly over the headings, each the first
+// row under its heading.
+void TreeBuilder::AddDescriptions() {
+  int headings = 0;
+  for (const TreeRow& row : rows_) headings += row.flag.rfind("级", 0) == 0 ? 1 : 0;
+  const int64_t count = shape_.descriptions;
+  if (count <= 0 || headings == 0) return;
+  std::vector<TreeRow> rows;
+  rows.reserve(rows_.size() + static_cast<size_t>(count));
+  std::vector<int> moved(rows_.size(), -1);
+  auto remap = [&moved](int index) { return index < 0 ? index : moved[static_cast<size_t>(index)]; };
+  int64_t heading = 0;
+  int written = 0;
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    TreeRow row = std::move(rows_[i]);
+    row.parent = remap(row.parent);
+    row.repeat_of = remap(row.repeat_of);
+    moved[i] = static_cast<int>(rows.size());
+    const bool is_heading = row.flag.rfind("级", 0) == 0;
+    const int chapter = row.chapter;
+    rows.push_back(std::move(row));
+    if (!is_heading) continue;
+    const int64_t due = (heading + 1) * count / headings - heading * count / headings;
+    ++heading;
+    for (int64_t d = 0; d < due; ++d) {
+      TreeRow description;
+      description.parent = moved[i];
+      description.flag = "描述";
+      description.name = kDescriptions[written++ % std::size(kDescriptions)];
+      description.chapter = chapter;
+      rows.push_back(std::move(description));
+    }
+  }
+  rows_ = std::move(rows);
 }
 
 std::vector<TreeRow> TreeBuilder::Build() {
@@ -372,6 +510,7 @@ std::vector<TreeRow> TreeBuilder::Build() {
     Chapter(chapters[static_cast<size_t>(c)], c + 2, heading_parts[static_cast<size_t>(c)],
             item_parts[static_cast<size_t>(c)]);
   }
+  AddDescriptions();
   return std::move(rows_);
 }
 

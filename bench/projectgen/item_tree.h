@@ -1,10 +1,11 @@
 // The item tree (分部分项) of a generated project, built in memory before
 // anything is written: seven chapter headings 第100章 … 第700章 with nested
-// 级2/级3 sections, bill items under the sections, quota items under the
-// bill items (and directly under a few mixed sections), and description
-// rows. The general chapter has the fixed shape of a real bid: insurance
-// and environment items by percentage, fixed amounts, the safety
-// production fee, an item priced by its own fee lines and one by quotas.
+// sections up to four heading levels (级1 … 级4), bill items under the
+// innermost headings, quota items under the bill items (and directly under
+// a few mixed sections), and description rows. The general chapter has the
+// fixed shape of a real bid: insurance and environment items by percentage,
+// fixed amounts, the safety production fee, an item priced by its own fee
+// lines and one by quotas.
 #ifndef FTCALC_BENCH_PROJECTGEN_ITEM_TREE_H_
 #define FTCALC_BENCH_PROJECTGEN_ITEM_TREE_H_
 
@@ -35,6 +36,11 @@ struct TreeRow {
   bool main_material = false;  // has a main-material line
   bool equipment = false;      // has equipment lines
   int own_sheet = 0;           // 0 standard sheet, 1 own copy, 2 short own sheet
+  // The same quota as an earlier one (code, name, fee profession, material
+  // lines, prices, own sheet), under another bill item: index of that row,
+  // -1 for none. Only rows with may_repeat are repeated.
+  int repeat_of = -1;
+  bool may_repeat = false;
 
   // Bill items priced by their own fee lines (项目, 费用), no formulas.
   std::vector<std::pair<std::string, double>> fee_lines;
@@ -44,15 +50,20 @@ struct TreeRow {
 
 struct TreeShape {
   int items = 2000;
-  int quotas_per_item = 10;
+  double quotas_per_item = 10;
   int headings = 500;
+  int heading_levels = 3;  // 1 (chapters only) to 4 (级1 … 级4)
+  int descriptions = 0;    // 描述 rows, spread over the headings
   double own_sheet_share = 0.1;
+  double repeat_share = 0;  // quotas that repeat an earlier quota of their chapter
 };
 
-// Rows in display order (排序 is the position). Counts are met exactly
-// for items and headings (with a floor of what the fixed shape needs); the
-// number of quotas is items × quotas_per_item, give or take the few fixed
-// ones of the general chapter and the mixed sections.
+// Rows in display order (排序 is the position). Counts are met exactly for
+// items, descriptions and headings (with a floor of what the fixed shape
+// needs; with one heading level there are only the chapters and the general
+// chapter's sections); the number of quotas is items × quotas_per_item,
+// give or take the few fixed ones of the general chapter and the mixed
+// sections.
 std::vector<TreeRow> BuildItemTree(const TreeShape& shape, Random& random);
 
 // Assigns 编号: display order, except rows entered late, which come after

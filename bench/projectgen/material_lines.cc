@@ -54,13 +54,15 @@ std::vector<UseWeight> MixOf(int profession) {
 }  // namespace
 
 MaterialLineWriter::MaterialLineWriter(sqlite3* db, const MaterialCatalogue& catalogue,
-                                       Random& random, int lines_per_quota)
+                                       Random& random, double lines_per_quota,
+                                       bool table_wide_keys)
     : catalogue_(catalogue),
       random_(random),
-      counts_(lines_per_quota, std::min(lines_per_quota, 3), random),
+      counts_(lines_per_quota, 3, random),
       insert_(db,
               "insert into 分部分项材料明细(编号,主表,上级编号,材料编号,编码,名称,单位,基价,"
-              "信息价,增值税率,实际量,标志,三材,供应方) values(?,?,?,?,?,?,?,?,?,?,?,?,?,?)") {}
+              "信息价,增值税率,实际量,标志,三材,供应方) values(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+      table_wide_keys_(table_wide_keys) {}
 
 double MaterialLineWriter::QuantityFor(Use use) {
   switch (use) {
@@ -96,7 +98,7 @@ bool MaterialLineWriter::AddFromPool(std::vector<Line>& lines, std::vector<int>&
   return false;
 }
 
-double MaterialLineWriter::WriteQuota(const TreeRow& quota) {
+std::vector<MaterialLineWriter::Line> MaterialLineWriter::Compose(const TreeRow& quota) {
   const int target = counts_.Next();
   std::vector<Line> lines;
   std::vector<int> used;
@@ -168,46 +170,78 @@ double MaterialLineWriter::WriteQuota(const TreeRow& quota) {
     if (!AddFromPool(lines, used, use)) ++misses;
   }
 
-  // Write, and price the quota at standard prices.
+  return lines;
+}
+
+void MaterialLineWriter::Insert(int quota_id, const std::vector<LineValues>& lines) {
+  const int64_t first = next_sequence_;
+  for (size_t k = 0; k < lines.size(); ++k) {
+    const LineValues& line = lines[k];
+    const int64_t sequence = next_sequence_++;
+    insert_.Set(1, table_wide_keys_ ? sequence : static_cast<int64_t>(k) + 1).Set(2, quota_id);
+    const int64_t parent =
+        line.parent_line == 0 ? 0 : table_wide_keys_ ? first + line.parent_line - 1 : line.parent_line;
+    insert_.Set(3, parent).Set(4, line.material);
+    insert_.Set(5, line.code).Set(6, line.name).Set(7, line.unit).Set(8, line.price);
+    insert_.Set(9, line.market_price).Set(10, line.vat).Set(11, line.quantity).Set(12, line.kind);
+    insert_.Set(13, line.three).Set(14, line.supplier);
+    insert_.Run();
+  }
+}
+
+double MaterialLineWriter::WriteQuota(const TreeRow& quota) {
+  const std::vector<Line> lines = Compose(quota);
+  // The rare values below follow each line's position in the whole table,
+  // so that both key layouts hold the same values.
+  std::vector<LineValues> values;
   double base_price = 0;
-  const int64_t first_id = next_id_;
+  int64_t id = next_sequence_;
   for (const Line& line : lines) {
     const Material& m = catalogue_.ById(line.material);
-    const int64_t id = next_id_++;
+    LineValues v;
+    v.parent_line = line.parent_line;
+    v.material = m.id;
     const bool percent = line.material == kOtherLabourPercent ||
                          line.material == kOtherMaterialPercent;
-    insert_.Set(1, id).Set(2, quota.id).Set(3, line.parent_line ? first_id + line.parent_line - 1 : 0);
-    insert_.Set(4, m.id);
-    if (id % 97 == 13) {
-      // Code, name and unit left empty: the standard material's apply.
-      insert_.SetNull(5).SetNull(6).SetNull(7);
-    } else {
-      insert_.Set(5, m.code).Set(6, m.name);
-      if (line.material == kOtherLabourPercent) {
-        insert_.SetNull(7);
-      } else {
-        insert_.Set(7, m.unit);
-      }
+    if (id % 97 != 13) {
+      // Otherwise code, name and unit are left empty: the standard material's apply.
+      v.code = m.code;
+      v.name = m.name;
+      if (line.material != kOtherLabourPercent) v.unit = m.unit;
     }
-    double price = m.price;
-    if (line.material == kSalvagedSteel) price = -2100;
-    if (id % 53 == 7 && !percent) price = 0;  // the standard price applies
-    insert_.Set(8, price);
-    double info = m.info_price;
-    if (info > 0 && id % 89 == 11) info = Round(info * 1.05, 2);  // a dearer supplier
-    insert_.Set(9, info);
-    insert_.Set(10, info > 0 || m.kind == kEquipment ? m.vat : 0.0);
-    insert_.Set(11, line.quantity).Set(12, line.kind).Set(13, m.three);
+    v.price = m.price;
+    if (line.material == kSalvagedSteel) v.price = -2100;
+    if (id % 53 == 7 && !percent) v.price = 0;  // the standard price applies
+    v.market_price = m.info_price;
+    if (v.market_price > 0 && id % 89 == 11) v.market_price = Round(v.market_price * 1.05, 2);  // a dearer supplier
+    v.vat = v.market_price > 0 || m.kind == kEquipment ? m.vat : 0.0;
+    v.quantity = line.quantity;
+    v.kind = line.kind;
+    v.three = m.three;
     const bool employer = line.material == kBoardController ||
                           (line.material == kRebar && quota.chapter == 4);
-    insert_.Set(14, employer ? 2 : 1);
-    insert_.Run();
+    v.supplier = employer ? 2 : 1;
+    values.push_back(std::move(v));
     if (line.parent_line == 0 && !percent && line.kind != kMainMaterial &&
         line.kind != kEquipment) {
       base_price += m.price * line.quantity;
     }
+    ++id;
   }
-  return Round(base_price, 2);
+  base_price = Round(base_price, 2);
+  Insert(quota.id, values);
+  if (quota.may_repeat) kept_[quota.id] = {std::move(values), base_price};
+  return base_price;
+}
+
+double MaterialLineWriter::WriteRepeat(const TreeRow& quota, const TreeRow& original) {
+  const auto found = kept_.find(original.id);
+  if (found == kept_.end()) {
+    throw GeneratorError("quota " + std::to_string(quota.id) + " repeats quota " +
+                         std::to_string(original.id) + ", whose lines were not kept");
+  }
+  Insert(quota.id, found->second.first);
+  return found->second.second;
 }
 
 }  // namespace ftcalc::projectgen

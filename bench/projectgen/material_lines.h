@@ -8,6 +8,10 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "item_tree.h"
@@ -18,15 +22,24 @@ namespace ftcalc::projectgen {
 
 class MaterialLineWriter {
  public:
+  // With `table_wide_keys`, 编号 runs across the whole table (1, 2, 3 … and
+  // on into the next quota); otherwise it restarts at 1 in every quota. A
+  // component's 上级编号 is its composite line's 编号 either way.
   MaterialLineWriter(sqlite3* db, const MaterialCatalogue& catalogue, Random& random,
-                     int lines_per_quota);
+                     double lines_per_quota, bool table_wide_keys);
 
   // Writes the lines of one quota (its 编号 must be assigned) and returns
   // the quota's base price per unit (定额基价): the lines' standard prices
-  // times their quantities, main material and equipment excluded.
+  // times their quantities, main material and equipment excluded. The lines
+  // of a quota marked may_repeat are kept for WriteRepeat.
   double WriteQuota(const TreeRow& quota);
 
-  int64_t lines_written() const { return next_id_ - 1; }
+  // Writes under `quota` the very lines (materials, quantities, prices,
+  // codes) of `original`, an earlier quota marked may_repeat, and returns
+  // the same base price.
+  double WriteRepeat(const TreeRow& quota, const TreeRow& original);
+
+  int64_t lines_written() const { return next_sequence_ - 1; }
 
  private:
   struct Line {
@@ -35,16 +48,29 @@ class MaterialLineWriter {
     double quantity = 0;
     int parent_line = 0;  // index+1 of the composite line in this quota
   };
+  // A line's columns as written, apart from 编号, 主表 and 上级编号.
+  struct LineValues {
+    int parent_line = 0;
+    int material = 0;
+    std::optional<std::string> code, name, unit;
+    double price = 0, market_price = 0, vat = 0, quantity = 0;
+    int kind = 0, three = 0, supplier = 0;
+  };
   void AddLine(std::vector<Line>& lines, std::vector<int>& used, int material, int kind,
                double quantity, int parent_line = 0);
   bool AddFromPool(std::vector<Line>& lines, std::vector<int>& used, Use use);
   double QuantityFor(Use use);
+  std::vector<Line> Compose(const TreeRow& quota);
+  void Insert(int quota_id, const std::vector<LineValues>& lines);
 
   const MaterialCatalogue& catalogue_;
   Random& random_;
   PairedCounts counts_;
   Statement insert_;
-  int64_t next_id_ = 1;
+  bool table_wide_keys_;
+  int64_t next_sequence_ = 1;  // the next line's position in the whole table, from 1
+  // Lines and base price of the quotas that may be repeated, by 编号.
+  std::unordered_map<int, std::pair<std::vector<LineValues>, double>> kept_;
 };
 
 }  // namespace ftcalc::projectgen

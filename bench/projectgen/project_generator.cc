@@ -8,6 +8,8 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "fee_sheets.h"
@@ -193,15 +195,45 @@ void WritePreviousResults(sqlite3* db, const std::vector<TreeRow>& rows,
                std::to_string(static_cast<int>(order)) + ")");
 }
 
-void WriteFeeLines(Statement& insert, int64_t& next_id, int owner,
-                   const std::vector<FeeLine>& lines) {
-  for (const FeeLine& line : lines) {
-    insert.Set(1, next_id++).Set(2, owner).Set(3, line.label).Set(4, line.name).Set(5, line.formula);
-    insert.SetNull(6);
-    if (line.rate) insert.Set(7, line.rate_name).Set(8, *line.rate);
-    insert.Run();
+// The lines of an item's own fee sheet. 编号 is the sheet order: it counts
+// on across the whole table with table-wide keys, from 1 in every sheet
+// otherwise.
+class FeeLineWriter {
+ public:
+  FeeLineWriter(sqlite3* db, bool table_wide_keys)
+      : insert_(db,
+                "insert into 分部分项取费明细(编号,主表,顺号,项目,公式,费用,费率名称,费率,"
+                "实际名称,实际,标志) values(?,?,?,?,?,?,?,?,NULL,NULL,NULL)"),
+        table_wide_keys_(table_wide_keys) {}
+
+  // A quota's sheet: formulas and rates.
+  void Write(int owner, const std::vector<FeeLine>& lines) {
+    for (size_t k = 0; k < lines.size(); ++k) {
+      const FeeLine& line = lines[k];
+      Begin(owner, k).Set(3, line.label).Set(4, line.name).Set(5, line.formula).SetNull(6);
+      if (line.rate) insert_.Set(7, line.rate_name).Set(8, *line.rate);
+      insert_.Run();
+    }
   }
-}
+  // A bill item's lines without formulas: the amounts as the user typed them.
+  void Write(int owner, const std::vector<std::pair<std::string, double>>& amounts) {
+    for (size_t k = 0; k < amounts.size(); ++k) {
+      Begin(owner, k).Set(3, std::to_string(k + 1)).Set(4, amounts[k].first).SetNull(5);
+      insert_.Set(6, amounts[k].second).Run();
+    }
+  }
+  int64_t lines_written() const { return written_; }
+
+ private:
+  Statement& Begin(int owner, size_t position) {
+    ++written_;
+    return insert_.Set(1, table_wide_keys_ ? written_ : static_cast<int64_t>(position) + 1)
+        .Set(2, owner);
+  }
+  Statement insert_;
+  bool table_wide_keys_;
+  int64_t written_ = 0;
+};
 
 constexpr const char* kMoneyColumns =
     "单价_人工费,单价_材料费,单价_机械费,主材费,设备费,合价_人工费,合价_材料费,合价_机械费,"
@@ -287,12 +319,14 @@ void CreateIndexes(sqlite3* db) {
 }
 
 void Fill(sqlite3* db, const GeneratorOptions& options, GeneratedCounts& counts) {
+  DeclareTables(db, options.layout, options.library_schema, options.other_schema);
   Random random(options.seed);
   const MaterialCatalogue catalogue;
 
   WriteOtherLibrary(db, options.other_schema);
   WriteLibrary(db, options.library_schema);
-  WriteArchive(db, std::max(1, options.items / 40));
+  // About 400 quotas per km of road.
+  WriteArchive(db, std::max(1, static_cast<int>(options.items * options.quotas_per_item / 400)));
   WriteStandardMaterials(db, catalogue);
   WriteStandardSheets(db);
 
@@ -300,31 +334,35 @@ void Fill(sqlite3* db, const GeneratorOptions& options, GeneratedCounts& counts)
   shape.items = options.items;
   shape.quotas_per_item = options.quotas_per_item;
   shape.headings = options.headings;
+  shape.heading_levels = options.heading_levels;
+  shape.descriptions = options.descriptions;
   shape.own_sheet_share = options.own_sheet_share;
+  shape.repeat_share = options.repeat_share;
   std::vector<TreeRow> rows = BuildItemTree(shape, random);
   NumberRows(rows);
 
   // Material lines and own fee sheets, quota by quota in display order.
-  MaterialLineWriter lines(db, catalogue, random, options.lines_per_quota);
-  Statement fee_line(db,
-                     "insert into 分部分项取费明细(编号,主表,顺号,项目,公式,费用,费率名称,费率,"
-                     "实际名称,实际,标志) values(?,?,?,?,?,?,?,?,NULL,NULL,NULL)");
-  int64_t fee_line_id = 1;
+  const bool table_wide_keys = options.layout.table_wide_line_keys();
+  MaterialLineWriter lines(db, catalogue, random, options.lines_per_quota, table_wide_keys);
+  FeeLineWriter fee_lines(db, table_wide_keys);
+  std::unordered_map<int, std::vector<FeeLine>> kept_sheets;  // own sheets that may be repeated
   std::vector<double> base_prices(rows.size(), 0);
   for (size_t i = 0; i < rows.size(); ++i) {
     TreeRow& row = rows[i];
     if (row.flag.rfind("级", 0) == 0) ++counts.headings;
+    if (row.flag == "描述") ++counts.descriptions;
     if (row.flag == "项") {
       ++counts.items;
-      // Fee lines without formulas: the amounts as the user typed them.
-      for (size_t k = 0; k < row.fee_lines.size(); ++k) {
-        fee_line.Set(1, fee_line_id++).Set(2, row.id).Set(3, std::to_string(k + 1));
-        fee_line.Set(4, row.fee_lines[k].first).SetNull(5).Set(6, row.fee_lines[k].second).Run();
-      }
+      fee_lines.Write(row.id, row.fee_lines);
     }
     if (row.flag != "定额") continue;
     ++counts.quotas;
-    if (row.without_lines) {
+    const TreeRow* original =
+        row.repeat_of >= 0 ? &rows[static_cast<size_t>(row.repeat_of)] : nullptr;
+    if (original != nullptr) {
+      ++counts.repeated_quotas;
+      base_prices[i] = lines.WriteRepeat(row, *original);
+    } else if (row.without_lines) {
       base_prices[i] = Round(random.LogReal(200, 20000), 2);
     } else {
       base_prices[i] = lines.WriteQuota(row);
@@ -332,14 +370,19 @@ void Fill(sqlite3* db, const GeneratorOptions& options, GeneratedCounts& counts)
     row.quantity = base_prices[i] > 0 ? std::max(0.001, Round(row.budget / base_prices[i], 3)) : 1;
     if (row.own_sheet != 0) {
       ++counts.own_sheets;
-      WriteFeeLines(fee_line, fee_line_id, row.id,
-                    row.own_sheet == 2 ? ShortOwnSheet(random)
-                                       : UnitPriceSheet(row.profession, &random));
+      if (original != nullptr) {
+        fee_lines.Write(row.id, kept_sheets.at(original->id));
+        continue;
+      }
+      std::vector<FeeLine> sheet =
+          row.own_sheet == 2 ? ShortOwnSheet(random) : UnitPriceSheet(row.profession, &random);
+      fee_lines.Write(row.id, sheet);
+      if (row.may_repeat) kept_sheets[row.id] = std::move(sheet);
     }
   }
   counts.tree_rows = static_cast<int64_t>(rows.size());
   counts.material_lines = lines.lines_written();
-  counts.own_sheet_lines = fee_line_id - 1;
+  counts.own_sheet_lines = fee_lines.lines_written();
 
   WriteTree(db, rows, base_prices, random);
   WriteDayWorkAndSums(db, random);

@@ -1,5 +1,6 @@
 #include "sqlite_util.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -12,6 +13,28 @@ void Exec(sqlite3* db, const std::string& sql) {
     sqlite3_free(message);
     throw GeneratorError(error + "\n  in: " + sql.substr(0, 300));
   }
+}
+
+std::vector<std::vector<std::string>> Select(sqlite3* db, const std::string& sql) {
+  sqlite3_stmt* stmt = nullptr;
+  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
+    std::string error = sqlite3_errmsg(db);
+    sqlite3_finalize(stmt);
+    throw GeneratorError(error + "\n  in: " + sql.substr(0, 300));
+  }
+  std::vector<std::vector<std::string>> rows;
+  int rc;
+  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    std::vector<std::string>& row = rows.emplace_back();
+    for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+      const unsigned char* text = sqlite3_column_text(stmt, i);
+      row.emplace_back(text ? reinterpret_cast<const char*>(text) : "");
+    }
+  }
+  const std::string error = rc == SQLITE_DONE ? "" : sqlite3_errmsg(db);
+  sqlite3_finalize(stmt);
+  if (!error.empty()) throw GeneratorError(error + "\n  in: " + sql.substr(0, 300));
+  return rows;
 }
 
 Statement::Statement(sqlite3* db, const std::string& sql) : db_(db), sql_(sql) {
@@ -87,19 +110,33 @@ double Random::LogReal(double lo, double hi) {
   return std::exp(Real(std::log(lo), std::log(hi)));
 }
 
-PairedCounts::PairedCounts(int mean, int minimum, Random& random)
-    : mean_(mean), minimum_(minimum < mean ? minimum : mean), random_(random) {}
+PairedCounts::PairedCounts(double mean, int minimum, Random& random)
+    : whole_(static_cast<int>(std::floor(mean))),
+      fraction_(mean - std::floor(mean)),
+      minimum_(std::min(minimum, static_cast<int>(std::floor(mean)))),
+      random_(random) {}
+
+int PairedCounts::Base() {
+  carried_ += fraction_;
+  if (carried_ >= 1 - 1e-9) {
+    carried_ -= 1;
+    return whole_ + 1;
+  }
+  return whole_;
+}
 
 int PairedCounts::Next() {
   if (have_pending_) {
     have_pending_ = false;
     return pending_;
   }
-  const int spread = mean_ - minimum_;
+  const int first = Base();
+  const int second = Base();
+  const int spread = std::min(first, second) - minimum_;
   const int d = random_.Int(-spread, spread);
-  pending_ = mean_ - d;
+  pending_ = second - d;
   have_pending_ = true;
-  return mean_ + d;
+  return first + d;
 }
 
 double Round(double value, int decimals) {

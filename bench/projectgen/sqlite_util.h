@@ -12,6 +12,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace ftcalc::projectgen {
 
@@ -23,6 +24,10 @@ class GeneratorError : public std::runtime_error {
 
 // Runs one or more statements; throws GeneratorError with the statement.
 void Exec(sqlite3* db, const std::string& sql);
+
+// Every row of a query, each column as its text ("" for NULL); throws
+// GeneratorError with the statement.
+std::vector<std::vector<std::string>> Select(sqlite3* db, const std::string& sql);
 
 // A prepared insert (or any statement without result rows). Bind the
 // parameters of one row with Set(), then Run(): the statement is stepped,
@@ -71,17 +76,22 @@ class Random {
   uint64_t state_;
 };
 
-// Counts that vary from row to row but keep their mean exactly: the draws
-// come in pairs mean+d, mean-d with |d| <= mean-minimum.
+// Counts that vary from row to row but keep their mean: the draws come in
+// pairs b1+d, b2-d with |d| <= min(b1,b2)-minimum, where b1, b2 are the
+// mean's whole part plus the fraction carried from draw to draw (so a mean
+// of 2.5 gives bases 2, 3, 2, 3 …; a whole mean is kept exactly).
 class PairedCounts {
  public:
-  PairedCounts(int mean, int minimum, Random& random);
+  PairedCounts(double mean, int minimum, Random& random);
   int Next();
 
  private:
-  int mean_;
+  int Base();
+  int whole_;
+  double fraction_;
   int minimum_;
   Random& random_;
+  double carried_ = 0;
   int pending_ = 0;
   bool have_pending_ = false;
 };

@@ -1,6 +1,10 @@
 -- Project database of the trial: every table the calculation engine reads or
--- writes in the project file.  No secondary indexes: the row key 编号 is the
--- only key the engine may rely on.
+-- writes in the project file, declared as a host may declare them.  Keys are
+-- declared only where the data model names one: the row key of the item tree,
+-- the integer keys of the standard materials and of the fee-sheet index, and
+-- the 编号 that the database assigns in the rebuilt summary tables.  The
+-- material lines and fee lines have no declared key (SQLite's rowid is
+-- theirs), and there are no secondary indexes.
 
 -- Item tree: headings, bill items (项), quota items (定额), description rows.
 CREATE TABLE 分部分项 (
@@ -43,9 +47,11 @@ CREATE TABLE 分部分项 (
   综合合价 REAL
 );
 
--- Material lines of the quota items.
+-- Material lines of the quota items.  编号 numbers the lines within their
+-- quota (1, 2, 3 … in every quota); a component line's 上级编号 is the 编号
+-- of its composite line in the same quota (same 主表).
 CREATE TABLE 分部分项材料明细 (
-  编号 INTEGER PRIMARY KEY,
+  编号 INTEGER,
   主表 INTEGER,
   上级编号 INTEGER,
   材料编号 INTEGER,
@@ -62,8 +68,9 @@ CREATE TABLE 分部分项材料明细 (
 );
 
 -- Own fee sheet of an item (quota or bill item), one row per fee line.
+-- 编号 is the line's order within its sheet (1, 2, 3 … in every item).
 CREATE TABLE 分部分项取费明细 (
-  编号 INTEGER PRIMARY KEY,
+  编号 INTEGER,
   主表 INTEGER,
   顺号 TEXT,
   项目 TEXT,
@@ -190,7 +197,7 @@ CREATE TABLE 参数 (
 
 -- Report-generation rows of the host.
 CREATE TABLE 生成报表 (
-  编号 INTEGER PRIMARY KEY,
+  编号 INTEGER,
   名称 TEXT,
   标志 INTEGER
 );
@@ -207,7 +214,9 @@ CREATE TABLE 暂列金额 (
   标志 TEXT
 );
 
--- Standard material data of the quota library.
+-- Standard material data of the quota library.  It may as well live in the
+-- library database: statements name it unqualified, and SQLite takes the
+-- first database that has it, the project's first.
 CREATE TABLE 定额材料明细 (
   编号 INTEGER PRIMARY KEY,
   编码 TEXT,

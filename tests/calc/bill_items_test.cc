@@ -90,13 +90,13 @@ TEST_F(BillItemsTest, OneItemOnlyResetsAndSumsThatItem) {
 }
 
 TEST_F(BillItemsTest, OwnFeeSheetPricesFromItsLastRow) {
-  // Rowid order, not insertion order, is the stored order: 编号 3 is last.
+  // Rowid order, not insertion order, is the stored order: rowid 3 is last.
   project_.Exec(
       "insert into 分部分项(编号,上级编号,标志,排序,工程量,计算) values(1,0,'项',1,2,0),"
       "(2,0,'级1',2,3,0);"
       "insert into 分部分项(编号,上级编号,标志,排序,工程量,单价_人工费) values(10,1,'定额',10,1,7);"
-      "insert into 分部分项取费明细(编号,主表,项目,费用) values(3,1,'综合单价',20.555),"
-      "(1,1,'直接费',10),(2,1,'合计',30),(4,2,'综合单价',5);");
+      "insert into 分部分项取费明细(rowid,编号,主表,项目,费用) values(3,3,1,'综合单价',20.555),"
+      "(1,1,1,'直接费',10),(2,2,1,'合计',30),(4,1,2,'综合单价',5);");
   SetUpEngine();
   RollUpBillItems(project_.Context(), "0");
   // 20.555 -> 20.56 (half up), times quantity 2 = 41.12; the heading has no

@@ -205,6 +205,8 @@ TEST_F(MaterialGroupsTest, DeclinesWhereTheStatementCouldDiffer) {
 // left out (commented out, not a quota, no 主表), no quantity, the library's
 // code and price where the line has none, child lines through their parent.
 TEST_F(MaterialGroupsTest, FromColumnsGivesWhatTheJoinedLinesGive) {
+  // The pass reads the lines of a host that keys them across the table.
+  p_.DeclareIntegerKey("分部分项材料明细", "编号");
   p_.Exec(
       "insert into 其他.材料三材(编号,名称) values(1,'钢材');"
       "insert into 其他.材料供应方(编号,名称) values(1,'承包人'),(2,'发包人');"

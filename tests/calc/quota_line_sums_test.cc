@@ -32,6 +32,8 @@ constexpr char kFrom[] = " from 分部分项材料明细 a left join 定额材�
 class QuotaLineSumsTest : public ::testing::Test {
  protected:
   QuotaLineSumsTest() {
+    // The pass reads the lines of a host that keys them across the table.
+    p_.DeclareIntegerKey("分部分项材料明细", "编号");
     p_.Exec(
         "insert into 其他.材料标志(编号,名称) values(1,'人工'),(2,'材料'),(3,'机械'),(4,'主材'),"
         "(5,'设备费');"

@@ -24,12 +24,14 @@
 namespace ftcalc::testing {
 namespace {
 
-// Bill items outside the general chapter, and headings below the chapter
-// headings, of the smaller project; the larger has four times as many. The
-// general chapter (10 items, 6 headings) and the 7 chapter headings are
-// the same in both.
-constexpr int kChapterItems = 40;
-constexpr int kSubheadings = 12;
+// The smaller project has the shape of a real bill, a few quotas per bill
+// item under headings up to four levels deep: bill items outside the
+// general chapter, headings below the chapter headings and description rows
+// as below; the larger has four times as many. The general chapter (10
+// items, 6 headings) and the 6 other chapter headings are the same in both.
+constexpr int kChapterItems = 150;
+constexpr int kSubheadings = 88;
+constexpr int kDescriptions = 23;
 constexpr int kFixedItems = 10;
 constexpr int kFixedHeadings = 12;
 
@@ -103,13 +105,17 @@ int CountStatement(unsigned type, void* context, void* statement, void*) {
   return 0;
 }
 
-// Generates a project with `scale` times the base counts, runs the full
-// calculation and counts its work.
-void CalculateProject(int scale, Work* work) {
+// Generates a project with `scale` times the base counts, its tables laid
+// out as `keys` says, runs the full calculation and counts its work.
+void CalculateProject(int scale, projectgen::KeyLayout keys, Work* work) {
   TestProject project;
   projectgen::GeneratorOptions options;
   options.items = kFixedItems + scale * kChapterItems;
+  options.quotas_per_item = 2.65;
   options.headings = kFixedHeadings + scale * kSubheadings;
+  options.heading_levels = 4;
+  options.descriptions = scale * kDescriptions;
+  options.layout.keys = keys;
   options.seed = 7;
   projectgen::GeneratedCounts counts;
   std::string error;
@@ -157,13 +163,13 @@ std::string TopStatements(const Work& small, const Work& large, size_t count) {
   return out.str();
 }
 
-TEST(ScalingTest, FullCalculationWorkGrowsLinearlyWithTheProject) {
+void ExpectLinearWork(projectgen::KeyLayout keys) {
   Work small;
   Work large;
-  CalculateProject(1, &small);
-  if (HasFatalFailure()) return;
-  CalculateProject(4, &large);
-  if (HasFatalFailure()) return;
+  CalculateProject(1, keys, &small);
+  if (::testing::Test::HasFatalFailure()) return;
+  CalculateProject(4, keys, &large);
+  if (::testing::Test::HasFatalFailure()) return;
 
   // FTCALC_SCALING_REPORT_ROWS sets how many statement groups are listed.
   const char* rows = std::getenv("FTCALC_SCALING_REPORT_ROWS");
@@ -187,6 +193,17 @@ TEST(ScalingTest, FullCalculationWorkGrowsLinearlyWithTheProject) {
         << work.steps << " on the one four times its size\n"
         << report;
   }
+}
+
+// Material lines numbered within their quota, fee lines within their item,
+// no declared key on either, the standard materials in the library.
+TEST(ScalingTest, FullCalculationWorkGrowsLinearlyOnTheDataModelLayout) {
+  ExpectLinearWork(projectgen::KeyLayout::kDataModel);
+}
+
+// Every 编号 a declared INTEGER PRIMARY KEY, lines numbered across the table.
+TEST(ScalingTest, FullCalculationWorkGrowsLinearlyOnTableWideKeys) {
+  ExpectLinearWork(projectgen::KeyLayout::kKeyed);
 }
 
 }  // namespace

@@ -143,6 +143,17 @@ void TestProject::LoadSample() {
   sqlite3_close(oth);
 }
 
+void TestProject::DeclareIntegerKey(const std::string& table, const std::string& column) {
+  ASSERT_EQ(Number("select count(*) from \"" + table + "\""), 0) << table << " holds rows";
+  std::string columns;
+  for (const std::string& row :
+       Rows("select name||' '||type from pragma_table_info('" + table + "') order by cid")) {
+    const std::string name = row.substr(0, row.find(' '));
+    columns += (columns.empty() ? "" : ",") + (name == column ? name + " INTEGER PRIMARY KEY" : row);
+  }
+  Exec("drop table \"" + table + "\"; create table \"" + table + "\"(" + columns + ")");
+}
+
 std::vector<std::string> TestProject::Rows(const std::string& sql) {
   std::vector<std::string> rows;
   sqlite3_stmt* stmt = nullptr;

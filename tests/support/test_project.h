@@ -41,6 +41,11 @@ class TestProject {
   void Exec(const std::string& sql);
   // Loads the sample project's rows (examples/sample/*.sql).
   void LoadSample();
+  // Declares `column` of the empty project table `table` its INTEGER PRIMARY
+  // KEY, the other columns as they were: the layout of a host that keys its
+  // material or fee lines across the whole table, which the trial schema
+  // does not.
+  void DeclareIntegerKey(const std::string& table, const std::string& column);
   // First column of the first row as SQLite's text ("" for NULL / no row).
   std::string Text(const std::string& sql);
   double Number(const std::string& sql);
