@@ -180,7 +180,6 @@ void ProgressShow(const std::string& caption, const std::string& text, int parts
     p.total_parts = total_parts;
     UpdateBar(p);
   }
-  if (!IsWindowVisible(p.window) && !p.cancelled) ShowWindow(p.window, SW_SHOW);
 }
 
 bool ProgressCancelled() { return State().cancelled; }

@@ -29,7 +29,8 @@ FTCALC_SKIP_INSTALL=1 scripts/build-windows.sh
 [ -x "$linux_bin/ftcalc" ] || { echo "run.sh: the Linux build is missing ($linux_bin)" >&2; exit 1; }
 
 failures=0
-pass() { echo "ok: $*"; }
+passes=0
+pass() { echo "ok: $*"; passes=$((passes + 1)); }
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # --- 1. What the DLL exports and imports -------------------------------------
@@ -38,7 +39,7 @@ export_table=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$objdump")
 grep -m1 "file format" <<<"$objdump"
 echo "$export_table"
 grep "DLL Name" <<<"$objdump"
-exports=$(grep -o '\] .*' <<<"$export_table" | cut -c3- | sort | tr '\n' ' ')
+exports=$(sed -n 's/^\s*\[ *[0-9]*\] //p' <<<"$export_table" | sort | tr '\n' ' ')
 [ "$exports" = "FtSetHostInterface QwD_GcDbjs QwD_GcJsDw " ] &&
   pass "ftcalc.dll exports exactly FtSetHostInterface, QwD_GcDbjs, QwD_GcJsDw, undecorated" ||
   fail "ftcalc.dll exports: $exports"
@@ -65,6 +66,9 @@ export DISPLAY=":$display"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1
 fi
+# Debian's Wine does not find its own fonts (fonts-wine) by itself; the window
+# frames draw their buttons with Marlett.
+cp /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 # One virtual desktop of 1280 x 800: Wine draws the windows' frames itself,
 # as Windows does, and a screenshot of the desktop shows them.
 cat >"$win/desktop.reg" <<'EOF'
@@ -233,4 +237,5 @@ if ((failures)); then
   echo "Windows tests: $failures failed"
   exit 1
 fi
-echo "Windows tests: all passed (screenshots in build/win32/artifacts)"
+echo "$passes" >"$artifacts/passed"
+echo "Windows tests: $passes passed (screenshots in build/win32/artifacts)"

@@ -20,11 +20,13 @@
  */
 /* GDI+ needs the OLE types that the build's WIN32_LEAN_AND_MEAN leaves out. */
 #undef WIN32_LEAN_AND_MEAN
+#include <windows.h>
+/* After windows.h, which it builds on. */
 #include <gdiplus.h>
+
 #include <stdio.h>
 #include <string.h>
 #include <wchar.h>
-#include <windows.h>
 
 /* The engine's class names and control identifiers (ui/win32_windows.h). */
 #define PROGRESS_CLASS L"FtcalcProgressWindow"
