@@ -10,7 +10,7 @@
 
 # The GCC runtime (libgcc, libstdc++, winpthread) goes into every binary:
 # a user's machine has none of MinGW's DLLs.
-add_link_options(-static)
+add_link_options(-static $<$<CONFIG:Release>:-s>)
 # Windows' own DLLs only: msvcrt, kernel32, user32, gdi32.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 

@@ -261,6 +261,7 @@ int wmain(int argc, wchar_t** argv) {
   if (own_windows) {
     Check(FindWindowW(L"FtcalcProgressWindow", NULL) == NULL,
           "the progress window is gone when the call returns");
+    Check(IsWindowEnabled(main_window), "the main window is enabled again after the error windows");
   } else {
     Check(g_db_errors == 0, "no database error");
   }
