@@ -26,7 +26,8 @@
  * ended when the call returns.
  *
  * Ownership: the connection stays the host's. Between calls the engine keeps
- * no prepared statement and no function registration on it, so the host may
+ * no prepared statement on it; FtRou stays registered, so that the host's
+ * own statements can use it, until the engine is unloaded. The host may
  * close its connection or unload the engine in either order.
  */
 #ifndef FTCALC_FTCALC_H_

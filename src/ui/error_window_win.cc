@@ -147,14 +147,28 @@ bool IsEscapeFor(const MSG& msg, HWND window) {
 
 }  // namespace
 
+namespace {
+
+// Where the window cannot be made, the error still reaches the user, in a
+// plain message box.
+void ShowInMessageBox(HWND owner, const std::string& message, const std::string& detail) {
+  const std::wstring text = Utf8ToWide(message) + L"\r\n\r\n" + MemoText(detail);
+  MessageBoxW(owner, text.c_str(), L"请将错误信息内容复制给技术人员",
+              MB_OK | MB_ICONERROR | (owner == nullptr ? MB_TASKMODAL : 0));
+}
+
+}  // namespace
+
 void ShowErrorDialog(const std::string& message, const std::string& detail) {
-  if (g_open != nullptr) return;  // cannot happen: the window is modal
+  HWND owner = HostMainWindow();
   WindowClass window_class(kErrorClassName, WindowProcedure);
-  if (!window_class.ok()) return;
+  if (g_open != nullptr || !window_class.ok()) {
+    ShowInMessageBox(owner, message, detail);
+    return;
+  }
   ErrorWindow state;
   state.font = CreateDialogFont(-14);
 
-  HWND owner = HostMainWindow();
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   // Above the progress window when that one stays on top.
   HWND progress = ProgressWindow();
@@ -167,6 +181,7 @@ void ShowErrorDialog(const std::string& message, const std::string& detail) {
                                  rect.bottom - rect.top, owner, nullptr, EngineModule(), nullptr);
   if (state.window == nullptr) {
     DeleteObject(state.font);
+    ShowInMessageBox(owner, message, detail);
     return;
   }
   g_open = &state;

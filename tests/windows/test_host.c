@@ -179,9 +179,18 @@ static void CheckFilesBesideExecutable(void) {
         "User.INI beside the host executable holds [软件设置] 加载内存=...秒 in GBK");
 }
 
-/* The host's main window: the engine's windows are to be owned by it. */
+/* The host's main window: the engine's windows are to be owned by it. A
+ * message posted to it before the call shows whether the engine's pump
+ * handles the host's messages while it calculates. */
+static int g_in_call = 0;
+static int g_pumped_in_call = 0;
+
 static LRESULT CALLBACK MainWindowProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_CLOSE) return 0; /* the test ends it, not a stray click */
+  if (message == WM_APP) {
+    g_pumped_in_call = g_in_call && FindWindowW(L"FtcalcErrorWindow", NULL) == NULL;
+    return 0;
+  }
   return DefWindowProcW(hwnd, message, wparam, lparam);
 }
 
@@ -253,8 +262,11 @@ int wmain(int argc, wchar_t** argv) {
                                       (uint32_t)(uintptr_t)project_ansi,
                                       (uint32_t)(uintptr_t)library_ansi,
                                       0};
+  if (main_window) PostMessageW(main_window, WM_APP, 0, 0);
   DWORD start = GetTickCount();
+  g_in_call = 1;
   int32_t left = CallAndMeasureStack(full, full_arguments, 6);
+  g_in_call = 0;
   printf("QwD_GcJsDw returned after %lu ms\n", (unsigned long)(GetTickCount() - start));
   Check(left == 0, "QwD_GcJsDw removes its 24 bytes of arguments (__stdcall)");
   Check(sqlite3_get_autocommit(db) != 0, "the full calculation committed its transaction");
@@ -262,6 +274,7 @@ int wmain(int argc, wchar_t** argv) {
     Check(FindWindowW(L"FtcalcProgressWindow", NULL) == NULL,
           "the progress window is gone when the call returns");
     Check(IsWindowEnabled(main_window), "the main window is enabled again after the error windows");
+    Check(g_pumped_in_call, "the engine's pump handled the host's message while it calculated");
   } else {
     Check(g_db_errors == 0, "no database error");
   }
