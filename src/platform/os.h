@@ -45,6 +45,11 @@ PathKind PathKindOf(const std::string& path, std::string* reason = nullptr);
 // Creates one folder (its parent must exist). False when it was not made.
 bool MakeFolder(const std::string& path);
 
+// Whether this process may write the file, or create files in the folder.
+// When not, the system's reason goes to `reason` (if given).
+bool CanWriteFile(const std::string& path, std::string* reason = nullptr);
+bool CanWriteInFolder(const std::string& folder, std::string* reason = nullptr);
+
 }  // namespace ftcalc
 
 #endif  // FTCALC_PLATFORM_OS_H_

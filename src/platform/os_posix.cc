@@ -69,4 +69,16 @@ PathKind PathKindOf(const std::string& path, std::string* reason) {
 
 bool MakeFolder(const std::string& path) { return mkdir(path.c_str(), 0777) == 0; }
 
+bool CanWriteFile(const std::string& path, std::string* reason) {
+  if (access(path.c_str(), W_OK) == 0) return true;
+  if (reason) *reason = std::strerror(errno);
+  return false;
+}
+
+bool CanWriteInFolder(const std::string& folder, std::string* reason) {
+  if (access(folder.c_str(), W_OK | X_OK) == 0) return true;
+  if (reason) *reason = std::strerror(errno);
+  return false;
+}
+
 }  // namespace ftcalc

@@ -126,4 +126,31 @@ bool MakeFolder(const std::string& path) {
   return CreateDirectoryW(Utf8ToWide(path).c_str(), nullptr) != 0;
 }
 
+bool CanWriteFile(const std::string& path, std::string* reason) {
+  // Opened for writing and closed again at once: the attributes, the
+  // folder's rights and another process's lock all tell.
+  const HANDLE file =
+      CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    if (reason) *reason = SystemMessage(GetLastError());
+    return false;
+  }
+  CloseHandle(file);
+  return true;
+}
+
+bool CanWriteInFolder(const std::string& folder, std::string* reason) {
+  // A folder's read-only attribute means nothing on Windows: a file made
+  // there (and gone when closed) is the test.
+  wchar_t name[MAX_PATH];
+  if (GetTempFileNameW(Utf8ToWide(folder).c_str(), L"ft", 0, name) == 0) {
+    if (reason) *reason = SystemMessage(GetLastError());
+    return false;
+  }
+  DeleteFileW(name);
+  return true;
+}
+
 }  // namespace ftcalc

@@ -22,6 +22,12 @@ std::string LoadError(const std::string& path) {
 
 }  // namespace
 
+std::string ExecutableDir() {
+  const std::string path = SystemExecutablePath();
+  const size_t separator = path.find_last_of("\\/");
+  return separator == std::string::npos ? "." : path.substr(0, separator);
+}
+
 EngineLibrary::~EngineLibrary() {
   if (handle_ == nullptr) return;
   if (set_host) set_host(nullptr);
@@ -31,8 +37,7 @@ EngineLibrary::~EngineLibrary() {
 bool EngineLibrary::Load(std::string* error) {
   std::vector<std::string> candidates;
   if (const char* env = std::getenv("FTCALC_ENGINE")) candidates.emplace_back(env);
-  const std::string exe = SystemExecutablePath();
-  candidates.push_back(exe.substr(0, exe.find_last_of("\\/") + 1) + "ftcalc.dll");
+  candidates.push_back(ExecutableDir() + "\\ftcalc.dll");
   std::string last_error;
   HMODULE module = nullptr;
   for (const std::string& path : candidates) {
