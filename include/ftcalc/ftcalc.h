@@ -10,7 +10,10 @@
  * into the project database; nothing is returned through the call.
  *
  * Calling convention: C linkage (__stdcall with undecorated names on 32-bit
- * Windows). Texts are zero-terminated UTF-8; the engine copies them and
+ * Windows: ftcalc.dll, whose .def file names the exports). Texts are
+ * zero-terminated UTF-8, except the two paths of the calculation exports on
+ * Windows, which are in the host process's ANSI code page (936 on a Chinese
+ * system) as a Windows host passes them. The engine copies every text and
  * keeps no pointer into the caller's memory. No exception or error code
  * crosses the boundary: database errors are reported through the host
  * interface's error window, one report per failing statement, and the
@@ -23,7 +26,8 @@
  * ended when the call returns.
  *
  * Ownership: the connection stays the host's. Between calls the engine keeps
- * no prepared statement and no function registration on it, so the host may
+ * no prepared statement on it; FtRou stays registered, so that the host's
+ * own statements can use it, until the engine is unloaded. The host may
  * close its connection or unload the engine in either order.
  */
 #ifndef FTCALC_FTCALC_H_
@@ -33,11 +37,9 @@
 
 #if defined(_WIN32)
 #define FTCALC_CALL __stdcall
-#if defined(FTCALC_BUILDING_ENGINE)
-#define FTCALC_EXPORT __declspec(dllexport)
-#else
-#define FTCALC_EXPORT __declspec(dllimport)
-#endif
+/* The .def file exports the undecorated names; a dllexport here would add
+ * the decorated ones (QwD_GcJsDw@24). Hosts look the exports up by name. */
+#define FTCALC_EXPORT
 #else
 #define FTCALC_CALL
 #define FTCALC_EXPORT __attribute__((visibility("default")))
@@ -80,11 +82,15 @@ FTCALC_EXPORT void FTCALC_CALL QwD_GcDbjs(int32_t unused1, struct sqlite3* db,
 
 /*
  * The host interface: what the engine needs from its host application. Every
- * member may be NULL, in which case the terminal default is used for it:
- * the executable path comes from the operating system, the message pump
- * does nothing, the progress window is a one-line bar on stderr (drawn only
- * when stderr is a terminal; Ctrl-C cancels it), and errors and warnings are
- * printed to stderr without blocking.
+ * member may be NULL, in which case the platform's default is used for it.
+ * The executable path comes from the operating system. Elsewhere than on
+ * Windows the message pump does nothing, the progress window is a one-line
+ * bar on stderr (drawn only when stderr is a terminal; Ctrl-C cancels it),
+ * and errors and warnings are printed to stderr without blocking. On Windows
+ * the defaults are the engine's own windows, owned by the calling thread's
+ * active window (the host's main window): the pump processes the thread's
+ * pending messages, the progress window shows the step and a bar with a
+ * cancel button, and the database error window and the warnings are modal.
  */
 typedef struct FtHostInterface {
   void* context; /* passed back to every callback */

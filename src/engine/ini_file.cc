@@ -1,24 +1,13 @@
 #include "engine/ini_file.h"
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "data/gbk.h"
 #include "data/text_util.h"
+#include "platform/os.h"
 
 namespace ftcalc {
 namespace {
-
-bool ReadFile(const std::string& path, std::string* bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  *bytes = buffer.str();
-  return true;
-}
 
 // Section and key names compare like the platform's INI functions: trimmed,
 // ASCII letters without regard to case.
@@ -50,7 +39,7 @@ void WriteIniText(const std::string& path, const std::string& section, const std
   const std::string entry = gbk_key + "=" + Utf8ToGbk(value);
 
   std::string bytes;
-  ReadFile(path, &bytes);
+  ReadFileBytes(path, &bytes);
   std::vector<std::string> lines = SplitLines(bytes);
 
   // Find the section, then the key inside it (up to the next section).
@@ -87,24 +76,13 @@ void WriteIniText(const std::string& path, const std::string& section, const std
 
   std::string out;
   for (const std::string& line : lines) out += line + "\r\n";
-  const std::string temp = path + ".tmp";
-  {
-    std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-    if (!file) return;
-    file << out;
-    if (!file.good()) {
-      file.close();
-      std::remove(temp.c_str());
-      return;
-    }
-  }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) std::remove(temp.c_str());
+  ReplaceFileBytes(path, out);
 }
 
 std::string ReadIniText(const std::string& path, const std::string& section,
                         const std::string& key) {
   std::string bytes;
-  if (!ReadFile(path, &bytes)) return std::string();
+  if (!ReadFileBytes(path, &bytes)) return std::string();
   const std::string gbk_section = Utf8ToGbk(section);
   const std::string gbk_key = Utf8ToGbk(key);
   bool inside = false;

@@ -11,6 +11,7 @@
 #include "engine/setup.h"
 #include "entry/engine_state.h"
 #include "ftcalc/ftcalc.h"
+#include "platform/os.h"
 
 namespace ftcalc {
 namespace {
@@ -22,8 +23,8 @@ bool EnterCall(EngineState& engine, ErrorSink& sink, sqlite3* db, const char* pr
                const char* library_path, int32_t skip_setup) {
   ProjectSettings& settings = engine.settings;
   settings.exe_dir = engine.ui.ExecutableDir();
-  settings.project_path = project_path ? project_path : "";
-  settings.library_path = library_path ? library_path : "";
+  settings.project_path = HostArgumentText(project_path);
+  settings.library_path = HostArgumentText(library_path);
 
   if (skip_setup == 0 || !engine.set_up) {
     if (db == nullptr) {
@@ -91,6 +92,3 @@ FTCALC_EXPORT void FTCALC_CALL FtSetHostInterface(const FtHostInterface* host) {
 }
 
 }  // extern "C"
-
-// The library is being unloaded from the host process.
-__attribute__((destructor)) static void ReleaseEngineAtUnload() { ftcalc::ReleaseEngine(); }

@@ -1,12 +1,11 @@
 #include "ui/host.h"
 
-#include <unistd.h>
-
 #include <climits>
 #include <cstdint>
 #include <string>
 
-#include "ui/terminal_host.h"
+#include "platform/os.h"
+#include "ui/default_host.h"
 
 namespace ftcalc {
 
@@ -15,7 +14,7 @@ HostUi::HostUi() { Install(nullptr); }
 void HostUi::Install(const FtHostInterface* host) {
   FtHostInterface copy{};
   if (host != nullptr) copy = *host;
-  FillTerminalDefaults(copy);
+  FillDefaultHost(copy);
   host_ = copy;
 }
 
@@ -24,16 +23,18 @@ std::string HostUi::ExecutablePath() const {
     const char* path = host_.executable_path(host_.context);
     if (path != nullptr) return path;
   }
-  char buffer[PATH_MAX];
-  const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-  if (n <= 0) return std::string();
-  return std::string(buffer, static_cast<size_t>(n));
+  return SystemExecutablePath();
 }
 
 std::string HostUi::ExecutableDir() const {
-  const std::string path = ExecutablePath();
-  const size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+  std::string path = ExecutablePath();
+  size_t slash = path.size();
+  while (slash > 0 && !IsPathSeparator(path[slash - 1])) --slash;
+  if (slash == 0) return std::string();
+  // ExeDir ends in the platform's separator, whichever the host wrote.
+  path.resize(slash);
+  path.back() = kPathSeparator;
+  return path;
 }
 
 void HostUi::ProcessMessages() { host_.process_messages(host_.context); }

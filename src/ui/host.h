@@ -1,5 +1,6 @@
 // The engine's side of the host interface: the installed FtHostInterface
-// (or the terminal defaults for what it leaves out) and the state of the
+// (or the platform's defaults for what it leaves out: the terminal, or on
+// Windows the engine's own windows) and the state of the
 // progress window that the engine drives through it. Every call the engine
 // makes to its host goes through one HostUi.
 //
@@ -17,7 +18,7 @@ enum ProgressMode { kProgressOpen = 1, kProgressUpdate = 2, kProgressQuery = 3, 
 
 class HostUi {
  public:
-  // Starts with the terminal defaults.
+  // Starts with the platform's defaults.
   HostUi();
   HostUi(const HostUi&) = delete;
   HostUi& operator=(const HostUi&) = delete;

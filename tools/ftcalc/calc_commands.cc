@@ -7,11 +7,13 @@
 #include "calc_prechecks.h"
 #include "commands.h"
 #include "engine_library.h"
+#include "platform/os.h"
 #include "project_files.h"
 #include "recording_host.h"
 #include "run_summary.h"
 #include "transaction_watch.h"
 #include "tree_problems.h"
+#include "ui/terminal_host.h"
 
 namespace ftcalc::cli {
 namespace {
@@ -38,12 +40,24 @@ bool ReadyToCalculate(const CalcOptions& options, sqlite3* db, std::string* erro
          CheckProjectWritable(db, options.project, options.wait_seconds, error);
 }
 
+// The project and library paths as the engine's exports take them.
+struct EnginePaths {
+  std::string project;
+  std::string library;
+};
+
 // `call` runs the engine and says whether its work was stored; a run that
 // was not is reported by the call and exits 1 even when the engine
 // reported nothing.
 template <typename Call>
 int RunEngine(const CalcOptions& options, bool warn_about_tree, Call call) {
   std::string error;
+  EnginePaths paths;
+  if (!EngineLibrary::ArgumentText(options.project, &paths.project, &error) ||
+      !EngineLibrary::ArgumentText(options.library, &paths.library, &error)) {
+    std::cerr << "ftcalc: " << error << "\n";
+    return 2;
+  }
   ProjectConnection connection;
   if (!connection.Open(options.project, options.library, options.other, &error,
                        options.wait_seconds) ||
@@ -67,13 +81,13 @@ int RunEngine(const CalcOptions& options, bool warn_about_tree, Call call) {
   }
   TransactionWatch watch(connection.handle());
   RecordingHost::Options host_options;
-  if (!options.exe_dir.empty()) host_options.executable = options.exe_dir + "/ftcalc";
+  if (!options.exe_dir.empty()) host_options.executable = options.exe_dir + kPathSeparator + "ftcalc";
   host_options.silent_progress = options.quiet;
   host_options.on_error = [&watch](const RunError& reported) { watch.NoteError(reported.message); };
   RecordingHost host(host_options);
   engine.set_host(host.interface());
   const auto start = std::chrono::steady_clock::now();
-  const Saved saved = call(engine, connection.handle(), watch);
+  const Saved saved = call(engine, connection.handle(), watch, paths);
   const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
   engine.set_host(nullptr);
   if (options.json) {
@@ -134,8 +148,9 @@ void AddCalcCommands(CLI::App& app, int& exit_code) {
   AddProjectOptions(calc, *options);
   calc->callback([options, &exit_code] {
     exit_code = RunEngine(*options, true, [&](EngineLibrary& engine, sqlite3* db,
-                                              const TransactionWatch& watch) {
-      engine.full(0, db, nullptr, options->project.c_str(), options->library.c_str(), 0);
+                                              const TransactionWatch& watch,
+                                              const EnginePaths& paths) {
+      engine.full(0, db, nullptr, paths.project.c_str(), paths.library.c_str(), 0);
       return Conclude(db, watch, "the calculation");
     });
   });
@@ -149,7 +164,7 @@ void AddCalcCommands(CLI::App& app, int& exit_code) {
   recalc->callback([recalc_options, &exit_code] {
     const CalcOptions& o = *recalc_options;
     exit_code = RunEngine(o, false, [&](EngineLibrary& engine, sqlite3* db,
-                                        const TransactionWatch& watch) {
+                                        const TransactionWatch& watch, const EnginePaths& paths) {
       // The engine begins no transaction for a partial recalculation; this
       // host runs it inside one of its own, as a host saving an edit would,
       // so that its writes are stored together or not at all.
@@ -158,7 +173,8 @@ void AddCalcCommands(CLI::App& app, int& exit_code) {
                   << sqlite3_errmsg(db) << ")\n";
         return Saved::kNo;
       }
-      engine.partial(0, db, nullptr, o.project.c_str(), o.library.c_str(), 0, o.kind, o.item);
+      engine.partial(0, db, nullptr, paths.project.c_str(), paths.library.c_str(), 0, o.kind,
+                     o.item);
       // SQLite may have ended the transaction itself (a full disk, an I/O
       // error); the watch tells.
       if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "commit", nullptr, nullptr, nullptr);

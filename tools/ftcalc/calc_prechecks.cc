@@ -1,10 +1,5 @@
 #include "calc_prechecks.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <set>
 #include <vector>
 
@@ -12,6 +7,7 @@
 #include "data/number_text.h"
 #include "data/query.h"
 #include "engine/setup.h"
+#include "platform/os.h"
 #include "project_reader.h"
 
 namespace ftcalc::cli {
@@ -54,9 +50,12 @@ bool HasTables(sqlite3* db, const std::string& what, const std::string& path,
 }
 
 std::string FolderOf(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
+  size_t slash = path.size();
+  while (slash > 0 && !IsPathSeparator(path[slash - 1])) --slash;
+  if (slash == 0) return ".";
+  // The root keeps its separator ("/", or "C:\" on Windows).
+  const bool root = slash == 1 || (kPathSeparator == '\\' && slash == 3 && path[1] == ':');
+  return path.substr(0, root ? slash : slash - 1);
 }
 
 std::string WaitText(double seconds) {
@@ -78,8 +77,9 @@ bool CheckProjectWritable(sqlite3* db, const std::string& project_path, double w
   const std::string project = "project database '" + project_path + "'";
   // SQLite opens a file it may not write read-only without a word; every
   // statement of the calculation would then fail on its own.
-  if (access(project_path.c_str(), W_OK) != 0) {
-    *error = project + " is read-only: " + std::strerror(errno);
+  std::string reason;
+  if (!CanWriteFile(project_path, &reason)) {
+    *error = project + " is read-only: " + reason;
     return false;
   }
   if (sqlite3_db_readonly(db, "main") == 1) {
@@ -87,9 +87,9 @@ bool CheckProjectWritable(sqlite3* db, const std::string& project_path, double w
     return false;
   }
   const std::string folder = FolderOf(project_path);
-  if (access(folder.c_str(), W_OK | X_OK) != 0) {
+  if (!CanWriteInFolder(folder, &reason)) {
     *error = project + " cannot be written: its folder '" + folder +
-             "' (where SQLite keeps the journal) is not writable: " + std::strerror(errno);
+             "' (where SQLite keeps the journal) is not writable: " + reason;
     return false;
   }
   // The write lock, taken and given back: no other connection is writing.
@@ -109,17 +109,10 @@ bool CheckProjectWritable(sqlite3* db, const std::string& project_path, double w
 }
 
 std::string HostFolderWarning(const std::string& folder) {
-  struct stat info;
   std::string reason;
-  if (stat(folder.c_str(), &info) != 0) {
-    reason = std::strerror(errno);
-  } else if (!S_ISDIR(info.st_mode)) {
-    reason = "not a folder";
-  } else if (access(folder.c_str(), W_OK | X_OK) != 0) {
-    reason = std::strerror(errno);
-  } else {
-    return std::string();
-  }
+  const PathKind kind = PathKindOf(folder, &reason);
+  if (kind == PathKind::kFolder && CanWriteInFolder(folder, &reason)) return std::string();
+  if (kind != PathKind::kFolder && kind != PathKind::kMissing) reason = "not a folder";
   return "warning: the host folder '" + folder + "' cannot be written (" + reason +
          "): User.INI and the Tmp folder are not written";
 }

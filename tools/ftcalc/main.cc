@@ -1,6 +1,9 @@
 // ftcalc: the command-line host of the calculation engine.
 #include <CLI/CLI.hpp>
+#include <string>
+#include <vector>
 
+#include "command_line.h"
 #include "commands.h"
 
 int main(int argc, char** argv) {
@@ -14,10 +17,15 @@ int main(int argc, char** argv) {
   ftcalc::cli::AddCheckCommand(app, exit_code);
   ftcalc::cli::AddExplainCommand(app, exit_code);
   ftcalc::cli::AddReportCommand(app, exit_code);
+#ifndef FTCALC_NO_WORKBOOKS
   ftcalc::cli::AddExportCommand(app, exit_code);
   ftcalc::cli::AddDiffCommand(app, exit_code);
+#endif
+  std::vector<std::string> arguments = ftcalc::cli::CommandLineArguments(argc, argv);
+  std::vector<const char*> pointers;
+  for (const std::string& argument : arguments) pointers.push_back(argument.c_str());
   try {
-    app.parse(argc, argv);
+    app.parse(static_cast<int>(pointers.size()), pointers.data());
   } catch (const CLI::ParseError& e) {
     int rc = app.exit(e);
     return rc == 0 ? 0 : 2;

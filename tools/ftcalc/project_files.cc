@@ -1,14 +1,12 @@
 #include "project_files.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <climits>
 #include <cstring>
-#include <fstream>
 #include <initializer_list>
 
 #include "engine/setup.h"
+#include "platform/os.h"
 
 namespace ftcalc::cli {
 namespace {
@@ -44,29 +42,25 @@ bool DetachDatabase(sqlite3* db, const std::string& alias, std::string* error) {
 }
 
 bool CheckDatabaseFile(const std::string& what, const std::string& path, std::string* error) {
-  struct stat info;
   if (path.empty()) {
     *error = what + ": no file given";
     return false;
   }
-  if (stat(path.c_str(), &info) != 0) {
-    *error = "cannot open " + what + " '" + path + "': " + std::strerror(errno);
+  std::string reason;
+  const PathKind kind = PathKindOf(path, &reason);
+  if (kind == PathKind::kMissing) {
+    *error = "cannot open " + what + " '" + path + "': " + reason;
     return false;
   }
-  if (!S_ISREG(info.st_mode)) {
+  if (kind != PathKind::kFile) {
     *error = "cannot open " + what + " '" + path + "': not a regular file";
     return false;
   }
-  std::ifstream in(path, std::ios::binary);
-  char header[16] = {};
-  in.read(header, sizeof header);
-  if (!in) {
-    // An empty file is a valid (empty) database to SQLite, but never a
-    // project; refuse it like any other non-database file.
-    *error = "cannot open " + what + " '" + path + "': not an SQLite database";
-    return false;
-  }
-  if (std::memcmp(header, "SQLite format 3", 16) != 0) {
+  std::string header;
+  // An empty file is a valid (empty) database to SQLite, but never a
+  // project; refuse it like any other non-database file.
+  if (!ReadFileBytes(path, &header, 16) || header.size() < 16 ||
+      std::memcmp(header.data(), "SQLite format 3", 16) != 0) {
     *error = "cannot open " + what + " '" + path + "': not an SQLite database";
     return false;
   }

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "ui/terminal_host.h"
+
 namespace ftcalc::cli {
 namespace {
 
@@ -22,6 +24,10 @@ RecordingHost::RecordingHost(Options options) : options_(std::move(options)) {
     interface_.progress_show = SilentShow;
     interface_.progress_cancelled = NeverCancelled;
     interface_.progress_close = SilentClose;
+  } else {
+    // The bar on stderr, also on Windows, where the engine's own default
+    // is a window.
+    FillTerminalDefaults(interface_);
   }
 }
 

@@ -22,7 +22,8 @@ class RecordingHost {
     std::string executable;
     // Also print each error and formula warning on stderr as it comes.
     bool print_messages = true;
-    // No progress window at all (else the engine's terminal bar).
+    // No progress at all (else the terminal bar on stderr, on every
+    // platform).
     bool silent_progress = false;
     // Told of each database error as it is recorded (a host watching what
     // ended the call's transaction); may be empty.

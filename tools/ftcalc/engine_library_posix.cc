@@ -1,11 +1,11 @@
-#include "engine_library.h"
-
 #include <dlfcn.h>
 #include <unistd.h>
 
 #include <climits>
 #include <cstdlib>
 #include <vector>
+
+#include "engine_library.h"
 
 namespace ftcalc::cli {
 
@@ -49,6 +49,11 @@ bool EngineLibrary::Load(std::string* error) {
     *error = "the engine library lacks its exports";
     return false;
   }
+  return true;
+}
+
+bool EngineLibrary::ArgumentText(const std::string& utf8, std::string* text, std::string*) {
+  *text = utf8;
   return true;
 }
 
