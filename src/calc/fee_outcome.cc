@@ -51,6 +51,14 @@ std::vector<std::string> ComponentsOf(const FeeSheet& sheet) {
   return numbers;
 }
 
+// Columns cleared when the sheet gives the row no price of its own.
+constexpr const char* kUnitCostColumns[] = {"单价_人工费", "单价_材料费", "单价_机械费"};
+constexpr const char* kClearedColumns[] = {"合价_人工费", "合价_材料费", "合价_机械费", "直接费",
+                                           "直接工程费",  "其他费用",    "规费",        "管理费",
+                                           "间接费",      "利润",        "增值税"};
+
+}  // namespace
+
 void PriceOf(const FeeSheet& sheet, FeeBasis basis, double quantity, int digits, double* unit,
              double* total) {
   const bool has_unit = !sheet.unit_tag().empty();
@@ -65,14 +73,6 @@ void PriceOf(const FeeSheet& sheet, FeeBasis basis, double quantity, int digits,
     *unit = quantity == 0 ? 0 : RoundHalfUp(digits, *total / quantity);
   }
 }
-
-// Columns cleared when the sheet gives the row no price of its own.
-constexpr const char* kUnitCostColumns[] = {"单价_人工费", "单价_材料费", "单价_机械费"};
-constexpr const char* kClearedColumns[] = {"合价_人工费", "合价_材料费", "合价_机械费", "直接费",
-                                           "直接工程费",  "其他费用",    "规费",        "管理费",
-                                           "间接费",      "利润",        "增值税"};
-
-}  // namespace
 
 SheetOutcome OutcomeOf(const FeeSheet& sheet, FeeBasis basis, double quantity, int digits) {
   SheetOutcome outcome;

@@ -29,6 +29,12 @@ struct SheetOutcome {
 // quantity gives a unit price of 0.
 SheetOutcome OutcomeOf(const FeeSheet& sheet, FeeBasis basis, double quantity, int digits);
 
+// The price part of OutcomeOf: the composite unit price and total of a
+// resolved sheet for `quantity`. The rest of the outcome does not depend on
+// the quantity.
+void PriceOf(const FeeSheet& sheet, FeeBasis basis, double quantity, int digits, double* unit,
+             double* total);
+
 // What writing an outcome into a row changed besides the prices.
 struct OutcomeWrites {
   bool wrote_flag_or_mark = false;  // 标志 or 计算: the row may leave a scope

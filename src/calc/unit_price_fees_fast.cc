@@ -335,6 +335,46 @@ void WriteRow(EngineContext& ctx, Query& items, const SheetOutcome& outcome, boo
 // Rows whose sheets are worked out together before they are written.
 constexpr size_t kRowsPerChunk = 512;
 
+// A sheet worked out from a standard plan depends on nothing but the plan,
+// the marker texts read from its row and the digits (it reads no other
+// column): rows that repeat a quota, with the same unit costs under the same
+// fee profession, get the very same sheet. Its values, its columns and its
+// component record are worked out once and shared; only the price, which
+// takes the row's own quantity, is worked out per row.
+struct SharedSheet {
+  std::optional<FeeSheet> sheet;
+  SheetOutcome outcome;  // the first row's; its columns and components hold for all
+};
+
+// The shared sheets of a call by plan, basis and marker texts. Held only
+// while it stays small: past its bound it starts again, so that a project
+// without repeats keeps no more than this many sheets in memory.
+class SharedSheets {
+ public:
+  // The sheet of `plan` with `markers` under `basis`; `*first` tells
+  // whether the caller is the first to ask, and so must work it out.
+  std::shared_ptr<SharedSheet> Find(const FeeSheetPlan* plan, FeeBasis basis,
+                                    const FeeMarkerTexts& markers, bool* first) {
+    std::string key(reinterpret_cast<const char*>(&plan), sizeof plan);
+    key += static_cast<char>(basis);
+    for (const std::string& text : markers) {
+      key += '\x1f';
+      key += text;
+    }
+    auto found = sheets_.find(key);
+    *first = found == sheets_.end();
+    if (!*first) return found->second;
+    if (sheets_.size() >= kMaxSheets) sheets_.clear();
+    auto sheet = std::make_shared<SharedSheet>();
+    sheets_.emplace(std::move(key), sheet);
+    return sheet;
+  }
+
+ private:
+  static constexpr size_t kMaxSheets = 4096;
+  std::unordered_map<std::string, std::shared_ptr<SharedSheet>> sheets_;
+};
+
 // One row of the walk: what its sheet is worked out from, and then the
 // outcome its write needs.
 struct RowSheet {
@@ -350,6 +390,10 @@ struct RowSheet {
   std::unique_ptr<FeeSheetPlan> own_plan;
   FeeMarkerTexts markers;
   std::optional<FeeSheet> sheet;
+  // A standard sheet shared with other rows; `works_out_shared` for the
+  // row that works it out, the others take it once their chunk is done.
+  std::shared_ptr<SharedSheet> shared;
+  bool works_out_shared = false;
   SheetOutcome outcome;
 };
 
@@ -367,6 +411,15 @@ struct Chunk {
 void WorkOut(Chunk& chunk, const Query& items, int digits) {
   for (size_t i; (i = chunk.next.fetch_add(1)) < chunk.rows.size();) {
     RowSheet& row = chunk.rows[i];
+    if (row.shared) {
+      if (!row.works_out_shared) continue;  // see TakeSharedSheets
+      SharedSheet& shared = *row.shared;
+      shared.sheet.emplace(*row.plan, std::move(row.markers), digits);
+      shared.sheet->Resolve();
+      shared.outcome = OutcomeOf(*shared.sheet, row.basis, row.quantity, digits);
+      row.outcome = shared.outcome;
+      continue;
+    }
     if (row.own_lines != nullptr) {
       row.own_plan = FeeSheetPlan::Compile(*row.own_lines, items);
       row.plan = row.own_plan.get();
@@ -382,6 +435,20 @@ void WorkOut(Chunk& chunk, const Query& items, int digits) {
     row.outcome = OutcomeOf(*row.sheet, row.basis, row.quantity, digits);
     row.sheet.reset();
     row.own_plan.reset();
+  }
+}
+
+// The outcomes of the rows that share a sheet worked out by another row,
+// once WorkOut is over for the chunk (that row may come later in it, or
+// have been in an earlier chunk).
+void TakeSharedSheets(Chunk& chunk, int digits) {
+  for (RowSheet& row : chunk.rows) {
+    if (!row.shared || row.works_out_shared) continue;
+    const SharedSheet& shared = *row.shared;
+    row.outcome.columns = shared.outcome.columns;
+    row.outcome.components = shared.outcome.components;
+    PriceOf(*shared.sheet, row.basis, row.quantity, digits, &row.outcome.unit,
+            &row.outcome.total);
   }
 }
 
@@ -469,6 +536,7 @@ bool CalculateUnitPriceFeesFast(EngineContext& ctx, const std::string& item,
     return false;
   }
   std::map<std::string, PlannedSheet> standard_sheets;
+  SharedSheets shared_sheets;
   const std::unordered_set<std::string> no_detail = TaggedKeys(no_detail_tags);
 
   // The basis is fixed by the first sheet that names a unit or total line
@@ -499,6 +567,7 @@ bool CalculateUnitPriceFeesFast(EngineContext& ctx, const std::string& item,
         row.markers = MarkerTextsOf(items, basis, (1u << kFeeMarkerCount) - 1);
       } else if ((row.plan = standard->plan.get()) != nullptr) {
         row.markers = MarkerTextsOf(items, basis, row.plan->markers_used());
+        row.shared = shared_sheets.Find(row.plan, basis, row.markers, &row.works_out_shared);
       } else {
         row.sheet.emplace(lines, items, basis, digits);
         row.sheet->Resolve();
@@ -537,6 +606,7 @@ bool CalculateUnitPriceFeesFast(EngineContext& ctx, const std::string& item,
   items.MoveTo(after_first);
   WorkOut(chunks[0], items, digits);
   if (elsewhere.valid()) elsewhere.get();
+  TakeSharedSheets(chunks[0], digits);
   if (!deleted) return false;
   for (int current = 0; !chunks[current].rows.empty(); current = 1 - current) {
     Chunk& next = chunks[1 - current];
@@ -546,6 +616,7 @@ bool CalculateUnitPriceFeesFast(EngineContext& ctx, const std::string& item,
     write(chunks[current]);
     WorkOut(next, items, digits);
     if (elsewhere.valid()) elsewhere.get();
+    TakeSharedSheets(next, digits);
     items.MoveTo(after_next);
   }
   // Every quota row of the project is held here; the later steps need the

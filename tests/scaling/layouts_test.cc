@@ -6,6 +6,7 @@
 // included.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,13 @@ std::vector<std::string> Dump(TestProject& project) {
   return dump;
 }
 
+// FTCALC_PLAIN=1 while it lives: the engine runs its plain statements only.
+class PlainStatements {
+ public:
+  PlainStatements() { setenv("FTCALC_PLAIN", "1", 1); }
+  ~PlainStatements() { unsetenv("FTCALC_PLAIN"); }
+};
+
 std::vector<std::string> Calculated(projectgen::KeyLayout keys) {
   TestProject project;
   projectgen::GeneratorOptions options;
@@ -70,17 +78,35 @@ std::vector<std::string> Calculated(projectgen::KeyLayout keys) {
   return Dump(project);
 }
 
-TEST(LayoutsTest, BothLayoutsCalculateToTheSameValues) {
-  const std::vector<std::string> model = Calculated(projectgen::KeyLayout::kDataModel);
-  const std::vector<std::string> keyed = Calculated(projectgen::KeyLayout::kKeyed);
-  ASSERT_EQ(model.size(), keyed.size());
-  EXPECT_GT(model.size(), 5000u);
+void ExpectSameRows(const std::vector<std::string>& a, const char* a_name,
+                    const std::vector<std::string>& b, const char* b_name) {
+  ASSERT_EQ(a.size(), b.size());
+  EXPECT_GT(a.size(), 5000u);
   size_t differences = 0;
-  for (size_t i = 0; i < model.size(); ++i) {
-    if (model[i] == keyed[i]) continue;
-    if (++differences <= 5) ADD_FAILURE() << "data model: " << model[i] << "\nkeyed:      " << keyed[i];
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (a[i] == b[i]) continue;
+    if (++differences <= 5) ADD_FAILURE() << a_name << ": " << a[i] << "\n" << b_name << ": " << b[i];
   }
   EXPECT_EQ(differences, 0u);
+}
+
+TEST(LayoutsTest, BothLayoutsCalculateToTheSameValues) {
+  ExpectSameRows(Calculated(projectgen::KeyLayout::kDataModel), "data model",
+                 Calculated(projectgen::KeyLayout::kKeyed), "keyed");
+}
+
+// Every fast path on the data model's layout (line numbers repeated across
+// quotas, standard materials in the library, no declared keys on the
+// lines; a third of the quotas repeating an earlier one, whose fee sheets
+// are worked out once) against the plain statements alone.
+TEST(LayoutsTest, FastPathsAgreeWithThePlainStatementsOnTheDataModelLayout) {
+  const std::vector<std::string> fast = Calculated(projectgen::KeyLayout::kDataModel);
+  std::vector<std::string> plain;
+  {
+    PlainStatements only;
+    plain = Calculated(projectgen::KeyLayout::kDataModel);
+  }
+  ExpectSameRows(fast, "fast paths", plain, "plain");
 }
 
 }  // namespace
