@@ -131,6 +131,25 @@ class ExtensionTest(unittest.TestCase):
         self.assertIsNotNone(summary["工程造价"])
         self.assertEqual(attached(conn), [])
 
+    def test_work_that_could_not_be_committed_is_said_to_be_unsaved(self):
+        # Another connection keeps reading the project, so the engine's
+        # commit cannot take the file: the summary must not pass the
+        # calculation off as stored, and the file keeps its old values.
+        project = self.copy("project")
+        before = digest(project)
+        reader = self.connect(project)
+        reader.isolation_level = None
+        reader.execute("begin")
+        reader.execute("select count(*) from 分部分项").fetchone()
+        conn = sqlite3.connect(project, timeout=0.2)
+        self.addCleanup(conn.close)
+        summary = ftcalc.calculate(conn, self.library, self.other, self.exe_dir)
+        self.assertFalse(summary["saved"])
+        self.assertIn("database is locked", [e["message"] for e in summary["errors"]])
+        reader.execute("rollback")
+        conn.close()
+        self.assertEqual(digest(project), before)
+
     def test_not_from_a_view_of_the_database(self):
         # A database someone else made must not run the calculation from a
         # view or trigger of its own: the functions are for direct calls.
