@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "data/sqlite_handle.h"
+
 namespace ftcalc::cli {
 namespace {
 
@@ -10,17 +12,13 @@ namespace {
 // (a project may lack a table the summary looks at).
 std::vector<std::vector<std::string>> Rows(sqlite3* db, const char* sql) {
   std::vector<std::vector<std::string>> rows;
-  sqlite3_stmt* stmt = nullptr;
-  if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) != SQLITE_OK) return rows;
-  while (sqlite3_step(stmt) == SQLITE_ROW) {
+  Statement stmt;
+  if (stmt.Prepare(db, sql) != SQLITE_OK) return rows;
+  while (stmt.Step() == SQLITE_ROW) {
     std::vector<std::string> row;
-    for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
-      const unsigned char* text = sqlite3_column_text(stmt, i);
-      row.emplace_back(text ? reinterpret_cast<const char*>(text) : "");
-    }
+    for (int i = 0; i < stmt.ColumnCount(); ++i) row.push_back(stmt.ColumnText(i));
     rows.push_back(std::move(row));
   }
-  sqlite3_finalize(stmt);
   return rows;
 }
 
