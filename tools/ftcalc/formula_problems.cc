@@ -68,8 +68,9 @@ std::string TextToEvaluate(const std::string& formula, SheetKind kind) {
   ReplaceEnclosed(text, '<', '>', "", "1");
   SubstituteRates(text, -1);
   if (kind == SheetKind::kProjectTotal) SubstituteActuals(text);
-  if (kind != SheetKind::kUnitPrice) ReplaceAll(text, "+-", "-");
-  return text;
+  // A fee table's row is evaluated as the table's own formula text; a
+  // unit-price sheet's line goes to the evaluator as it stands.
+  return kind == SheetKind::kUnitPrice ? text : FeeFormulaText(text);
 }
 
 // Strips the line break that every message of the check starts with.
