@@ -127,7 +127,8 @@ class Explainer {
         "ifnull(nullif(a.名称,''),b.名称) as 名称, " +
         source.unit + " as 单位, a.实际量, f.名称 as 类别, " + KindLabelSql() + " as 种类, " +
         LinePriceSourceSql("b.编号 is null") + " as 来源, " + source.price + " as 价格, FtRou(" +
-        source.price + "*a.实际量," + p + ") as 金额" + source.from +
+        source.price + "*a.实际量," + p + ") as 金额, FtRou(" + source.price +
+        "*a.实际量*fb.工程量," + p + ") as 主材金额" + source.from_with_quota +
         " left join \"其他\".材料标志 f on f.编号=a.标志 where a.主表=" + number_ +
         " order by a.编号,a.rowid";
     Query lines;
@@ -145,7 +146,6 @@ class Explainer {
     std::map<std::string, double> top_sums;     // per kind, top-level lines
     std::map<std::string, double> percentages;  // per kind, Σ 实际量 of % lines
     double main_total = 0, equipment = 0;
-    const double quantity = FieldNumber(item_, "工程量");
     TextTable table({"类别", "编码", "名称", "单位", "实际量", "价格", "来源", "金额"},
                     {Align::kLeft, Align::kLeft, Align::kLeft, Align::kLeft, Align::kRight,
                      Align::kRight, Align::kLeft, Align::kRight});
@@ -162,8 +162,8 @@ class Explainer {
         if (percent) percentages[kind] += FieldNumber(lines, "实际量");
         if (!top && !percent) note += note.empty() ? "组成，不计入" : "，组成不计入";
       } else if (kind == "主材") {
-        main_total += RoundHalfUp(
-            digits_, CAtof(FieldText(lines, "价格")) * FieldNumber(lines, "实际量") * quantity);
+        // Priced for the quota's whole quantity, as the quota step sums it.
+        main_total += FieldNumber(lines, "主材金额");
       } else if (kind == "设备") {
         equipment += amount;
       } else {
