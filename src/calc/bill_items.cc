@@ -59,11 +59,13 @@ void RollUpQuotas(EngineContext& ctx, const std::string& item) {
     update += std::string(column) + "=FtRou({}/工程量," + d + ")";
   }
   update += " where 编号={}";
-  const std::string price =
-      "update 分部分项 set 计算=1, 综合单价=单价_人工费+单价_材料费+单价_机械费+其他费用+管理费+"
-      "利润+增值税, 综合合价=FtRou((单价_人工费+单价_材料费+单价_机械费+其他费用+管理费+利润+"
-      "增值税)*工程量," +
-      d + ") where 编号={} and 标志='项'";
+  std::string composite;
+  for (const char* part : kCompositePriceParts) {
+    composite += (composite.empty() ? "" : "+") + std::string(part);
+  }
+  const std::string price = "update 分部分项 set 计算=1, 综合单价=" + composite +
+                            ", 综合合价=FtRou((" + composite + ")*工程量," + d +
+                            ") where 编号={} and 标志='项'";
   std::vector<std::string> numbers;
   for (query.First(); !query.Eof(); query.Next()) {
     const std::string parent = FieldNumberLiteral(query, "上级编号");

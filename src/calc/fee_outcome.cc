@@ -61,17 +61,27 @@ constexpr const char* kClearedColumns[] = {"合价_人工费", "合价_材料费
 
 void PriceOf(const FeeSheet& sheet, FeeBasis basis, double quantity, int digits, double* unit,
              double* total) {
-  const bool has_unit = !sheet.unit_tag().empty();
-  const bool has_total = !sheet.total_tag().empty();
   *unit = 0;
   *total = 0;
-  if (has_unit && (!has_total || basis != FeeBasis::kTotal)) {
-    *unit = RoundHalfUp(digits, CAtof(sheet.EvaluatedValue(sheet.unit_tag())));
-    *total = RoundHalfUp(digits, *unit * quantity);
-  } else if (has_total) {
-    *total = RoundHalfUp(digits, CAtof(sheet.EvaluatedValue(sheet.total_tag())));
-    *unit = quantity == 0 ? 0 : RoundHalfUp(digits, *total / quantity);
+  switch (PricedByOf(sheet, basis)) {
+    case PricedBy::kUnitLine:
+      *unit = RoundHalfUp(digits, CAtof(sheet.EvaluatedValue(sheet.unit_tag())));
+      *total = RoundHalfUp(digits, *unit * quantity);
+      break;
+    case PricedBy::kTotalLine:
+      *total = RoundHalfUp(digits, CAtof(sheet.EvaluatedValue(sheet.total_tag())));
+      *unit = quantity == 0 ? 0 : RoundHalfUp(digits, *total / quantity);
+      break;
+    case PricedBy::kNothing:
+      break;
   }
+}
+
+PricedBy PricedByOf(const FeeSheet& sheet, FeeBasis basis) {
+  const bool has_unit = !sheet.unit_tag().empty();
+  const bool has_total = !sheet.total_tag().empty();
+  if (has_unit && (!has_total || basis != FeeBasis::kTotal)) return PricedBy::kUnitLine;
+  return has_total ? PricedBy::kTotalLine : PricedBy::kNothing;
 }
 
 SheetOutcome OutcomeOf(const FeeSheet& sheet, FeeBasis basis, double quantity, int digits) {
@@ -92,11 +102,15 @@ SheetOutcome OutcomeOf(const FeeSheet& sheet, FeeBasis basis, double quantity, i
   return outcome;
 }
 
+bool ClearsPriceColumns(const SheetOutcome& outcome, bool single_row) {
+  return single_row || (outcome.unit == 0 && outcome.total == 0);
+}
+
 OutcomeWrites WriteOutcome(Query& items, const SheetOutcome& outcome, bool single_row,
                            const std::unordered_set<std::string>& no_detail) {
   SetFieldNumber(items, "综合单价", -1, outcome.unit);
   SetFieldNumber(items, "综合合价", -1, outcome.total);
-  if (single_row || (outcome.unit == 0 && outcome.total == 0)) {
+  if (ClearsPriceColumns(outcome, single_row)) {
     // Quotas without material lines keep the unit costs the user entered.
     if (no_detail.count(FieldText(items, "编号")) == 0) {
       for (const char* column : kUnitCostColumns) SetFieldNumber(items, column, -1, 0);

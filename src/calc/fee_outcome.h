@@ -24,6 +24,12 @@ struct SheetOutcome {
   std::vector<std::string> components;
 };
 
+// Which line of a resolved sheet prices the row under `basis`: its unit
+// line when it has one and the basis is not the total (or it has no total
+// line), else its total line; nothing when it has neither.
+enum class PricedBy { kUnitLine, kTotalLine, kNothing };
+PricedBy PricedByOf(const FeeSheet& sheet, FeeBasis basis);
+
 // The outcome of a resolved sheet under the call's `basis`. With both a
 // unit and a total line, the line of the basis decides; a total without
 // quantity gives a unit price of 0.
@@ -46,6 +52,9 @@ struct OutcomeWrites {
 // of its own (a single-line own sheet, or a price of 0: the direct and fee
 // columns cleared, the unit costs only when the row has material lines,
 // that is when its 编号 is not in `no_detail`), then the sheet's columns.
+// Whether writing `outcome` zeroes those columns first: a sheet of the row's
+// own with one line (`single_row`), or a price of 0.
+bool ClearsPriceColumns(const SheetOutcome& outcome, bool single_row);
 OutcomeWrites WriteOutcome(Query& items, const SheetOutcome& outcome, bool single_row,
                            const std::unordered_set<std::string>& no_detail);
 

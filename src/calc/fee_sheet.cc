@@ -15,8 +15,6 @@
 namespace ftcalc {
 namespace {
 
-constexpr int kMaxPasses = 10;
-
 struct Marker {
   const char* text;
   const char* unit_column;
@@ -235,7 +233,7 @@ void FeeSheet::ResolveText() {
   // a later pass would write the same text and replace nothing, so it is
   // skipped.
   std::vector<bool> settled(values_.size(), false);
-  for (int pass = 0; pass < kMaxPasses; ++pass) {
+  for (int pass = 0; pass < kFeeSheetPasses; ++pass) {
     bool all_resolved = true;
     // Values found in a pass are substituted at once, so a later line of
     // the same pass can already use them.
@@ -276,7 +274,7 @@ void FeeSheet::ResolvePlanned() {
     is_filled_[i] = 1;
     for (int referrer : plan_->referrers(i)) --pending_[referrer];
   }
-  for (int pass = 0; pass < kMaxPasses; ++pass) {
+  for (int pass = 0; pass < kFeeSheetPasses; ++pass) {
     bool all_resolved = true;
     for (size_t i = 0; i < count; ++i) {
       if (settled_[i]) continue;

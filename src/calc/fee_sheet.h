@@ -55,6 +55,10 @@ const char* FeeMarkerText(int marker);
 using FeeMarkerTexts = std::array<std::string, kFeeMarkerCount>;
 FeeMarkerTexts MarkerTextsOf(const Query& item, FeeBasis basis, unsigned used);
 
+// Passes of FeeSheet::Resolve. Each pass resolves at least one more level
+// of row references, so a chain deeper than this leaves its top line open.
+constexpr int kFeeSheetPasses = 10;
+
 class FeeSheetPlan;
 
 class FeeSheet {
@@ -79,7 +83,7 @@ class FeeSheet {
   FeeSheet& operator=(const FeeSheet&) = delete;
 
   // Substitutes the values known so far, then resolves row references in
-  // at most 10 passes. References that are still open afterwards (to a
+  // at most kFeeSheetPasses passes. References that are still open afterwards (to a
   // line the sheet lacks, a cycle, a chain too long) make their formula
   // unevaluable, so such a line counts as 0.
   void Resolve();

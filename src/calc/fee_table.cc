@@ -1,5 +1,7 @@
 #include "calc/fee_table.h"
 
+#include <utility>
+
 #include "data/text_util.h"
 #include "formula/evaluate_formula.h"
 
@@ -10,8 +12,13 @@ void KnownValues::Add(const std::string& name, const std::string& value) {
   entries_.emplace_back(name, value);
 }
 
-std::string FeeFormulaValue(std::string formula) {
+std::string FeeFormulaText(std::string formula) {
   ReplaceAll(formula, "+-", "-");
+  return formula;
+}
+
+std::string FeeFormulaValue(std::string formula) {
+  formula = FeeFormulaText(std::move(formula));
   EvaluateFormula(formula);
   if (Trim(formula).empty()) return "0";
   return formula;

@@ -38,8 +38,10 @@ class KnownValues {
   std::unordered_set<std::string> names_;
 };
 
-// The value text of a fee formula: every "+-" read as "-", then evaluated;
-// "0" when the evaluation leaves nothing (an empty or rejected formula).
+// A fee formula as the evaluator is handed it: every "+-" read as "-".
+std::string FeeFormulaText(std::string formula);
+// The value text of a fee formula: its FeeFormulaText evaluated; "0" when
+// the evaluation leaves nothing (an empty or rejected formula).
 std::string FeeFormulaValue(std::string formula);
 
 // Adds the value of every row whose formula refers to no other row (holds

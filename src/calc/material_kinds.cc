@@ -43,10 +43,22 @@ std::string UnitCostColumn(MaterialKind kind) {
   }
 }
 
+namespace {
+
+// The line's own prices that win, in this order, over the library's.
+constexpr char kMarketPriceWins[] = "cast(a.信息价 as real)>0";
+constexpr char kOwnPriceWins[] = "cast(a.基价 as real)<>0";
+
+}  // namespace
+
 std::string LinePriceSql(const std::string& standard_price) {
-  return "(case when cast(a.信息价 as real)>0 then a.信息价 else (case when cast(a.基价 as real)<>0 "
-         "then a.基价 else " +
-         standard_price + " end) end)";
+  return std::string("(case when ") + kMarketPriceWins + " then a.信息价 else (case when " +
+         kOwnPriceWins + " then a.基价 else " + standard_price + " end) end)";
+}
+
+std::string LinePriceSourceSql(const std::string& standard_missing) {
+  return std::string("(case when ") + kMarketPriceWins + " then '信息价' when " + kOwnPriceWins +
+         " then '基价' when " + standard_missing + " then '' else '库基价' end)";
 }
 
 std::string LineUnitSql(const std::string& standard_unit) {

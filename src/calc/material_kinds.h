@@ -44,6 +44,10 @@ std::string UnitCostColumn(MaterialKind kind);
 // stored as text is judged by its value, not ranked above every number.
 // The line is `a`.
 std::string LinePriceSql(const std::string& standard_price);
+// Which of those prices the line takes, as a text for the user: '信息价',
+// '基价', '库基价', or '' when `standard_missing` (a condition: the line
+// has no library row) holds.
+std::string LinePriceSourceSql(const std::string& standard_missing);
 // A line's unit: its own, or `standard_unit` when it has none.
 std::string LineUnitSql(const std::string& standard_unit);
 

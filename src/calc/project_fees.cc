@@ -17,8 +17,6 @@
 namespace ftcalc {
 namespace {
 
-constexpr char kSmallProject[] = "[系统:小型工程]";
-
 // A number pasted into a statement; a value that is not finite would paste
 // as "inf" and break the statement, so it counts as 0.
 std::string AmountLiteral(const EngineContext& ctx, double value) {
@@ -52,7 +50,7 @@ void ReplaceInFormulas(std::vector<FeeRow>& rows, const std::string& from, const
 // specialty's direct quota cost does not exceed it, else 0.
 void ApplySmallProject(EngineContext& ctx, std::vector<FeeRow>& rows,
                        const std::string& specialty) {
-  if (!AnyFormulaContains(rows, kSmallProject)) return;
+  if (!AnyFormulaContains(rows, kSmallProjectMarker)) return;
   Query query;
   ctx.db.Open(query, "select 合价 from 汇总合价 where 分类='" + SqlQuoted(specialty) +
                          "' and 名称='分部分项直接定额费合计'");
@@ -60,7 +58,7 @@ void ApplySmallProject(EngineContext& ctx, std::vector<FeeRow>& rows,
   ctx.db.Open(query, "select 内容 from 工程档案 where 名称='小型工程≤'");
   const std::string threshold = Trim(FieldText(query, "内容"));
   const double limit = CAtof(threshold);
-  ReplaceInFormulas(rows, kSmallProject, limit > 0 && cost <= limit ? threshold : "0");
+  ReplaceInFormulas(rows, kSmallProjectMarker, limit > 0 && cost <= limit ? threshold : "0");
 }
 
 // Every "[系统:名称]" of the category's summary totals becomes the total's
@@ -116,15 +114,28 @@ void WriteProjectCost(EngineContext& ctx) {
 
 }  // namespace
 
+const char kSpecialtyTablesSql[] =
+    "select 编号,取费专业 from 取费索引 where 类别='专业工程' order by 排序";
+const char kProjectTotalTableSql[] =
+    "select 编号 from 取费索引 where 取费专业='工程总价' and 类别='工程总价'";
+
+std::string SpecialtyRowsWhere(const std::string& key, const std::string& specialty) {
+  return "主表=" + key + " and 专业取费='" + SqlQuoted(specialty) + "'";
+}
+
+std::string ProjectTotalRowsWhere(const std::string& key) { return "主表=" + key; }
+
+std::string FeeTableRowsSql(const std::string& where) {
+  return "select 顺号,项目,公式 from 工程取费 where " + where + " order by 排序";
+}
+
 void CalculateSpecialtyFees(EngineContext& ctx) {
   Query tables;
-  ctx.db.Open(tables, "select 编号,取费专业 from 取费索引 where 类别='专业工程' order by 排序");
+  ctx.db.Open(tables, kSpecialtyTablesSql);
   for (tables.First(); !tables.Eof(); tables.Next()) {
-    const std::string key = FieldNumberLiteral(tables, "编号");
     const std::string specialty = FieldText(tables, "取费专业");
-    const std::string where = "主表=" + key + " and 专业取费='" + SqlQuoted(specialty) + "'";
-    std::vector<FeeRow> rows =
-        LoadFeeRows(ctx, "select 顺号,项目,公式 from 工程取费 where " + where + " order by 排序");
+    const std::string where = SpecialtyRowsWhere(FieldNumberLiteral(tables, "编号"), specialty);
+    std::vector<FeeRow> rows = LoadFeeRows(ctx, FeeTableRowsSql(where));
     ApplySmallProject(ctx, rows, specialty);
     ApplySystemValues(ctx, rows, specialty);
     for (FeeRow& row : rows) SubstituteRates(row.formula, -1);
@@ -136,11 +147,10 @@ void CalculateProjectFees(EngineContext& ctx) {
   CalculateSpecialtyFees(ctx);
 
   Query index;
-  ctx.db.Open(index, "select 编号 from 取费索引 where 取费专业='工程总价' and 类别='工程总价'");
+  ctx.db.Open(index, kProjectTotalTableSql);
   if (index.Eof()) return;
-  const std::string where = "主表=" + FieldNumberLiteral(index, "编号");
-  std::vector<FeeRow> rows =
-      LoadFeeRows(ctx, "select 顺号,项目,公式 from 工程取费 where " + where + " order by 排序");
+  const std::string where = ProjectTotalRowsWhere(FieldNumberLiteral(index, "编号"));
+  std::vector<FeeRow> rows = LoadFeeRows(ctx, FeeTableRowsSql(where));
   ApplySystemValues(ctx, rows, "工程总价");
   for (FeeRow& row : rows) {
     SubstituteRates(row.formula, -1);

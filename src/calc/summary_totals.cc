@@ -7,26 +7,13 @@
 
 #include "calc/context.h"
 #include "calc/fast_path.h"
+#include "calc/material_kinds.h"
 #include "data/fields.h"
 #include "data/number_text.h"
 #include "data/text_util.h"
 
 namespace ftcalc {
 namespace {
-
-// The statement of one configuration line under the pricing method
-// `method`, or "" when the line does not apply. A line "method;statement"
-// applies under its own method and always under 工程总价; the statement
-// ends at a further ";".
-std::string StatementOfLine(const std::string& line, const std::string& method) {
-  const size_t semicolon = line.find(';');
-  if (semicolon == std::string::npos) return line;
-  const std::string prefix = line.substr(0, semicolon);
-  if (prefix != method && prefix != "工程总价") return std::string();
-  const size_t end = line.find(';', semicolon + 1);
-  return line.substr(semicolon + 1,
-                     end == std::string::npos ? std::string::npos : end - semicolon - 1);
-}
 
 void InsertTotal(EngineContext& ctx, const std::string& category, const std::string& name,
                  double value) {
@@ -38,9 +25,8 @@ void InsertTotal(EngineContext& ctx, const std::string& category, const std::str
 // specialty profession, any other statement one 工程总价 row.
 void RunConfiguredStatement(EngineContext& ctx, const std::string& name,
                             const std::string& statement) {
-  static constexpr char kPlaceholder[] = "单价取费=[]";
   Query query;
-  if (!Contains(statement, kPlaceholder)) {
+  if (!Contains(statement, kPerProfessionPlaceholder)) {
     ctx.db.Open(query, statement);
     InsertTotal(ctx, "工程总价", name, FieldNumber(query, "合价"));
     return;
@@ -50,7 +36,7 @@ void RunConfiguredStatement(EngineContext& ctx, const std::string& name,
   for (professions.First(); !professions.Eof(); professions.Next()) {
     const std::string profession = FieldText(professions, "取费专业");
     std::string sql = statement;
-    ReplaceAll(sql, kPlaceholder, "单价取费='" + SqlQuoted(profession) + "'");
+    ReplaceAll(sql, kPerProfessionPlaceholder, "单价取费='" + SqlQuoted(profession) + "'");
     ctx.db.Open(query, sql);
     InsertTotal(ctx, profession, name, FieldNumber(query, "合价"));
   }
@@ -76,6 +62,16 @@ void BuildConfiguredTotals(EngineContext& ctx) {
 
 }  // namespace
 
+std::string StatementOfLine(const std::string& line, const std::string& method) {
+  const size_t semicolon = line.find(';');
+  if (semicolon == std::string::npos) return line;
+  const std::string prefix = line.substr(0, semicolon);
+  if (prefix != method && prefix != "工程总价") return std::string();
+  const size_t end = line.find(';', semicolon + 1);
+  return line.substr(semicolon + 1,
+                     end == std::string::npos ? std::string::npos : end - semicolon - 1);
+}
+
 std::string AmountLiteral(const EngineContext& ctx, double value) {
   if (!std::isfinite(value)) return "0";
   return RoundedText(ctx.settings.price_decimals, value);
@@ -84,10 +80,14 @@ std::string AmountLiteral(const EngineContext& ctx, double value) {
 const char* const kChapterMarks[kChapterCount] = {"第100", "第200", "第300", "第400",
                                                   "第500", "第600", "第700"};
 
+std::string ChapterRowName(int chapter) {
+  return std::string(kChapterMarks[chapter]) + "章 设备费";
+}
+
 void InsertChapterRows(EngineContext& ctx) {
-  for (const char* mark : kChapterMarks) {
-    ctx.db.Exec(std::string("insert into 汇总合价(分类,名称,合价) values ('工程总价','") + mark +
-                "章 设备费',0)");
+  for (int chapter = 0; chapter < kChapterCount; ++chapter) {
+    ctx.db.Exec("insert into 汇总合价(分类,名称,合价) values ('工程总价','" +
+                ChapterRowName(chapter) + "',0)");
   }
 }
 
@@ -110,13 +110,10 @@ int ChapterOf(const std::string& chapter) {
 
 std::string ChapterRowUpdate(int chapter, const std::string& amount) {
   return "update 汇总合价 set 合价=" + amount + " where 分类='工程总价' and 名称='" +
-         kChapterMarks[chapter] + "章 设备费'";
+         ChapterRowName(chapter) + "'";
 }
 
-std::string LinePrice() {
-  return "(case when cast(a.信息价 as real)>0 then a.信息价 else (case when cast(a.基价 as real)<>0 "
-         "then a.基价 else b.基价 end) end)";
-}
+std::string LinePrice() { return LinePriceSql("b.基价"); }
 
 void BuildSummaryTotals(EngineContext& ctx) {
   ctx.db.Exec("delete from 汇总合价");

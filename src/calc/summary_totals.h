@@ -19,6 +19,19 @@ void BuildSummaryTotals(EngineContext& ctx);
 void BuildChapterEquipmentPlain(EngineContext& ctx);
 bool BuildChapterEquipmentFast(EngineContext& ctx);
 
+// The names of the chapter equipment rows: the mark of chapter `chapter`
+// (0 to 6) followed by "章 设备费".
+std::string ChapterRowName(int chapter);
+
+// The statement of one line of a configured total under the pricing method
+// `method`, or "" when the line does not apply. A line "method;statement"
+// applies under its own method and always under 工程总价; the statement
+// ends at a further ";". A statement holding kPerProfessionPlaceholder
+// gives one row per specialty profession (the placeholder becoming
+// 单价取费='profession'), any other one 工程总价 row.
+std::string StatementOfLine(const std::string& line, const std::string& method);
+inline constexpr char kPerProfessionPlaceholder[] = "单价取费=[]";
+
 // Shared by both.
 constexpr int kChapterCount = 7;
 // "第100" ... "第700", in the order a chapter heading is tested against them.
@@ -33,7 +46,8 @@ bool StartsChapter(const Query& rows);
 int ChapterOf(const std::string& chapter_name);
 // The update of chapter row `chapter` to `amount`.
 std::string ChapterRowUpdate(int chapter, const std::string& amount);
-// A material line's price in the equipment sums (a, b: line, standard).
+// A material line's price in the equipment sums (a, b: line, standard):
+// the quota step's own (LinePriceSql).
 std::string LinePrice();
 // An amount pasted into a statement: rounded to the price decimals; a
 // value that is not finite counts as 0 rather than paste as "inf".

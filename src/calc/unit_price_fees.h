@@ -19,6 +19,17 @@ struct RowTotals;
 void CalculateUnitPriceFeesPlain(EngineContext& ctx, const std::string& item,
                                  const std::string& no_detail_tags);
 
+// The statements of the plain path, for whoever must read the sheets as it
+// does (the host's explain command):
+//   the rows priced, in the order they are walked (item as above);
+//   a row's own sheet, in sheet order (no rows: it has none);
+//   the standard 综合单价 sheet of a profession, in sheet order.
+// The basis (see fee_sheet.h) is fixed by the first sheet of the walk that
+// names a unit or total line and then holds for the rest of the call.
+std::string QuotaRowsSql(const std::string& item, const std::string& columns);
+std::string OwnFeeSheetSql(const std::string& number, const std::string& columns);
+std::string StandardFeeSheetSql(const std::string& profession);
+
 // The fast path, part of the quota step's: every own sheet read at once,
 // each standard sheet read and planned once, the sheets worked out on a
 // second thread while the rows are written, the old component records

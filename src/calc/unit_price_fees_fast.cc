@@ -78,10 +78,7 @@ const PlannedSheet& StandardSheet(Database& db, const Query& items,
   PlannedSheet& sheet = cache[profession];
   std::vector<FeeLine>& lines = sheet.lines;
   Query query;
-  db.Open(query,
-            "select 顺号,项目,公式 from 工程取费 where 主表=(select 编号 from 取费索引 where "
-            "取费专业='" +
-                SqlQuoted(profession) + "' and 类别='综合单价') order by 排序,rowid");
+  db.Open(query, StandardFeeSheetSql(profession));
   for (query.First(); !query.Eof(); query.Next()) {
     lines.push_back(
         {FieldText(query, "顺号"), FieldText(query, "项目"), FieldText(query, "公式")});
@@ -476,7 +473,7 @@ bool CalculateUnitPriceFeesFast(EngineContext& ctx, const std::string& item,
 
   const std::string where =
       item != "0" ? " where 编号=" + item : std::string(" where 标志='定额' and 计算=0");
-  const std::string select = "select * from 分部分项" + where + " order by 排序,rowid";
+  const std::string select = QuotaRowsSql(item, "*");
   // The rows as that select gives them; `report` says whether a failure is
   // shown.
   auto open_items = [&](bool report) {

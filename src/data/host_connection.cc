@@ -1,6 +1,6 @@
 #include "data/host_connection.h"
 
-#include "data/sqlite_handle.h"
+#include "data/host_handle.h"
 
 namespace ftcalc {
 
@@ -27,16 +27,7 @@ bool HostConnection::Open(const std::string& path, Mode mode, DbError* error) {
 }
 
 bool HostConnection::Attach(const std::string& path, const std::string& alias, DbError* error) {
-  Statement stmt;
-  int rc = stmt.Prepare(db_, "attach database ?1 as ?2");
-  if (rc == SQLITE_OK) {
-    stmt.BindText(1, path);
-    stmt.BindText(2, alias);
-    rc = stmt.Step();
-  }
-  if (rc == SQLITE_DONE || rc == SQLITE_OK) return true;
-  if (error != nullptr) *error = DbError::FromHandle(db_, rc);
-  return false;
+  return AttachOn(db_, path, alias, error);
 }
 
 void HostConnection::SetBusyTimeout(int milliseconds) {
@@ -44,14 +35,7 @@ void HostConnection::SetBusyTimeout(int milliseconds) {
 }
 
 bool HostConnection::Exec(const std::string& sql, DbError* error) {
-  if (db_ == nullptr) {
-    if (error != nullptr) *error = DbError::Engine("no database connection");
-    return false;
-  }
-  const int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr);
-  if (rc == SQLITE_OK) return true;
-  if (error != nullptr) *error = DbError::FromHandle(db_, rc);
-  return false;
+  return ExecOn(db_, sql, error);
 }
 
 bool HostConnection::Read(const std::string& sql, Query& rows, DbError* error) {
@@ -62,24 +46,10 @@ bool HostConnection::Read(const std::string& sql, Query& rows, DbError* error) {
 }
 
 bool HostConnection::HasTable(const std::string& schema, const std::string& table) {
-  std::string quoted = "\"";
-  for (char c : schema) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  Statement stmt;
-  if (stmt.Prepare(db_, "select 1 from " + quoted +
-                            "\".sqlite_master where type in ('table','view') and name=?1") !=
-      SQLITE_OK) {
-    return false;
-  }
-  stmt.BindText(1, table);
-  return stmt.Step() == SQLITE_ROW;
+  return HasTableIn(db_, schema, table);
 }
 
-bool HostConnection::in_transaction() const {
-  return db_ != nullptr && !sqlite3_get_autocommit(db_);
-}
+bool HostConnection::in_transaction() const { return InTransaction(db_); }
 
 int64_t HostConnection::changes() const { return db_ != nullptr ? sqlite3_changes(db_) : 0; }
 

@@ -41,6 +41,15 @@ void Statement::BindText(int index, std::string_view value) {
   sqlite3_bind_text(stmt_, index, value.data(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
 }
 
+int Statement::ColumnCount() const { return stmt_ != nullptr ? sqlite3_column_count(stmt_) : 0; }
+
+std::string Statement::ColumnText(int column) const {
+  const unsigned char* text = sqlite3_column_text(stmt_, column);
+  if (text == nullptr) return std::string();
+  return std::string(reinterpret_cast<const char*>(text),
+                     static_cast<size_t>(sqlite3_column_bytes(stmt_, column)));
+}
+
 Statement* Connection::Cached(const std::string& sql) {
   auto it = cache_.find(sql);
   if (it != cache_.end()) {

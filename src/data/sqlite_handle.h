@@ -40,6 +40,11 @@ class Statement {
   void BindDouble(int index, double value);
   void BindText(int index, std::string_view value);
 
+  // The current row's columns as SQLite's own text: what a host prints
+  // (a REAL as SQLite writes it, NULL as empty text).
+  int ColumnCount() const;
+  std::string ColumnText(int column) const;
+
  private:
   sqlite3_stmt* stmt_ = nullptr;
 };

@@ -126,6 +126,15 @@ TEST_F(CliTest, SqlPrintsRowsWithFtRou) {
   EXPECT_NE(r.err.find("no such table: nosuch"), std::string::npos);
 }
 
+TEST_F(CliTest, SqlWithNoStatementRunsNothing) {
+  MakeSample();
+  // Blanks and a comment are no statement: nothing to print, nothing failed.
+  Result r = Run("sql '" + dir_ + "/sample.db' ' -- nothing'");
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "");
+}
+
 TEST_F(CliTest, ReportedErrorsGiveExitOne) {
   MakeSample();
   sqlite3* db = nullptr;

@@ -91,6 +91,78 @@ TEST_F(ExplainTest, MaterialLinesShowThePriceChosen) {
   EXPECT_TRUE(Has(r.out, "没有取费行：综合单价和综合合价为 0")) << r.out;
 }
 
+// The line of `text` that starts with `start` (after its indent); empty
+// when there is none.
+std::string LineStarting(const std::string& text, const std::string& start) {
+  size_t begin = 0;
+  while (begin < text.size()) {
+    size_t end = text.find('\n', begin);
+    if (end == std::string::npos) end = text.size();
+    const std::string line = text.substr(begin, end - begin);
+    const size_t first = line.find_first_not_of(' ');
+    if (first != std::string::npos && line.compare(first, start.size(), start) == 0) return line;
+    begin = end + 1;
+  }
+  return std::string();
+}
+
+TEST_F(ExplainTest, ALineCountsUnderTheKindTheQuotaStepSumsItUnder) {
+  MakeEmptyProject();
+  // Two 材料标志 rows are named 人工: the quota step takes the labour lines
+  // of the first one only (编号 1), so the line flagged 5 adds nothing.
+  ExecIn("Other.db", "insert into 材料标志 values(1,'人工'),(2,'材料'),(5,'人工');");
+  ExecIn("project.db",
+         "insert into 参数 values('价格小数位','2');"
+         "insert into 工程档案 values('工程名称','例');"
+         "insert into 定额材料明细 values(1,'1001001','人工','工日',100);"
+         "insert into 分部分项(编号,上级编号,标志,名称,编码,排序,工程量,计算,单价取费) "
+         "values(2,0,'定额','土方','1-1',1,1,0,'无');"
+         "insert into 分部分项材料明细(编号,主表,上级编号,材料编号,单位,基价,信息价,实际量,标志) "
+         // 100 × 2 = 200 counts; 100 × 3 = 300 under 标志 5 does not.
+         "values(1,2,0,1,NULL,0,0,2,1),(2,2,0,1,NULL,0,0,3,5);"
+         // The price is the labour cost itself: 200 (a price of 0 would
+         // clear the stored unit costs).
+         "insert into 分部分项取费明细(编号,主表,顺号,项目,公式) values"
+         "(1,2,'1','直接费','[系统:直接人工费合计]'),(2,2,'2','综合单价','<1>');");
+  Result calc =
+      Run("calc '" + Path("project.db") + "'" + Libraries() + " --exe-dir '" + dir_ + "' --quiet");
+  ASSERT_EQ(calc.exit_code, 0) << calc.out << calc.err;
+  Result r = Run(Args(2));
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_TRUE(Has(LineStarting(r.out, "人工/其他"), "库基价，不计入")) << r.out;
+  // From the lines 200.00, and 200.00 stored by the calculation.
+  const std::string labour = LineStarting(r.out, "单价_人工费");
+  const size_t first = labour.find("200.00");
+  ASSERT_NE(first, std::string::npos) << r.out;
+  EXPECT_NE(labour.find("200.00", first + 1), std::string::npos) << r.out;
+  EXPECT_FALSE(Has(labour, "500.00")) << r.out;
+  EXPECT_TRUE(Has(r.out, "综合单价 = 2 行 = 200.00    存储 200.00")) << r.out;
+}
+
+TEST_F(ExplainTest, RoundsWithTheDefaultDecimalsOfTheInstall) {
+  MakeWorkedExample();
+  // Neither the project nor the library sets 价格小数位: an install whose
+  // folder names 水利 prices to 5 decimals, any other to 2.
+  ExecIn("project.db", "delete from 参数 where 名称='价格小数位';");
+  const std::string folder = Path("水利工程");
+  ASSERT_EQ(
+      std::system(("mkdir '" + folder + "' && cp '" + ftcalc_ + "' '" + folder + "/'").c_str()), 0);
+  Result plain = Run(Args(1));
+  ASSERT_EQ(plain.exit_code, 0) << plain.err;
+  EXPECT_TRUE(Has(plain.out, "价格小数位 2")) << plain.out;
+  EXPECT_TRUE(Has(plain.out, "综合合价 = 189.26 × 4 = 757.04")) << plain.out;
+
+  ftcalc_ = folder + "/ftcalc";
+  Result water = Run(Args(1));
+  ASSERT_EQ(water.exit_code, 0) << water.err;
+  EXPECT_TRUE(Has(water.out, "价格小数位 5")) << water.out;
+  // 管理费 = 180.25 × 0.05 = 9.0125, kept whole at 5 decimals; 综合单价 =
+  // 180.25 + 9.0125 = 189.2625; 综合合价 = 189.2625 × 4 = 757.05.
+  EXPECT_TRUE(Has(water.out, "2  管理费    9.01250\n")) << water.out;
+  EXPECT_TRUE(Has(water.out, "综合单价 = 3 行 = 189.26250")) << water.out;
+  EXPECT_TRUE(Has(water.out, "综合合价 = 189.26250 × 4 = 757.05000")) << water.out;
+}
+
 TEST_F(ExplainTest, UnknownItemAndMissingTablesGiveAClearMessage) {
   MakeWorkedExample();
   Result r = Run(Args(99));

@@ -6,12 +6,13 @@
 
 #include "calc_prechecks.h"
 #include "commands.h"
+#include "data/host_handle.h"
+#include "data/transaction_watch.h"
 #include "engine_library.h"
 #include "platform/os.h"
 #include "project_files.h"
 #include "recording_host.h"
 #include "run_summary.h"
-#include "transaction_watch.h"
 #include "tree_problems.h"
 #include "ui/terminal_host.h"
 
@@ -99,12 +100,6 @@ int RunEngine(const CalcOptions& options, bool warn_about_tree, Call call) {
   return !host.errors().empty() || saved == Saved::kNo ? 1 : 0;
 }
 
-// SQLite's last message on `db`, for a report; empty when the last call
-// succeeded.
-std::string LastError(sqlite3* db) {
-  return sqlite3_errcode(db) == SQLITE_OK ? std::string() : std::string(sqlite3_errmsg(db));
-}
-
 // Whether the work watched was stored as one. A transaction still open is
 // one whose commit failed: it is rolled back here, never left for the
 // connection's close to drop. Anything else but a clean commit is said on
@@ -112,9 +107,9 @@ std::string LastError(sqlite3* db) {
 Saved Conclude(sqlite3* db, const TransactionWatch& watch, const std::string& what) {
   const TransactionWatch::Outcome outcome = watch.outcome();
   if (outcome == TransactionWatch::Outcome::kStored) return Saved::kYes;
-  const std::string cause = watch.cause().empty() ? LastError(db) : watch.cause();
+  const std::string cause = watch.cause().empty() ? LastFailureMessage(db) : watch.cause();
   if (outcome == TransactionWatch::Outcome::kCommitFailed) {
-    sqlite3_exec(db, "rollback", nullptr, nullptr, nullptr);
+    ExecOn(db, "rollback");
   }
   std::cerr << "ftcalc: " << TransactionWatch::Describe(outcome, what, cause) << "\n";
   return Saved::kNo;
@@ -168,16 +163,17 @@ void AddCalcCommands(CLI::App& app, int& exit_code) {
       // The engine begins no transaction for a partial recalculation; this
       // host runs it inside one of its own, as a host saving an edit would,
       // so that its writes are stored together or not at all.
-      if (sqlite3_exec(db, "begin immediate", nullptr, nullptr, nullptr) != SQLITE_OK) {
+      DbError failure;
+      if (!ExecOn(db, "begin immediate", &failure)) {
         std::cerr << "ftcalc: the recalculation was not run: cannot begin its transaction ("
-                  << sqlite3_errmsg(db) << ")\n";
+                  << failure.message << ")\n";
         return Saved::kNo;
       }
       engine.partial(0, db, nullptr, paths.project.c_str(), paths.library.c_str(), 0, o.kind,
                      o.item);
       // SQLite may have ended the transaction itself (a full disk, an I/O
       // error); the watch tells.
-      if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "commit", nullptr, nullptr, nullptr);
+      if (InTransaction(db)) ExecOn(db, "commit");
       return Conclude(db, watch, "the recalculation");
     });
   });

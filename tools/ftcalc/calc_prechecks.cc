@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "data/fields.h"
+#include "data/host_handle.h"
 #include "data/number_text.h"
 #include "data/query.h"
 #include "engine/setup.h"
@@ -82,7 +83,7 @@ bool CheckProjectWritable(sqlite3* db, const std::string& project_path, double w
     *error = project + " is read-only: " + reason;
     return false;
   }
-  if (sqlite3_db_readonly(db, "main") == 1) {
+  if (IsReadOnly(db, "main")) {
     *error = project + " is read-only";
     return false;
   }
@@ -94,17 +95,17 @@ bool CheckProjectWritable(sqlite3* db, const std::string& project_path, double w
   }
   // The write lock, taken and given back: no other connection is writing.
   // Readers do not stop it; they are waited for at the commit.
-  if (sqlite3_exec(db, "begin immediate", nullptr, nullptr, nullptr) != SQLITE_OK) {
-    const int code = sqlite3_errcode(db);
-    if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
+  DbError failure;
+  if (!ExecOn(db, "begin immediate", &failure)) {
+    if (failure.locked()) {
       *error = project + " is locked by another connection (still locked after waiting " +
                WaitText(wait_seconds) + "; --wait sets how long)";
     } else {
-      *error = "cannot take the write lock on " + project + ": " + sqlite3_errmsg(db);
+      *error = "cannot take the write lock on " + project + ": " + failure.message;
     }
     return false;
   }
-  sqlite3_exec(db, "rollback", nullptr, nullptr, nullptr);
+  ExecOn(db, "rollback");
   return true;
 }
 

@@ -6,9 +6,9 @@
 #ifndef FTCALC_TOOLS_CALC_PRECHECKS_H_
 #define FTCALC_TOOLS_CALC_PRECHECKS_H_
 
-#include <sqlite3.h>
-
 #include <string>
+
+#include "data/sqlite_api.h"
 
 namespace ftcalc::cli {
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "calc/project_fees.h"
+#include "calc/summary_totals.h"
 #include "commands.h"
 #include "data/fields.h"
 #include "data/text_util.h"
@@ -99,8 +101,8 @@ class ProjectCheck {
   void LoadSummaryNames() {
     const std::string method = ArchiveValue(db_, "计价方式");
     if (method == "清单法") {
-      for (int chapter = 100; chapter <= 700; chapter += 100) {
-        project_names_.insert("第" + std::to_string(chapter) + "章 设备费");
+      for (int chapter = 0; chapter < kChapterCount; ++chapter) {
+        project_names_.insert(ChapterRowName(chapter));
       }
     }
     if (library_.empty()) return;
@@ -115,17 +117,10 @@ class ProjectCheck {
       const std::string name = Trim(FieldText(query, "名称"));
       for (const std::string& line : SplitLines(Trim(FieldText(query, "内容")))) {
         if (line.empty()) continue;
-        std::string statement = line;
-        const size_t semicolon = line.find(';');
-        if (semicolon != std::string::npos) {
-          const std::string prefix = line.substr(0, semicolon);
-          if (prefix != method && prefix != "工程总价") continue;
-          const size_t end = line.find(';', semicolon + 1);
-          statement = line.substr(
-              semicolon + 1, end == std::string::npos ? std::string::npos : end - semicolon - 1);
-        }
+        const std::string statement = StatementOfLine(line, method);
         if (statement.empty()) continue;
-        (Contains(statement, "单价取费=[]") ? profession_names_ : project_names_).insert(name);
+        (Contains(statement, kPerProfessionPlaceholder) ? profession_names_ : project_names_)
+            .insert(name);
       }
     }
   }
@@ -172,34 +167,27 @@ class ProjectCheck {
     }
   }
 
+  // The fee tables, read as the project-fee step reads them.
   void CheckSpecialtyTables() {
     Query index;
-    if (!Read("select 编号,取费专业 from 取费索引 where 类别='专业工程' order by 排序", index,
-              "取费索引")) {
-      return;
-    }
+    if (!Read(kSpecialtyTablesSql, index, "取费索引")) return;
     for (index.First(); !index.Eof(); index.Next()) {
       const std::string profession = FieldText(index, "取费专业");
       Sheet sheet{"工程取费", "专业工程 " + profession, SheetKind::kSpecialty, {}};
-      sheet.lines = Lines(
-          "select 顺号,项目,公式 from 工程取费 where 主表=" + FieldNumberLiteral(index, "编号") +
-              " and 专业取费='" + SqlQuoted(profession) + "' order by 排序",
-          "工程取费");
+      sheet.lines =
+          Lines(FeeTableRowsSql(SpecialtyRowsWhere(FieldNumberLiteral(index, "编号"), profession)),
+                "工程取费");
       Check(sheet);
     }
   }
 
   void CheckProjectTotalTable() {
     Query index;
-    if (!Read("select 编号 from 取费索引 where 取费专业='工程总价' and 类别='工程总价'", index,
-              "取费索引")) {
-      return;
-    }
+    if (!Read(kProjectTotalTableSql, index, "取费索引")) return;
     if (index.RecordCount() == 0) return;
     index.First();
     Sheet sheet{"工程取费", "工程总价", SheetKind::kProjectTotal, {}};
-    sheet.lines = Lines("select 顺号,项目,公式 from 工程取费 where 主表=" +
-                            FieldNumberLiteral(index, "编号") + " order by 排序",
+    sheet.lines = Lines(FeeTableRowsSql(ProjectTotalRowsWhere(FieldNumberLiteral(index, "编号"))),
                         "工程取费");
     Check(sheet);
   }

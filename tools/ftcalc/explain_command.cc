@@ -8,11 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "calc/bill_items.h"
+#include "calc/fee_outcome.h"
 #include "calc/fee_sheet.h"
+#include "calc/material_kinds.h"
+#include "calc/quota_costs.h"
+#include "calc/unit_price_fees.h"
 #include "commands.h"
+#include "data/fields.h"
 #include "data/ftrou.h"
 #include "data/number_text.h"
-#include "data/fields.h"
 #include "data/text_util.h"
 #include "engine/setup.h"
 #include "json_writer.h"
@@ -32,21 +37,42 @@ struct ExplainOptions {
 
 using Align = TextTable::Align;
 
-// The engine's price of a material line: a positive market price, else a
-// non-zero own base price, else the library's base price.
-constexpr const char* kLinePrice =
-    "(case when cast(a.信息价 as real)>0 then a.信息价 else (case when cast(a.基价 as real)<>0 "
-    "then a.基价 else b.基价 end) end)";
+// The kinds a material line can be of, with the label the table shows.
+struct KindLabel {
+  MaterialKind kind;
+  const char* label;
+};
+constexpr KindLabel kKindLabels[] = {{MaterialKind::kLabour, "人工"},
+                                     {MaterialKind::kMaterial, "材料"},
+                                     {MaterialKind::kMachine, "机械"},
+                                     {MaterialKind::kMainMaterial, "主材"},
+                                     {MaterialKind::kEquipment, "设备"}};
 
-const char* KindOfFlag(const std::string& flag) {
-  if (flag == "人工") return "人工";
-  for (const char* name : {"材料", "商品砼", "泵商砼", "配比", "普通砼", "泵送砼"}) {
-    if (flag == name) return "材料";
+const char* LabelOf(MaterialKind kind) {
+  for (const KindLabel& entry : kKindLabels) {
+    if (entry.kind == kind) return entry.label;
   }
-  if (flag == "机械" || flag == "机材") return "机械";
-  if (flag == "主材") return "主材";
-  if (Contains(flag, "设备")) return "设备";
   return "其他";
+}
+
+// The label of the kind the quota step sums a line `a` under, as a column
+// of the explain query: the first kind whose selection takes the line's
+// 标志, else "其他". The selection is the step's own, so that a line
+// counts here exactly where it counts there (for labour, main material
+// and equipment only the first 材料标志 row of the name does).
+std::string KindLabelSql() {
+  std::string sql = "(case";
+  for (const KindLabel& entry : kKindLabels) {
+    sql += " when " + KindSelectOf("其他", entry.kind).Condition() + " then '" + entry.label + "'";
+  }
+  return sql + " else '其他' end)";
+}
+
+bool IsDirectCostLabel(const std::string& label) {
+  for (MaterialKind kind : kDirectCostKinds) {
+    if (label == LabelOf(kind)) return true;
+  }
+  return false;
 }
 
 class Explainer {
@@ -93,17 +119,18 @@ class Explainer {
 
   void ExplainMaterials() {
     const std::string p = std::to_string(digits_);
+    // The lines joined to the library as the quota step joins them, priced
+    // by its rule.
+    const LineSource source = MaterialLineTables();
     const std::string sql =
         "select a.编号, a.上级编号, ifnull(nullif(a.编码,''),b.编码) as 编码, "
-        "ifnull(nullif(a.名称,''),b.名称) as 名称, "
-        "(case when a.单位 is null or a.单位='' then b.单位 else a.单位 end) as 单位, "
-        "a.实际量, f.名称 as 类别, "
-        "(case when cast(a.信息价 as real)>0 then '信息价' when cast(a.基价 as real)<>0 then "
-        "'基价' when b.编号 is null then '' else '库基价' end) as 来源, " +
-        std::string(kLinePrice) + " as 价格, FtRou(" + kLinePrice + "*a.实际量," + p +
-        ") as 金额 from 分部分项材料明细 a left join 定额材料明细 b on b.编号=a.材料编号 "
-        "left join \"其他\".材料标志 f on f.编号=a.标志 where a.主表=" +
-        number_ + " order by a.编号,a.rowid";
+        "ifnull(nullif(a.名称,''),b.名称) as 名称, " +
+        source.unit + " as 单位, a.实际量, f.名称 as 类别, " + KindLabelSql() + " as 种类, " +
+        LinePriceSourceSql("b.编号 is null") + " as 来源, " + source.price + " as 价格, FtRou(" +
+        source.price + "*a.实际量," + p + ") as 金额, FtRou(" + source.price +
+        "*a.实际量*fb.工程量," + p + ") as 主材金额" + source.from_with_quota +
+        " left join \"其他\".材料标志 f on f.编号=a.标志 where a.主表=" + number_ +
+        " order by a.编号,a.rowid";
     Query lines;
     std::string error;
     out_ << "\n材料明细\n";
@@ -119,25 +146,24 @@ class Explainer {
     std::map<std::string, double> top_sums;     // per kind, top-level lines
     std::map<std::string, double> percentages;  // per kind, Σ 实际量 of % lines
     double main_total = 0, equipment = 0;
-    const double quantity = FieldNumber(item_, "工程量");
     TextTable table({"类别", "编码", "名称", "单位", "实际量", "价格", "来源", "金额"},
                     {Align::kLeft, Align::kLeft, Align::kLeft, Align::kLeft, Align::kRight,
                      Align::kRight, Align::kLeft, Align::kRight});
     for (lines.First(); !lines.Eof(); lines.Next()) {
       const std::string flag = FieldText(lines, "类别");
-      const std::string kind = KindOfFlag(flag);
+      const std::string kind = FieldText(lines, "种类");
       const bool top = CAtof(FieldText(lines, "上级编号")) == 0;
       const bool priced = !lines.Value(lines.FieldIndex("价格")).is_null();
       const double amount = FieldNumber(lines, "金额");
       const bool percent = FieldText(lines, "单位") == "%";
       std::string note = FieldText(lines, "来源");
-      if (kind == "人工" || kind == "材料" || kind == "机械") {
+      if (IsDirectCostLabel(kind)) {
         if (top) top_sums[kind] += amount;
         if (percent) percentages[kind] += FieldNumber(lines, "实际量");
         if (!top && !percent) note += note.empty() ? "组成，不计入" : "，组成不计入";
       } else if (kind == "主材") {
-        main_total += RoundHalfUp(
-            digits_, CAtof(FieldText(lines, "价格")) * FieldNumber(lines, "实际量") * quantity);
+        // Priced for the quota's whole quantity, as the quota step sums it.
+        main_total += FieldNumber(lines, "主材金额");
       } else if (kind == "设备") {
         equipment += amount;
       } else {
@@ -153,7 +179,8 @@ class Explainer {
     out_ << "  价格：信息价大于 0 用信息价，否则基价不为 0 用基价，否则用定额库基价。\n";
 
     std::map<std::string, double> unit_costs;
-    for (const char* kind : {"人工", "材料", "机械"}) {
+    for (MaterialKind direct : kDirectCostKinds) {
+      const std::string kind = LabelOf(direct);
       const double base = RoundHalfUp(digits_, top_sums[kind]);
       const double extra = RoundHalfUp(digits_, base * percentages[kind] / 100);
       unit_costs[kind] = base + extra;
@@ -170,15 +197,15 @@ class Explainer {
   void PrintUnitCosts(const std::map<std::string, double>& computed) {
     out_ << "\n单价\n";
     TextTable table({"项目", "由材料明细", "存储"}, {Align::kLeft, Align::kRight, Align::kRight});
-    const std::pair<const char*, const char*> columns[] = {
-        {"人工", "单价_人工费"}, {"材料", "单价_材料费"}, {"机械", "单价_机械费"}};
-    for (const auto& [kind, column] : columns) {
+    for (MaterialKind direct : kDirectCostKinds) {
+      const std::string kind = LabelOf(direct);
+      const std::string column = UnitCostColumn(direct);
       auto found = computed.find(kind);
       std::string from_lines = found == computed.end() ? "—" : Money(found->second);
       if (found != computed.end() && !percent_notes_[kind].empty()) {
         from_lines = percent_notes_[kind];
       }
-      table.AddRow({column, from_lines, Stored(column)});
+      table.AddRow({column, from_lines, Stored(column.c_str())});
     }
     if (computed.count("主材")) {
       table.AddRow({"合价_主材费（×工程量）", Money(computed.at("主材")), Stored("合价_主材费")});
@@ -190,15 +217,15 @@ class Explainer {
 
   // ---- the fee sheet -------------------------------------------------------
 
-  std::vector<FeeLine> SheetLines(const std::string& where, const std::string& order,
-                                  const std::string& table) {
+  // The lines `sql` reads from `table`; a failure is shown when `report`
+  // says so, and leaves no lines.
+  std::vector<FeeLine> SheetLines(const std::string& sql, const std::string& table,
+                                  bool report = true) {
     std::vector<FeeLine> lines;
     Query query;
     std::string error;
-    if (!ReadQuery(db_,
-                   "select 顺号,项目,公式 from " + table + " where " + where + " order by " + order,
-                   query, &error)) {
-      out_ << "  无法读取 " << table << "：" << error << "\n";
+    if (!ReadQuery(db_, sql, query, &error)) {
+      if (report) out_ << "  无法读取 " << table << "：" << error << "\n";
       return lines;
     }
     for (query.First(); !query.Eof(); query.Next()) {
@@ -208,41 +235,34 @@ class Explainer {
     return lines;
   }
 
-  std::vector<FeeLine> StandardSheet(const std::string& profession) {
-    return SheetLines("主表=(select 编号 from 取费索引 where 取费专业='" + SqlQuoted(profession) +
-                          "' and 类别='综合单价')",
-                      "排序,rowid", "工程取费");
+  std::vector<FeeLine> StandardSheet(const std::string& profession, bool report = true) {
+    return SheetLines(StandardFeeSheetSql(profession), "工程取费", report);
+  }
+  std::vector<FeeLine> OwnSheet(const std::string& number, bool report = true) {
+    return SheetLines(OwnFeeSheetSql(number, "顺号,项目,公式"), "分部分项取费明细", report);
   }
 
-  // The basis of a full calculation: the first quota to calculate, in
-  // display order, whose sheet names a unit or total line decides it.
+  // The basis of a full calculation: the first sheet, in the order the
+  // calculation walks its quotas, that names a unit or total line decides
+  // it.
   FeeBasis FullRunBasis(std::string* decided_by) {
-    Query quotas, own;
-    if (!ReadQuery(
-            db_,
-            "select 编号,单价取费 from 分部分项 where 标志='定额' and 计算=0 order by 排序,rowid",
-            quotas, nullptr) ||
-        !ReadQuery(db_, "select 主表,顺号,项目,公式 from 分部分项取费明细 order by 主表,编号,rowid",
-                   own, nullptr)) {
+    Query quotas;
+    if (!ReadQuery(db_, QuotaRowsSql("0", "编号,单价取费"), quotas, nullptr)) {
       return FeeBasis::kUndetermined;
-    }
-    std::map<std::string, std::vector<FeeLine>> own_sheets;
-    for (own.First(); !own.Eof(); own.Next()) {
-      own_sheets[FieldText(own, "主表")].push_back(
-          {FieldText(own, "顺号"), FieldText(own, "项目"), FieldText(own, "公式")});
     }
     std::map<std::string, FeeBasis> standard;
     for (quotas.First(); !quotas.Eof(); quotas.Next()) {
-      const std::string number = FieldText(quotas, "编号");
+      const std::string number = FieldNumberLiteral(quotas, "编号");
+      const std::vector<FeeLine> own = OwnSheet(number, false);
       FeeBasis basis;
-      auto found = own_sheets.find(number);
-      if (found != own_sheets.end()) {
-        basis = BasisOfSheet(found->second);
+      if (!own.empty()) {
+        basis = BasisOfSheet(own);
       } else {
         const std::string profession = FieldText(quotas, "单价取费");
         auto cached = standard.find(profession);
         if (cached == standard.end()) {
-          cached = standard.emplace(profession, BasisOfSheet(StandardSheet(profession))).first;
+          cached =
+              standard.emplace(profession, BasisOfSheet(StandardSheet(profession, false))).first;
         }
         basis = cached->second;
       }
@@ -264,7 +284,7 @@ class Explainer {
   }
 
   bool ExplainFeeSheet() {
-    std::vector<FeeLine> lines = SheetLines("主表=" + number_, "编号,rowid", "分部分项取费明细");
+    std::vector<FeeLine> lines = OwnSheet(number_);
     const bool own = !lines.empty();
     const std::string profession = FieldText(item_, "单价取费");
     if (!own) lines = StandardSheet(profession);
@@ -327,40 +347,33 @@ class Explainer {
 
     // Composite unit price and total, as the sheet's unit or total line gives them.
     const double quantity = FieldNumber(item_, "工程量");
-    const bool has_unit = !sheet.unit_tag().empty();
-    const bool has_total = !sheet.total_tag().empty();
-    double unit = 0, total = 0;
+    const SheetOutcome outcome = OutcomeOf(sheet, basis, quantity, digits_);
+    const double unit = outcome.unit, total = outcome.total;
     out_ << "\n";
-    if (has_unit && (!has_total || !total_basis)) {
-      unit = RoundHalfUp(digits_, CAtof(sheet.EvaluatedValue(sheet.unit_tag())));
-      total = RoundHalfUp(digits_, unit * quantity);
-      out_ << "综合单价 = " << sheet.unit_tag().substr(2, sheet.unit_tag().size() - 3)
-           << " 行 = " << Money(unit) << "    存储 " << Stored("综合单价") << "\n";
-      out_ << "综合合价 = " << Money(unit) << " × " << NumberText(quantity) << " = " << Money(total)
-           << "    存储 " << Stored("综合合价") << "\n";
-    } else if (has_total) {
-      total = RoundHalfUp(digits_, CAtof(sheet.EvaluatedValue(sheet.total_tag())));
-      unit = quantity == 0 ? 0 : RoundHalfUp(digits_, total / quantity);
-      out_ << "综合合价 = " << sheet.total_tag().substr(2, sheet.total_tag().size() - 3)
-           << " 行 = " << Money(total) << "    存储 " << Stored("综合合价") << "\n";
-      out_ << "综合单价 = " << Money(total) << " ÷ " << NumberText(quantity) << " = " << Money(unit)
-           << "    存储 " << Stored("综合单价") << "\n";
-    } else {
-      out_ << "取费没有名为 单价/综合单价/合价/综合合价 的行：综合单价 = 0，综合合价 = 0"
-           << "    存储 " << Stored("综合单价") << " / " << Stored("综合合价") << "\n";
+    switch (PricedByOf(sheet, basis)) {
+      case PricedBy::kUnitLine:
+        out_ << "综合单价 = " << sheet.unit_tag().substr(2, sheet.unit_tag().size() - 3)
+             << " 行 = " << Money(unit) << "    存储 " << Stored("综合单价") << "\n";
+        out_ << "综合合价 = " << Money(unit) << " × " << NumberText(quantity) << " = "
+             << Money(total) << "    存储 " << Stored("综合合价") << "\n";
+        break;
+      case PricedBy::kTotalLine:
+        out_ << "综合合价 = " << sheet.total_tag().substr(2, sheet.total_tag().size() - 3)
+             << " 行 = " << Money(total) << "    存储 " << Stored("综合合价") << "\n";
+        out_ << "综合单价 = " << Money(total) << " ÷ " << NumberText(quantity) << " = "
+             << Money(unit) << "    存储 " << Stored("综合单价") << "\n";
+        break;
+      case PricedBy::kNothing:
+        out_ << "取费没有名为 单价/综合单价/合价/综合合价 的行：综合单价 = 0，综合合价 = 0"
+             << "    存储 " << Stored("综合单价") << " / " << Stored("综合合价") << "\n";
+        break;
     }
 
     std::string written;
-    for (const std::string& entry : sheet.column_map()) {
-      const std::string name(EntryName(entry));
-      if (name == "综合单价" || name == "综合合价" || name == "编号") continue;
-      const double value =
-          RoundHalfUp(digits_, CAtof(sheet.EvaluatedValue(LookUpValue(sheet.column_map(), name))));
-      const bool direct = name == "人工费" || name == "材料费" || name == "机械费";
-      written +=
-          (written.empty() ? "" : "，") + (direct ? "单价_" + name : name) + " " + Money(value);
+    for (const auto& [column, value] : outcome.columns) {
+      written += (written.empty() ? "" : "，") + column + " " + Money(value);
     }
-    if ((own && lines.size() == 1) || (unit == 0 && total == 0)) {
+    if (ClearsPriceColumns(outcome, own && lines.size() == 1)) {
       out_ << "直接费和各项费用列先清为 0（单行取费或价格为 0）。\n";
     }
     if (!written.empty()) out_ << "写入列：" << ValidUtf8(written) << "\n";
@@ -429,8 +442,7 @@ class Explainer {
     // Each unit amount is the rounded sum of the quotas' amount × quantity,
     // over the item's quantity; the composite is their plain sum.
     const std::string p = std::to_string(digits_);
-    const char* columns[] = {"单价_人工费", "单价_材料费", "单价_机械费", "其他费用",
-                             "管理费",      "利润",        "增值税"};
+    const auto& columns = kCompositePriceParts;
     std::string sql = "select ";
     for (const char* column : columns) {
       sql += std::string(column == columns[0] ? "" : ",") + "FtRou(total(" + column + "*工程量)," +

@@ -5,6 +5,7 @@
 
 #include "calc/fee_sheet.h"
 #include "calc/fee_table.h"
+#include "calc/project_fees.h"
 #include "data/text_util.h"
 #include "formula/check_formula.h"
 #include "formula/evaluate_formula.h"
@@ -14,10 +15,26 @@
 namespace ftcalc::cli {
 namespace {
 
-constexpr int kUnitPricePasses = 10;  // the unit-price sheet's resolution passes
+// Whether `reference` ("[系统:...]") is one of the unit-price sheet's
+// system markers.
+bool IsFeeMarker(const std::string& reference) {
+  for (int marker = 0; marker < kFeeMarkerCount; ++marker) {
+    if (reference == FeeMarkerText(marker)) return true;
+  }
+  return false;
+}
 
-constexpr const char* kMarkers[] = {"定额费合计", "直接人工费合计", "直接材料费合计",
-                                    "直接主材费合计", "直接机械费合计"};
+// The markers' names, for the message: "定额费合计、直接人工费合计、...".
+std::string FeeMarkerNames() {
+  static constexpr char kPrefix[] = "[系统:";
+  std::string names;
+  for (int marker = 0; marker < kFeeMarkerCount; ++marker) {
+    std::string text = FeeMarkerText(marker);
+    text = text.substr(sizeof kPrefix - 1, text.size() - sizeof kPrefix);
+    names += (names.empty() ? "" : "、") + text;
+  }
+  return names;
+}
 
 // The texts between `open` and the next `close` (each reference once, in
 // order of first appearance). An `open` without `close` after it is no
@@ -51,8 +68,9 @@ std::string TextToEvaluate(const std::string& formula, SheetKind kind) {
   ReplaceEnclosed(text, '<', '>', "", "1");
   SubstituteRates(text, -1);
   if (kind == SheetKind::kProjectTotal) SubstituteActuals(text);
-  if (kind != SheetKind::kUnitPrice) ReplaceAll(text, "+-", "-");
-  return text;
+  // A fee table's row is evaluated as the table's own formula text; a
+  // unit-price sheet's line goes to the evaluator as it stands.
+  return kind == SheetKind::kUnitPrice ? text : FeeFormulaText(text);
 }
 
 // Strips the line break that every message of the check starts with.
@@ -183,18 +201,16 @@ std::vector<FormulaProblem> FindFormulaProblems(const std::vector<SheetLine>& li
         const std::string name = inner.substr(std::string("系统:").size());
         bool known;
         if (kind == SheetKind::kUnitPrice) {
-          known = std::find(std::begin(kMarkers), std::end(kMarkers), name) != std::end(kMarkers);
+          known = IsFeeMarker(reference);
         } else {
-          known =
-              system_names.count(name) > 0 || (kind == SheetKind::kSpecialty && name == "小型工程");
+          known = system_names.count(name) > 0 ||
+                  (kind == SheetKind::kSpecialty && reference == kSmallProjectMarker);
         }
         if (!known) {
-          problems.push_back(
-              {i, "unknown-system",
-               reference + (kind == SheetKind::kUnitPrice
-                                ? " 不是系统标记（定额费合计、直接人工费合计、直接材料费合计、"
-                                  "直接主材费合计、直接机械费合计）"
-                                : " 不是汇总合价会有的合计，按 0 计")});
+          problems.push_back({i, "unknown-system",
+                              reference + (kind == SheetKind::kUnitPrice
+                                               ? " 不是系统标记（" + FeeMarkerNames() + "）"
+                                               : " 不是汇总合价会有的合计，按 0 计")});
         }
       } else if (StartsWith(inner, "费率:") && !Contains(inner, "=")) {
         problems.push_back({i, "rate-without-value", reference + " 没有“=”和费率值，按 0 计"});
@@ -271,7 +287,7 @@ std::vector<FormulaProblem> FindFormulaProblems(const std::vector<SheetLine>& li
   }
 
   const std::vector<bool> unresolved = UnresolvedAfterPasses(lines, kind);
-  const int passes = kind == SheetKind::kUnitPrice ? kUnitPricePasses : kResolvePasses;
+  const int passes = kind == SheetKind::kUnitPrice ? kFeeSheetPasses : kResolvePasses;
   for (size_t i = 0; i < n; ++i) {
     if (!unresolved[i] || graph.broken[i] || label_line[Trim(lines[i].number)] != i) continue;
     problems.push_back({i, "pass-limit",

@@ -3,41 +3,25 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
-#include <initializer_list>
 
+#include "data/host_handle.h"
 #include "engine/setup.h"
 #include "platform/os.h"
 
 namespace ftcalc::cli {
-namespace {
-
-// Runs one statement with `texts` bound to ?1, ?2, ... in order.
-bool RunBound(sqlite3* db, const char* sql, std::initializer_list<std::string> texts) {
-  sqlite3_stmt* stmt = nullptr;
-  int rc = sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
-  if (rc == SQLITE_OK) {
-    int index = 0;
-    for (const std::string& text : texts) {
-      sqlite3_bind_text(stmt, ++index, text.c_str(), -1, SQLITE_TRANSIENT);
-    }
-    rc = sqlite3_step(stmt);
-  }
-  sqlite3_finalize(stmt);
-  return rc == SQLITE_DONE || rc == SQLITE_OK;
-}
-
-}  // namespace
 
 bool AttachDatabase(sqlite3* db, const std::string& path, const std::string& alias,
                     std::string* error) {
-  if (RunBound(db, "attach database ?1 as ?2", {path, alias})) return true;
-  *error = "cannot attach '" + path + "' as " + alias + ": " + sqlite3_errmsg(db);
+  DbError failure;
+  if (AttachOn(db, path, alias, &failure)) return true;
+  *error = "cannot attach '" + path + "' as " + alias + ": " + failure.message;
   return false;
 }
 
 bool DetachDatabase(sqlite3* db, const std::string& alias, std::string* error) {
-  if (RunBound(db, "detach database ?1", {alias})) return true;
-  *error = "cannot detach " + alias + ": " + sqlite3_errmsg(db);
+  DbError failure;
+  if (DetachFrom(db, alias, &failure)) return true;
+  *error = "cannot detach " + alias + ": " + failure.message;
   return false;
 }
 
@@ -67,22 +51,22 @@ bool CheckDatabaseFile(const std::string& what, const std::string& path, std::st
   return true;
 }
 
-ProjectConnection::~ProjectConnection() {
-  if (db_ != nullptr) sqlite3_close_v2(db_);
-}
+ProjectConnection::~ProjectConnection() = default;
 
 bool ProjectConnection::Open(const std::string& project, const std::string& library,
                              const std::string& other, std::string* error, double wait_seconds) {
-  return OpenWith(SQLITE_OPEN_READWRITE, project, library, other, wait_seconds, error);
+  return OpenWith(HostConnection::Mode::kReadWrite, project, library, other, wait_seconds, error);
 }
 
 bool ProjectConnection::OpenReadOnly(const std::string& project, const std::string& library,
                                      const std::string& other, std::string* error) {
-  if (!OpenWith(SQLITE_OPEN_READONLY, project, library, other, kDefaultWaitSeconds, error)) {
+  if (!OpenWith(HostConnection::Mode::kReadOnly, project, library, other, kDefaultWaitSeconds,
+                error)) {
     return false;
   }
-  if (sqlite3_exec(db_, "pragma query_only=1", nullptr, nullptr, nullptr) != SQLITE_OK) {
-    *error = "cannot open project database '" + project + "' read-only: " + sqlite3_errmsg(db_);
+  DbError failure;
+  if (!connection_.Exec("pragma query_only=1", &failure)) {
+    *error = "cannot open project database '" + project + "' read-only: " + failure.message;
     return false;
   }
   return true;
@@ -90,27 +74,28 @@ bool ProjectConnection::OpenReadOnly(const std::string& project, const std::stri
 
 // Attached databases are opened with the main database's flags, so a
 // read-only connection attaches the libraries read-only as well.
-bool ProjectConnection::OpenWith(int flags, const std::string& project, const std::string& library,
-                                 const std::string& other, double wait_seconds,
-                                 std::string* error) {
+bool ProjectConnection::OpenWith(HostConnection::Mode mode, const std::string& project,
+                                 const std::string& library, const std::string& other,
+                                 double wait_seconds, std::string* error) {
   if (!CheckDatabaseFile("project database", project, error)) return false;
   if (!library.empty() && !CheckDatabaseFile("library database", library, error)) return false;
   if (!other.empty() && !CheckDatabaseFile("other-quota database", other, error)) return false;
   // One thread at a time uses the connection (the engine's helper thread
   // never calls SQLite), so SQLite need not lock it on every call.
-  if (sqlite3_open_v2(project.c_str(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
-    *error = "cannot open project database '" + project + "': " +
-             (db_ ? sqlite3_errmsg(db_) : "out of memory");
+  DbError failure;
+  if (!connection_.Open(project, mode, &failure)) {
+    *error = "cannot open project database '" + project + "': " + failure.message;
     return false;
   }
-  sqlite3_busy_timeout(db_, static_cast<int>(std::min(wait_seconds * 1000, double{INT_MAX})));
+  connection_.SetBusyTimeout(static_cast<int>(std::min(wait_seconds * 1000, double{INT_MAX})));
   // Reading the schema proves the file is a database we can use.
-  if (sqlite3_exec(db_, "select count(*) from sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
-    *error = "cannot open project database '" + project + "': " + sqlite3_errmsg(db_);
+  if (!connection_.Exec("select count(*) from sqlite_master", &failure)) {
+    *error = "cannot open project database '" + project + "': " + failure.message;
     return false;
   }
-  if (!library.empty() && !AttachDatabase(db_, library, FileBaseName(library), error)) return false;
-  if (!other.empty() && !AttachDatabase(db_, other, "其他", error)) return false;
+  sqlite3* db = connection_.handle();
+  if (!library.empty() && !AttachDatabase(db, library, FileBaseName(library), error)) return false;
+  if (!other.empty() && !AttachDatabase(db, other, "其他", error)) return false;
   return true;
 }
 

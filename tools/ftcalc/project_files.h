@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "data/sqlite_api.h"
+#include "data/host_connection.h"
 
 namespace ftcalc::cli {
 
@@ -33,13 +33,13 @@ class ProjectConnection {
   // (query_only), so nothing run on it can alter a file.
   bool OpenReadOnly(const std::string& project, const std::string& library,
                     const std::string& other, std::string* error);
-  sqlite3* handle() const { return db_; }
+  sqlite3* handle() const { return connection_.handle(); }
 
  private:
-  bool OpenWith(int flags, const std::string& project, const std::string& library,
+  bool OpenWith(HostConnection::Mode mode, const std::string& project, const std::string& library,
                 const std::string& other, double wait_seconds, std::string* error);
 
-  sqlite3* db_ = nullptr;
+  HostConnection connection_;
 };
 
 // Checks that `path` names an existing, readable SQLite database file.

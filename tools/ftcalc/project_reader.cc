@@ -2,8 +2,9 @@
 
 #include <cmath>
 
-#include "data/number_text.h"
 #include "data/fields.h"
+#include "data/host_handle.h"
+#include "data/number_text.h"
 #include "data/text_util.h"
 #include "ui/host.h"
 
@@ -19,17 +20,7 @@ bool ReadQuery(sqlite3* db, const std::string& sql, Query& query, std::string* e
 }
 
 bool HasTable(sqlite3* db, const std::string& schema, const std::string& table) {
-  sqlite3_stmt* stmt = nullptr;
-  const std::string sql = "select 1 from \"" + schema +
-                          "\".sqlite_master where type in "
-                          "('table','view') and name=?1";
-  bool found = false;
-  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK) {
-    sqlite3_bind_text(stmt, 1, table.c_str(), -1, SQLITE_TRANSIENT);
-    found = sqlite3_step(stmt) == SQLITE_ROW;
-  }
-  sqlite3_finalize(stmt);
-  return found;
+  return HasTableIn(db, schema, table);
 }
 
 bool HasColumn(sqlite3* db, const std::string& table, const std::string& column) {

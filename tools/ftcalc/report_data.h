@@ -6,11 +6,11 @@
 #ifndef FTCALC_TOOLS_REPORT_DATA_H_
 #define FTCALC_TOOLS_REPORT_DATA_H_
 
-#include <sqlite3.h>
-
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "data/sqlite_api.h"
 
 namespace ftcalc::cli {
 

@@ -3,24 +3,23 @@
 #include <string>
 #include <vector>
 
+#include "calc/project_fees.h"
+#include "data/sqlite_handle.h"
+
 namespace ftcalc::cli {
 namespace {
 
 // Rows of a read-only query, columns as SQLite's text; empty on any error
 // (a project may lack a table the summary looks at).
-std::vector<std::vector<std::string>> Rows(sqlite3* db, const char* sql) {
+std::vector<std::vector<std::string>> Rows(sqlite3* db, const std::string& sql) {
   std::vector<std::vector<std::string>> rows;
-  sqlite3_stmt* stmt = nullptr;
-  if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) != SQLITE_OK) return rows;
-  while (sqlite3_step(stmt) == SQLITE_ROW) {
+  Statement stmt;
+  if (stmt.Prepare(db, sql) != SQLITE_OK) return rows;
+  while (stmt.Step() == SQLITE_ROW) {
     std::vector<std::string> row;
-    for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
-      const unsigned char* text = sqlite3_column_text(stmt, i);
-      row.emplace_back(text ? reinterpret_cast<const char*>(text) : "");
-    }
+    for (int i = 0; i < stmt.ColumnCount(); ++i) row.push_back(stmt.ColumnText(i));
     rows.push_back(std::move(row));
   }
-  sqlite3_finalize(stmt);
   return rows;
 }
 
@@ -43,9 +42,11 @@ void PrintRunSummary(sqlite3* db, int errors, bool saved, std::ostream& out) {
   if (!cost.empty()) {
     out << "工程造价: " << cost << "\n";
     out << "单方造价: " << First(db, "select 内容 from 工程档案 where 名称='单方造价'") << "\n";
-    auto fees = Rows(db,
-                     "select 顺号,项目,费用 from 工程取费 where 主表=(select 编号 from 取费索引 "
-                     "where 取费专业='工程总价' and 类别='工程总价') order by 排序 limit 8");
+    // The first lines of the project-total table, found as the project-fee
+    // step finds it.
+    const std::string fee_sql = "select 顺号,项目,费用 from 工程取费 where 主表=(" +
+                                std::string(kProjectTotalTableSql) + ") order by 排序 limit 8";
+    auto fees = Rows(db, fee_sql);
     for (const auto& row : fees) out << "  " << row[0] << "\t" << row[1] << "\t" << row[2] << "\n";
   }
 }

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "commands.h"
+#include "data/db_error.h"
 #include "data/ftrou.h"
+#include "data/sqlite_handle.h"
 #include "project_files.h"
 
 namespace ftcalc::cli {
@@ -30,27 +32,28 @@ int RunStatement(const SqlOptions& options) {
   sqlite3* db = connection.handle();
   FtRouRegistration ftrou;
   ftrou.Register(db);
-  sqlite3_stmt* stmt = nullptr;
-  if (sqlite3_prepare_v2(db, options.statement.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
-    std::cerr << "ftcalc: " << sqlite3_errmsg(db) << "\n    " << options.statement << "\n";
+  Statement stmt;
+  int rc = stmt.Prepare(db, options.statement);
+  if (rc != SQLITE_OK) {
+    std::cerr << "ftcalc: " << DbError::FromHandle(db, rc).message << "\n    " << options.statement
+              << "\n";
     return 1;
   }
-  int rc;
-  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-    for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+  // Text with no statement in it (blanks, a comment) runs nothing.
+  if (!stmt.IsPrepared()) return 0;
+  while ((rc = stmt.Step()) == SQLITE_ROW) {
+    for (int i = 0; i < stmt.ColumnCount(); ++i) {
       if (i) std::cout << '\t';
-      const unsigned char* text = sqlite3_column_text(stmt, i);
-      if (text) std::cout << reinterpret_cast<const char*>(text);
+      std::cout << stmt.ColumnText(i);
     }
     std::cout << '\n';
   }
-  int status = 0;
   if (rc != SQLITE_DONE) {
-    std::cerr << "ftcalc: " << sqlite3_errmsg(db) << "\n    " << options.statement << "\n";
-    status = 1;
+    std::cerr << "ftcalc: " << DbError::FromHandle(db, rc).message << "\n    " << options.statement
+              << "\n";
+    return 1;
   }
-  sqlite3_finalize(stmt);
-  return status;
+  return 0;
 }
 
 }  // namespace

@@ -5,11 +5,11 @@
 #ifndef FTCALC_TOOLS_TREE_PROBLEMS_H_
 #define FTCALC_TOOLS_TREE_PROBLEMS_H_
 
-#include <sqlite3.h>
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "data/sqlite_api.h"
 
 namespace ftcalc::cli {
 

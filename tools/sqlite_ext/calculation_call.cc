@@ -5,12 +5,13 @@
 #include <sstream>
 #include <vector>
 
+#include "data/host_handle.h"
+#include "data/transaction_watch.h"
 #include "engine/setup.h"
 #include "ftcalc/ftcalc.h"
 #include "project_files.h"
 #include "recording_host.h"
 #include "run_summary.h"
-#include "transaction_watch.h"
 
 namespace ftcalc::ext {
 namespace {
@@ -81,8 +82,9 @@ class InstalledHost {
 };
 
 bool Run(sqlite3* db, const char* sql, std::string* error) {
-  if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK) return true;
-  *error = sqlite3_errmsg(db);
+  DbError failure;
+  if (ExecOn(db, sql, &failure)) return true;
+  *error = failure.message;
   return false;
 }
 
@@ -97,14 +99,14 @@ bool CheckCanRun(sqlite3* db, const CalculationRequest& request, std::string* er
   // partial recalculation is committed as one transaction too. So the
   // caller's connection must be outside any transaction, the calling
   // statement included (it must read no table).
-  if (!sqlite3_get_autocommit(db) || sqlite3_txn_state(db, nullptr) != SQLITE_TXN_NONE) {
+  if (!IsIdle(db)) {
     *error =
         "cannot run inside an open transaction (the calculation commits its own work): commit or "
         "roll back first, and call it in a statement of its own, such as select "
         "ftcalc_calculate(...)";
     return false;
   }
-  if (sqlite3_db_readonly(db, "main") == 1) {
+  if (IsReadOnly(db, "main")) {
     *error = "the project database is open read-only";
     return false;
   }
@@ -124,8 +126,8 @@ bool CallEngine(sqlite3* db, const CalculationRequest& request, const std::strin
     QwD_GcJsDw(0, db, nullptr, project.c_str(), library.c_str(), 0);
     // The engine commits whatever failed; a transaction still open means the
     // commit itself failed (the file is busy or full), and the work is undone.
-    if (sqlite3_get_autocommit(db)) return true;
-    *error = "the calculation could not be committed (" + std::string(sqlite3_errmsg(db)) +
+    if (!InTransaction(db)) return true;
+    *error = "the calculation could not be committed (" + LastFailureMessage(db) +
              "); it was rolled back and the project is unchanged";
     std::string ignored;
     Run(db, "rollback", &ignored);
@@ -159,8 +161,7 @@ bool RunCalculation(sqlite3* db, const CalculationRequest& request, std::string*
       !libraries.Attach(request.other_path, "其他", error)) {
     return false;
   }
-  const char* main_file = sqlite3_db_filename(db, "main");
-  const std::string project = main_file ? main_file : "";
+  const std::string project = FileNameOf(db, "main");
 
   cli::RecordingHost::Options options;
   options.executable = ExecutablePath(request.exe_dir);
@@ -173,7 +174,7 @@ bool RunCalculation(sqlite3* db, const CalculationRequest& request, std::string*
     // The engine returns nothing to say whether its work was kept; the
     // watch tells it from the transactions the call ended. It holds the
     // connection's trace and commit and rollback hooks meanwhile.
-    cli::TransactionWatch watch(db);
+    TransactionWatch watch(db);
     options.on_error = [&watch](const cli::RunError& reported) {
       watch.NoteError(reported.message);
     };
@@ -183,7 +184,7 @@ bool RunCalculation(sqlite3* db, const CalculationRequest& request, std::string*
     const bool committed = CallEngine(db, request, project, error);
     elapsed = std::chrono::steady_clock::now() - start;
     if (!committed) return false;
-    saved = watch.outcome() == cli::TransactionWatch::Outcome::kStored;
+    saved = watch.outcome() == TransactionWatch::Outcome::kStored;
     errors = host.errors();
   }
 

@@ -1,6 +1,6 @@
-#include "transaction_watch.h"
+#include "data/transaction_watch.h"
 
-namespace ftcalc::cli {
+namespace ftcalc {
 
 TransactionWatch::TransactionWatch(sqlite3* db) : db_(db) {
   sqlite3_trace_v2(db_, SQLITE_TRACE_STMT, OnStatement, this);
@@ -70,4 +70,4 @@ std::string TransactionWatch::Describe(Outcome outcome, const std::string& what,
   return what;
 }
 
-}  // namespace ftcalc::cli
+}  // namespace ftcalc

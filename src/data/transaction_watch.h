@@ -2,14 +2,16 @@
 // so that the host can tell a calculation that was stored from one that
 // SQLite or the engine rolled back, or whose commit failed: the engine
 // reports a failing statement but returns nothing to say what was kept.
-#ifndef FTCALC_TOOLS_TRANSACTION_WATCH_H_
-#define FTCALC_TOOLS_TRANSACTION_WATCH_H_
-
-#include "data/sqlite_api.h"
+// A host-side facility (ftcalc and the extension use it); it lives here
+// because it drives SQLite's hooks, which only the data layer calls.
+#ifndef FTCALC_DATA_TRANSACTION_WATCH_H_
+#define FTCALC_DATA_TRANSACTION_WATCH_H_
 
 #include <string>
 
-namespace ftcalc::cli {
+#include "data/sqlite_api.h"
+
+namespace ftcalc {
 
 // While it lives, counts the commits and the rollbacks of transactions on
 // `db` through SQLite's commit and rollback hooks and its statement trace
@@ -25,10 +27,10 @@ class TransactionWatch {
 
   // What became of the work done while watching, once the call is over.
   enum class Outcome {
-    kStored,          // no rollback, no transaction left open
-    kCommitFailed,    // a transaction is still open: its commit failed
-    kRolledBack,      // rolled back, and nothing committed after that
-    kPartlyStored,    // rolled back, then later work committed on its own
+    kStored,        // no rollback, no transaction left open
+    kCommitFailed,  // a transaction is still open: its commit failed
+    kRolledBack,    // rolled back, and nothing committed after that
+    kPartlyStored,  // rolled back, then later work committed on its own
   };
   Outcome outcome() const;
 
@@ -53,11 +55,11 @@ class TransactionWatch {
   bool statement_in_transaction_ = false;  // the running statement began in one
   int rollbacks_ = 0;
   int commits_after_rollback_ = 0;  // commits begun after the first rollback
-  std::string cause_;            // the first error noted after the first rollback
-  std::string last_error_;       // the last error noted
-  std::string before_rollback_;  // the last error noted before the first rollback
+  std::string cause_;               // the first error noted after the first rollback
+  std::string last_error_;          // the last error noted
+  std::string before_rollback_;     // the last error noted before the first rollback
 };
 
-}  // namespace ftcalc::cli
+}  // namespace ftcalc
 
-#endif  // FTCALC_TOOLS_TRANSACTION_WATCH_H_
+#endif  // FTCALC_DATA_TRANSACTION_WATCH_H_
