@@ -61,7 +61,10 @@ class PlainStatements {
   ~PlainStatements() { unsetenv("FTCALC_PLAIN"); }
 };
 
-std::vector<std::string> Calculated(projectgen::KeyLayout keys) {
+// The generated project calculated in full, then one quota in the middle
+// of it edited (its quantity doubled) and recalculated on its own, as a
+// host does after an edit.
+std::vector<std::string> Calculated(projectgen::KeyLayout keys, bool edit_one_quota = false) {
   TestProject project;
   projectgen::GeneratorOptions options;
   options.items = 200;
@@ -75,6 +78,14 @@ std::vector<std::string> Calculated(projectgen::KeyLayout keys) {
   EXPECT_TRUE(projectgen::FillProject(project.db(), options, nullptr, &error)) << error;
   project.RunFull();
   EXPECT_TRUE(project.errors().empty()) << project.errors()[0].message;
+  if (edit_one_quota) {
+    const std::string quota = project.Text(
+        "select 编号 from 分部分项 where 标志='定额' and 编号 in (select 主表 from 分部分项材料明细) "
+        "order by 编号 limit 1 offset 200");
+    project.Exec("update 分部分项 set 工程量=工程量*2 where 编号=" + quota);
+    project.Recalc(std::stoi(quota));
+    EXPECT_TRUE(project.errors().empty()) << project.errors()[0].message;
+  }
   return Dump(project);
 }
 
@@ -105,6 +116,18 @@ TEST(LayoutsTest, FastPathsAgreeWithThePlainStatementsOnTheDataModelLayout) {
   {
     PlainStatements only;
     plain = Calculated(projectgen::KeyLayout::kDataModel);
+  }
+  ExpectSameRows(fast, "fast paths", plain, "plain");
+}
+
+TEST(LayoutsTest, PartialRecalculationAgreesWithThePlainStatementsOnTheDataModelLayout) {
+  const std::vector<std::string> fast = Calculated(projectgen::KeyLayout::kDataModel, true);
+  // The edit reaches the quota, its bill item and the headings above.
+  EXPECT_NE(fast, Calculated(projectgen::KeyLayout::kDataModel));
+  std::vector<std::string> plain;
+  {
+    PlainStatements only;
+    plain = Calculated(projectgen::KeyLayout::kDataModel, true);
   }
   ExpectSameRows(fast, "fast paths", plain, "plain");
 }
