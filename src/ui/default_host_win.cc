@@ -4,6 +4,7 @@
 #include "ftcalc/ftcalc.h"
 #include "platform/wide_text.h"
 #include "ui/default_host.h"
+#include "ui/terminal_host.h"
 #include "ui/win32_windows.h"
 
 namespace ftcalc {
@@ -51,18 +52,15 @@ void ShowMessageDialog(const std::string& caption, const std::string& text) {
 }  // namespace win32
 
 void FillDefaultHost(FtHostInterface& host) {
-  if (!host.process_messages) host.process_messages = PumpMessages;
-  // The progress members go together: a host that draws its own window
-  // supplies all four, otherwise the engine's window is used.
-  if (!host.progress_open || !host.progress_show || !host.progress_cancelled ||
-      !host.progress_close) {
-    host.progress_open = ProgressOpen;
-    host.progress_show = ProgressShow;
-    host.progress_cancelled = ProgressCancelled;
-    host.progress_close = ProgressClose;
-  }
-  if (!host.show_db_error) host.show_db_error = ShowDbError;
-  if (!host.show_message) host.show_message = ShowMessage;
+  FtHostInterface windows{};
+  windows.process_messages = PumpMessages;
+  windows.progress_open = ProgressOpen;
+  windows.progress_show = ProgressShow;
+  windows.progress_cancelled = ProgressCancelled;
+  windows.progress_close = ProgressClose;
+  windows.show_db_error = ShowDbError;
+  windows.show_message = ShowMessage;
+  FillMissingMembers(host, windows);
 }
 
 }  // namespace ftcalc

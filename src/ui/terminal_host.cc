@@ -61,19 +61,30 @@ void PrintMessage(void*, const char* caption, const char* text) {
 
 }  // namespace
 
-void FillTerminalDefaults(FtHostInterface& host) {
-  if (!host.process_messages) host.process_messages = NoMessages;
-  // The progress members go together: a host that draws its own window
-  // supplies all four, otherwise the terminal bar is used.
+void FillMissingMembers(FtHostInterface& host, const FtHostInterface& defaults) {
+  if (!host.executable_path) host.executable_path = defaults.executable_path;
+  if (!host.process_messages) host.process_messages = defaults.process_messages;
   if (!host.progress_open || !host.progress_show || !host.progress_cancelled ||
       !host.progress_close) {
-    host.progress_open = ProgressOpen;
-    host.progress_show = ProgressShow;
-    host.progress_cancelled = ProgressCancelled;
-    host.progress_close = ProgressClose;
+    host.progress_open = defaults.progress_open;
+    host.progress_show = defaults.progress_show;
+    host.progress_cancelled = defaults.progress_cancelled;
+    host.progress_close = defaults.progress_close;
   }
-  if (!host.show_db_error) host.show_db_error = PrintDbError;
-  if (!host.show_message) host.show_message = PrintMessage;
+  if (!host.show_db_error) host.show_db_error = defaults.show_db_error;
+  if (!host.show_message) host.show_message = defaults.show_message;
+}
+
+void FillTerminalDefaults(FtHostInterface& host) {
+  FtHostInterface terminal{};
+  terminal.process_messages = NoMessages;
+  terminal.progress_open = ProgressOpen;
+  terminal.progress_show = ProgressShow;
+  terminal.progress_cancelled = ProgressCancelled;
+  terminal.progress_close = ProgressClose;
+  terminal.show_db_error = PrintDbError;
+  terminal.show_message = PrintMessage;
+  FillMissingMembers(host, terminal);
 }
 
 }  // namespace ftcalc

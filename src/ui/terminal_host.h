@@ -8,6 +8,11 @@ struct FtHostInterface;
 
 namespace ftcalc {
 
+// Fills every NULL member of `host` from `defaults`. The four progress
+// members go together: a host that draws its own window supplies all four,
+// otherwise all four defaults are used.
+void FillMissingMembers(FtHostInterface& host, const FtHostInterface& defaults);
+
 // Fills every NULL member of `host` with its terminal default.
 void FillTerminalDefaults(FtHostInterface& host);
 
