@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calc/context.h"
+#include "calc/fast_path.h"
 #include "data/fields.h"
 #include "data/number_text.h"
 #include "data/text_util.h"
@@ -30,6 +31,9 @@ std::string PastedNumber(double value, int digits) {
   return std::isfinite(rounded) ? NumberText(rounded) : std::string("0");
 }
 
+
+}  // namespace
+
 void ResetItems(EngineContext& ctx, const std::string& item) {
   ctx.db.Exec(
       "update 分部分项 set 综合单价=0,综合合价=0,单价_人工费=0,单价_材料费=0,单价_机械费=0,"
@@ -37,9 +41,6 @@ void ResetItems(EngineContext& ctx, const std::string& item) {
       (item == "0" ? std::string(" and 计算=0") : " and 编号=" + item));
 }
 
-// Each parent of quotas gets their rounded totals per unit of its own
-// quantity (a quantity of 0 divides to NULL, which FtRou makes 0), and a
-// bill item its composite price from them.
 void RollUpQuotas(EngineContext& ctx, const std::string& item) {
   const std::string d = ctx.settings.PriceDigits();
   std::string sql = "select 上级编号";
@@ -79,25 +80,6 @@ void RollUpQuotas(EngineContext& ctx, const std::string& item) {
   }
 }
 
-// A bill item with its own fee sheet takes its price from the sheet's last
-// line (lines of one item in insertion order), over any roll-up.
-void PriceFromFeeSheets(EngineContext& ctx) {
-  const std::string d = ctx.settings.PriceDigits();
-  Query query;
-  ctx.db.Open(query,
-            "select 主表,费用 from 分部分项取费明细 where 主表 in(select 编号 from 分部分项 where "
-            "标志='项') order by 主表,rowid");
-  for (query.First(); !query.Eof(); query.Next()) {
-    const std::string price =
-        PastedNumber(FieldNumber(query, "费用"), ctx.settings.price_decimals);
-    ctx.db.Exec("update 分部分项 set 计算=1, 综合单价=" + price + ", 综合合价=FtRou(" + price +
-            "*工程量," + d + ") where 编号=" + FieldNumberLiteral(query, "主表"));
-  }
-}
-
-// The 费用 of the item's first "综合单价" fee line (in rowid order), as
-// pasted into a statement; false when it has none. A handful of items of
-// the general chapter ask, so the statement runs for each.
 bool UnitPriceLine(EngineContext& ctx, const std::string& item, std::string* fee) {
   Query query;
   ctx.db.Open(query, "select 费用 from 分部分项取费明细 where 主表=" + item + " and 项目='综合单价' ");
@@ -107,10 +89,23 @@ bool UnitPriceLine(EngineContext& ctx, const std::string& item, std::string* fee
   return true;
 }
 
-// The general chapter (the rows before the next chapter heading): each item
-// with a percentage note gets that percentage of a running base B, each item
-// with another note the fixed amount written in it.
-void PriceGeneralChapter(EngineContext& ctx) {
+std::string ItemFeeLinesSql(const std::string& more_columns) {
+  return "select 主表,费用" + more_columns +
+         " from 分部分项取费明细 where 主表 in(select 编号 from 分部分项 where 标志='项') order by "
+         "主表,rowid";
+}
+
+void PriceFromFeeSheets(EngineContext& ctx, Query& query) {
+  const std::string d = ctx.settings.PriceDigits();
+  for (query.First(); !query.Eof(); query.Next()) {
+    const std::string price =
+        PastedNumber(FieldNumber(query, "费用"), ctx.settings.price_decimals);
+    ctx.db.Exec("update 分部分项 set 计算=1, 综合单价=" + price + ", 综合合价=FtRou(" + price +
+            "*工程量," + d + ") where 编号=" + FieldNumberLiteral(query, "主表"));
+  }
+}
+
+void PriceGeneralChapter(EngineContext& ctx, const UnitPriceLookup& unit_price_line) {
   Database& db = ctx.db;
   const int digits = ctx.settings.price_decimals;
   const std::string d = ctx.settings.PriceDigits();
@@ -160,7 +155,7 @@ void PriceGeneralChapter(EngineContext& ctx) {
       const std::string rate = PastedNumber(CAtof(note), -1);
       // B stays replaced (or raised by E) for every later item.
       std::string fee;
-      if (UnitPriceLine(ctx, id, &fee)) {
+      if (unit_price_line(id, &fee)) {
         base = fee;
       } else if (FieldText(query, "名称") == "安全生产费") {
         base = PastedNumber(CAtof(base) + CAtof(extra), digits);
@@ -176,14 +171,21 @@ void PriceGeneralChapter(EngineContext& ctx) {
   }
 }
 
-}  // namespace
+void RollUpBillItemsPlain(EngineContext& ctx, const std::string& item) {
+  ResetItems(ctx, item);
+  RollUpQuotas(ctx, item);
+  Query lines;
+  ctx.db.Open(lines, ItemFeeLinesSql(std::string()));
+  PriceFromFeeSheets(ctx, lines);
+  PriceGeneralChapter(ctx, [&ctx](const std::string& id, std::string* fee) {
+    return UnitPriceLine(ctx, id, fee);
+  });
+}
 
 void RollUpBillItems(EngineContext& ctx, const std::string& item) {
   if (!ctx.settings.bill_pricing()) return;
-  ResetItems(ctx, item);
-  RollUpQuotas(ctx, item);
-  PriceFromFeeSheets(ctx);
-  PriceGeneralChapter(ctx);
+  if (TryFastPath(ctx, "清单项", [&] { return RollUpBillItemsFast(ctx, item); })) return;
+  RollUpBillItemsPlain(ctx, item);
 }
 
 }  // namespace ftcalc

@@ -2,11 +2,13 @@
 #ifndef FTCALC_CALC_BILL_ITEMS_H_
 #define FTCALC_CALC_BILL_ITEMS_H_
 
+#include <functional>
 #include <string>
 
 namespace ftcalc {
 
-struct EngineContext;
+class EngineContext;
+class Query;
 
 // The unit amounts whose plain sum is a bill item's composite unit price,
 // each rolled up from its quotas: their amount x quantity summed and
@@ -16,6 +18,38 @@ inline constexpr const char* kCompositePriceParts[] = {
 
 // item "0": the whole project; otherwise one bill item 编号. Only under 清单法.
 void RollUpBillItems(EngineContext& ctx, const std::string& item);
+
+// The two ways of the step. The plain statements are the reference; the
+// fast path reads the bill items' own fee lines once for both their prices
+// and the general chapter's unit-price lines (one scan of the fee lines
+// instead of one per percentage item) and must leave what they leave.
+void RollUpBillItemsPlain(EngineContext& ctx, const std::string& item);
+bool RollUpBillItemsFast(EngineContext& ctx, const std::string& item);
+
+// Shared by both, in the step's order.
+// Zeroes the prices of the items the run calculates.
+void ResetItems(EngineContext& ctx, const std::string& item);
+// Each parent of quotas gets their rounded totals per unit of its own
+// quantity (a quantity of 0 divides to NULL, which FtRou makes 0), and a
+// bill item its composite price from them.
+void RollUpQuotas(EngineContext& ctx, const std::string& item);
+// "select 主表,费用<more_columns> from 分部分项取费明细 where 主表 in(<the bill
+// items>) order by 主表,rowid": the bill items' own fee lines.
+std::string ItemFeeLinesSql(const std::string& more_columns);
+// A bill item with its own fee sheet takes its price from the sheet's last
+// line (lines of one item in insertion order), over any roll-up; `lines`
+// holds the rows of ItemFeeLinesSql.
+void PriceFromFeeSheets(EngineContext& ctx, Query& lines);
+// The 费用 of a bill item's first "综合单价" fee line (in rowid order), as
+// pasted into a statement; false when it has none. UnitPriceLine asks the
+// fee lines with a statement of its own.
+bool UnitPriceLine(EngineContext& ctx, const std::string& item, std::string* fee);
+using UnitPriceLookup = std::function<bool(const std::string& item, std::string* fee)>;
+// The general chapter (the rows before the next chapter heading): each item
+// with a percentage note gets that percentage of a running base B (or the
+// item's own unit-price line), each item with another note the fixed amount
+// written in it.
+void PriceGeneralChapter(EngineContext& ctx, const UnitPriceLookup& unit_price_line);
 
 }  // namespace ftcalc
 

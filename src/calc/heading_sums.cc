@@ -18,9 +18,12 @@ bool IsStructureColumn(const std::string& column) {
 
 }  // namespace
 
-bool HeadingSums::Load(const std::vector<std::string>& columns) {
+bool HeadingSums::Load(const std::vector<std::string>& columns,
+                       const std::vector<int64_t>* parents) {
   if (columns.empty() || !TotalAddsInRowOrder()) return false;
   if (!HasNumericAffinity(db_, "分部分项", "上级编号")) return false;
+  // "where 编号=H" must reach exactly the rows keyed H here (Refresh).
+  if (!ComparesAsStored(db_, "分部分项", "编号")) return false;
   for (const std::string& column : columns) {
     if (IsStructureColumn(column)) return false;
   }
@@ -33,8 +36,19 @@ bool HeadingSums::Load(const std::vector<std::string>& columns) {
   // converts it inside a larger sum (TEXT read as its leading number, NULL
   // as nothing), and returns the rows in rowid order: the order in which a
   // scan "where 上级编号=H" meets a heading's children.
+  // With numeric affinity, "上级编号 in(<integers>)" picks the very rows
+  // that "上级编号=<integer>" picks for each of them.
+  std::string where;
+  if (parents != nullptr) {
+    if (parents->empty()) return false;
+    for (int64_t parent : *parents) {
+      where += (where.empty() ? " where 上级编号 in(" : ",") + std::to_string(parent);
+    }
+    where += ")";
+  }
   Query bulk;
-  if (!db_.Open(bulk, "select 编号,上级编号,标志," + total_list_ + " from 分部分项 group by rowid",
+  if (!db_.Open(bulk,
+                "select 编号,上级编号,标志," + total_list_ + " from 分部分项" + where + " group by rowid",
                 /*report_errors=*/false)) {
     return false;
   }
@@ -62,7 +76,7 @@ bool HeadingSums::Load(const std::vector<std::string>& columns) {
     const size_t index = rows_.size();
     rows_.push_back(std::move(row));
     int64_t key;
-    if (IntegerKey(bulk.Value(0), &key)) by_key_.emplace(key, index);
+    if (IntegerKey(bulk.Value(0), &key)) by_key_[key].push_back(index);
     if (IntegerKey(bulk.Value(1), &key)) children_[key].push_back(index);
   }
   return true;
@@ -109,10 +123,12 @@ void HeadingSums::Refresh(const std::string& heading) {
   if (!db_.Open(reread, "select " + total_list_ + " from 分部分项 where 编号=" + heading)) return;
   reread.First();
   if (reread.Eof()) return;
-  Row& row = rows_[found->second];
-  for (size_t k = 0; k < column_count_; ++k) {
-    const SqlValue& sum = reread.Value(static_cast<int>(k));
-    row.values[k] = sum.type == SQLITE_FLOAT ? sum.real : 0.0;
+  for (size_t index : found->second) {
+    Row& row = rows_[index];
+    for (size_t k = 0; k < column_count_; ++k) {
+      const SqlValue& sum = reread.Value(static_cast<int>(k));
+      row.values[k] = sum.type == SQLITE_FLOAT ? sum.real : 0.0;
+    }
   }
 }
 

@@ -19,12 +19,16 @@ class HeadingSums {
   HeadingSums(const HeadingSums&) = delete;
   HeadingSums& operator=(const HeadingSums&) = delete;
 
-  // Reads the tree with the given roll-up columns. Returns false (and the
-  // caller must fall back on the per-heading statements) whenever the
-  // in-memory sums could differ from them: a total() that compensates its
-  // rounding, a 上级编号 column without numeric affinity, a roll-up column
-  // that is part of the tree's structure, or a read that fails.
-  bool Load(const std::vector<std::string>& columns);
+  // Reads the tree with the given roll-up columns: every row, or only the
+  // children of `parents` when it is not null (the rows a walk up from one
+  // row sums). Returns false (and the caller must fall back on the
+  // per-heading statements) whenever the in-memory sums could differ from
+  // them: a total() that compensates its rounding, a 上级编号 column without
+  // numeric affinity, a 编号 column that compares with numbers as text, a
+  // roll-up column that is part of the tree's structure, or a read that
+  // fails.
+  bool Load(const std::vector<std::string>& columns,
+            const std::vector<int64_t>* parents = nullptr);
 
   // "select 1 from 分部分项 where 上级编号=H [and 标志='<flag>']" returns a
   // row; an empty flag means any kind.
@@ -36,7 +40,8 @@ class HeadingSums {
   std::vector<std::string> SumTexts(int64_t heading, const std::string& flag, int digits) const;
 
   // Re-reads the roll-up columns of row `heading` after it was updated, as
-  // they are now stored.
+  // they are now stored, into every row read with that 编号 (the update
+  // wrote the same values to each of them).
   void Refresh(const std::string& heading);
 
  private:
@@ -54,7 +59,7 @@ class HeadingSums {
   size_t column_count_ = 0;
   std::vector<Row> rows_;  // in rowid order
   std::unordered_map<int64_t, std::vector<size_t>> children_;  // 上级编号 -> rows
-  std::unordered_map<int64_t, size_t> by_key_;  // 编号 -> row
+  std::unordered_map<int64_t, std::vector<size_t>> by_key_;  // 编号 -> rows
 };
 
 }  // namespace ftcalc

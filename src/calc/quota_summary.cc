@@ -11,10 +11,10 @@
 namespace ftcalc {
 
 void RollUpQuotaSummary(EngineContext& ctx, const std::string& start_row) {
-  // The walk up from one row visits a handful of rows: the statements
-  // themselves are quick there.
-  if (start_row == "0" &&
-      TryFastPath(ctx, "定额汇总", [&] { return RollUpQuotaSummaryFast(ctx, start_row); })) {
+  // The walk up from one row visits a handful of rows, but each of its
+  // statements scans the table where no index on 上级编号 helps: the fast
+  // path reads the children of all of them in one pass.
+  if (TryFastPath(ctx, "定额汇总", [&] { return RollUpQuotaSummaryFast(ctx, start_row); })) {
     return;
   }
   RollUpQuotaSummaryPlain(ctx, start_row);

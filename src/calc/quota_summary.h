@@ -13,8 +13,9 @@ class EngineContext;
 void RollUpQuotaSummary(EngineContext& ctx, const std::string& start_row);
 
 // The two ways of the step. The plain statements are the reference; the
-// fast path (whole project only) sums the headings from the tree read
-// once and must leave exactly what they leave.
+// fast path sums the headings from the tree read once (the whole tree, or
+// the children of the rows a walk up visits) and must leave exactly what
+// they leave.
 void RollUpQuotaSummaryPlain(EngineContext& ctx, const std::string& start_row);
 bool RollUpQuotaSummaryFast(EngineContext& ctx, const std::string& start_row);
 

@@ -1,7 +1,9 @@
-// The quota summary roll-up of the whole project from the item tree read
-// once: every heading's children are summed in memory (see heading_sums.h)
-// instead of by a table scan per heading and per test. The headings are
-// visited and written in the plain statements' order, with the same texts.
+// The quota summary roll-up from the item tree read once: every heading's
+// children are summed in memory (see heading_sums.h) instead of by a table
+// scan per heading and per test. The whole project reads the whole tree; a
+// walk up from one row reads the children of the rows on its way up, all in
+// one pass. The headings are visited and written in the plain statements'
+// order, with the same texts.
 #include <unordered_set>
 #include <vector>
 
@@ -35,12 +37,68 @@ bool WriteSums(EngineContext& ctx, HeadingSums& tree, const std::vector<std::str
   return true;
 }
 
+// The rows a walk up from `start` may visit, in order, with their 标志 as
+// the plain walk reads it: the row, its parent, and so on, until a 上级编号
+// that is no positive number or a row met again. The walk stops earlier
+// where a row has no children; reading further changes nothing. False when
+// a key would be pasted in another form than its integer (the children of
+// "5.0" are not looked up by 5 here) or a read fails.
+bool ChainUp(EngineContext& ctx, const std::string& start, std::vector<int64_t>* chain,
+             std::vector<std::string>* flags) {
+  std::unordered_set<int64_t> seen;
+  std::string current = start;
+  Query query;
+  while (CAtol(current) > 0) {
+    const int64_t key = CAtol(current);
+    if (std::to_string(key) != current) return false;
+    if (!seen.insert(key).second) break;
+    if (!ctx.db.Open(query, "select 上级编号,标志 from 分部分项 where 编号=" + current,
+                     /*report_errors=*/false)) {
+      return false;
+    }
+    query.First();
+    chain->push_back(key);
+    flags->push_back(query.Eof() ? std::string() : FieldText(query, "标志"));
+    current = query.Eof() ? std::string("0") : FieldNumberLiteral(query, "上级编号");
+  }
+  return true;
+}
+
+// From one row up to the top, as the plain walk goes: the row itself when
+// it has children, then each ancestor while it has children.
+bool WalkUpFast(EngineContext& ctx, const std::vector<std::string>& columns,
+                const std::string& start) {
+  std::vector<int64_t> chain;
+  std::vector<std::string> flags;
+  if (!ChainUp(ctx, start, &chain, &flags)) return false;
+  if (chain.empty()) return true;
+  HeadingSums tree(ctx.db);
+  if (!tree.Load(columns, &chain)) return false;
+  const bool bill_pricing = ctx.settings.bill_pricing();
+  std::vector<int64_t> mixed;
+  for (size_t i = 0; i < chain.size(); ++i) {
+    ProcessMessages(ctx);
+    const int64_t heading = chain[i];
+    if (!tree.HasChild(heading, "")) break;
+    if (bill_pricing && (flags[i] == "级2" || flags[i] == "级3") &&
+        tree.HasChild(heading, "定额") && tree.HasChild(heading, "项")) {
+      mixed.push_back(heading);  // the chain holds each row once
+    }
+    if (!WriteSums(ctx, tree, columns, heading, "")) return false;
+  }
+  for (int64_t heading : mixed) {
+    if (!WriteSums(ctx, tree, columns, heading, "定额")) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool RollUpQuotaSummaryFast(EngineContext& ctx, const std::string& start_row) {
-  if (start_row != "0") return false;
   const std::vector<std::string> columns = ReadRollUpColumns(ctx);
-  if (!columns.empty()) {
+  if (start_row != "0") {
+    if (!columns.empty() && !WalkUpFast(ctx, columns, start_row)) return false;
+  } else if (!columns.empty()) {
     HeadingSums tree(ctx.db);
     if (!tree.Load(columns)) return false;
     Query headings;

@@ -198,5 +198,43 @@ TEST_F(GeneralChapterTest, QuotesAndMissingNumbersNeverBreakAStatement) {
   EXPECT_TRUE(project_.errors().empty());
 }
 
+// The unit-price lines of several items read in one pass agree with the
+// statement per item: the first matching line in rowid order, whichever item
+// its neighbours belong to, and only lines whose 项目 is exactly 综合单价.
+TEST_F(GeneralChapterTest, UnitPriceLinesOfSeveralItemsComeFromTheirFirstMatchingLine) {
+  project_.Exec(
+      "delete from 分部分项取费明细;"
+      "insert into 分部分项取费明细(主表,项目,费用) values"
+      "(36,'综合单价 ',111),(36,'利润',5),(35,'综合单价',2000),(36,'综合单价',3000),"
+      "(35,'综合单价',7777),(36,'综合单价',9999);");
+  SetUpEngine();
+  EngineContext& ctx = project_.Context();
+  RollUpBillItems(ctx, "0");
+  // 35: 1% of its first line, 2000.
+  EXPECT_EQ(Row(35, "综合单价,综合合价"), "20.0|20.0");
+  // 36: 1% of 3000; the padded 项目 is no unit-price line.
+  EXPECT_EQ(Row(36, "综合单价,综合合价"), "30.0|30.0");
+  EXPECT_TRUE(project_.errors().empty());
+  if (ctx.options.fast_paths) {
+    EXPECT_TRUE(ctx.declined_fast_paths.empty());
+  }
+}
+
+// A 主表 declared TEXT compares with a number as text ('35'=35 holds): the
+// lines are then looked up item by item, as the statements do.
+TEST_F(GeneralChapterTest, TextKeysOfFeeLinesAreLookedUpAsTheStatementsDo) {
+  project_.Exec(
+      "drop table 分部分项取费明细;"
+      "create table 分部分项取费明细(编号 INTEGER, 主表 TEXT, 项目 TEXT, 费用 REAL);"
+      "insert into 分部分项取费明细(主表,项目,费用) values('35','综合单价',2000),"
+      "('36 ','综合单价',4000);");
+  SetUpEngine();
+  RollUpBillItems(project_.Context(), "0");
+  EXPECT_EQ(Row(35, "综合单价,综合合价"), "20.0|20.0");
+  // '36 ' is no 36: the base stays 2000.
+  EXPECT_EQ(Row(36, "综合单价,综合合价"), "20.0|20.0");
+  EXPECT_TRUE(project_.errors().empty());
+}
+
 }  // namespace
 }  // namespace ftcalc

@@ -146,6 +146,32 @@ TEST_F(QuotaSummaryTest, WalkUpStopsOnACycle) {
   EXPECT_EQ(Row(2, "综合合价"), "2.0");
 }
 
+// The walk reads the children of every row on its way up at once; a mixed
+// level-2 heading on the way ends with its quotas' totals, and the chapter
+// above it sums the all-children totals it was given first.
+TEST_F(QuotaSummaryTest, WalkUpThroughAMixedHeadingSumsEachLevelOnce) {
+  // 1 级1 > 2 级2 > {item 3 > quotas 4, 5; quota 6; item 7}; 1 also holds
+  // item 8. Starting from 3.
+  project_.Exec(
+      "insert into 分部分项(编号,上级编号,标志,排序,计算,综合合价) values"
+      "(1,0,'级1',1,0,NULL),(2,1,'级2',2,0,NULL),(3,2,'项',3,0,1),"
+      "(4,3,'定额',4,0,10.125),(5,3,'定额',5,0,0.25),(6,2,'定额',6,0,4.5),"
+      "(7,2,'项',7,1,'2.5x'),(8,1,'项',8,1,100);");
+  SetUpEngine("清单法", "综合合价");
+  EngineContext& ctx = project_.Context();
+  RollUpQuotaSummary(ctx, "3");
+  // 3: 10.125 + 0.25 = 10.375, half up 10.38.
+  EXPECT_EQ(Row(3, "综合合价,计算"), "10.38|1");
+  // 1: 2's all-children total 10.38 + 4.5 + 2.5 = 17.38, plus 100.
+  EXPECT_EQ(Row(1, "综合合价,计算"), "117.38|1");
+  // 2 ends with its quota 6 only.
+  EXPECT_EQ(Row(2, "综合合价,计算"), "4.5|1");
+  EXPECT_TRUE(project_.errors().empty());
+  if (ctx.options.fast_paths) {
+    EXPECT_TRUE(ctx.declined_fast_paths.empty());
+  }
+}
+
 TEST_F(QuotaSummaryTest, UnknownColumnIsReportedForEachHeadingAndTheStepGoesOn) {
   project_.Exec(
       "insert into 分部分项(编号,上级编号,标志,排序,工程量,综合合价,综合单价) values"
