@@ -105,7 +105,8 @@ void PriceFromFeeSheets(EngineContext& ctx, Query& query) {
   }
 }
 
-void PriceGeneralChapter(EngineContext& ctx, const UnitPriceLookup& unit_price_line) {
+void PriceGeneralChapter(EngineContext& ctx, const UnitPriceLookup& unit_price_line,
+                         bool one_read_before) {
   Database& db = ctx.db;
   const int digits = ctx.settings.price_decimals;
   const std::string d = ctx.settings.PriceDigits();
@@ -127,11 +128,29 @@ void PriceGeneralChapter(EngineContext& ctx, const UnitPriceLookup& unit_price_l
                        ") as 合计 from 分部分项 where 标志='项' and 排序>" + next_chapter);
   query.First();
   std::string base = PastedNumber(FieldNumber(query, "合计"), -1);
-  db.Open(query,
-          "select 综合合价 from 分部分项 where 标志='项' and ifnull(trim(附注信息),'')='' and 排序<" +
+  // The items before the next chapter: the noteless ones add to B, then
+  // each is priced by its note. Read once, the noteless ones are those the
+  // flag (worked out by SQLite, as the condition would be) marks, in the
+  // same order.
+  Query items;
+  if (one_read_before) {
+    db.Open(items,
+            "select 编号,名称,工程量,附注信息,综合合价,ifnull(trim(附注信息),'')='' as ftcalc_no_note "
+            "from 分部分项 where 标志='项' and 排序<" + next_chapter + " order by 排序,rowid");
+    const int no_note = items.FieldIndex("ftcalc_no_note");
+    for (items.First(); !items.Eof(); items.Next()) {
+      const SqlValue& flag = items.Value(no_note);
+      if (flag.type == SQLITE_INTEGER && flag.integer != 0) {
+        base = PastedNumber(CAtof(base) + FieldNumber(items, "综合合价"), digits);
+      }
+    }
+  } else {
+    db.Open(query,
+            "select 综合合价 from 分部分项 where 标志='项' and ifnull(trim(附注信息),'')='' and 排序<" +
                 next_chapter + " order by 排序,rowid");
-  for (query.First(); !query.Eof(); query.Next()) {
-    base = PastedNumber(CAtof(base) + FieldNumber(query, "综合合价"), digits);
+    for (query.First(); !query.Eof(); query.Next()) {
+      base = PastedNumber(CAtof(base) + FieldNumber(query, "综合合价"), digits);
+    }
   }
 
   // E: the day-work and provisional-sum totals, added for the safety fee.
@@ -143,13 +162,14 @@ void PriceGeneralChapter(EngineContext& ctx, const UnitPriceLookup& unit_price_l
   query.First();
   if (!query.Eof()) extra = PastedNumber(CAtof(extra) + FieldNumber(query, "合价"), digits);
 
-  db.Open(query,
-          "select 编号,名称,工程量,附注信息 from 分部分项 where 标志='项' and 排序<" + next_chapter +
-                " order by 排序,rowid");
-  for (query.First(); !query.Eof(); query.Next()) {
-    const std::string id = FieldNumberLiteral(query, "编号");
-    std::string quantity = FieldNumberLiteral(query, "工程量");
-    std::string note = FieldText(query, "附注信息");
+  if (!one_read_before) {
+    db.Open(items, "select 编号,名称,工程量,附注信息 from 分部分项 where 标志='项' and 排序<" +
+                       next_chapter + " order by 排序,rowid");
+  }
+  for (items.First(); !items.Eof(); items.Next()) {
+    const std::string id = FieldNumberLiteral(items, "编号");
+    std::string quantity = FieldNumberLiteral(items, "工程量");
+    std::string note = FieldText(items, "附注信息");
     if (CAtof(quantity) > 0 && Contains(note, "%")) {
       ReplaceAll(note, "%", "");
       const std::string rate = PastedNumber(CAtof(note), -1);
@@ -157,7 +177,7 @@ void PriceGeneralChapter(EngineContext& ctx, const UnitPriceLookup& unit_price_l
       std::string fee;
       if (unit_price_line(id, &fee)) {
         base = fee;
-      } else if (FieldText(query, "名称") == "安全生产费") {
+      } else if (FieldText(items, "名称") == "安全生产费") {
         base = PastedNumber(CAtof(base) + CAtof(extra), digits);
       }
       db.Exec("update 分部分项 set 计算=1, 综合单价=FtRou(" + base + "*" + rate + "/100.0," + d +
@@ -179,7 +199,7 @@ void RollUpBillItemsPlain(EngineContext& ctx, const std::string& item) {
   PriceFromFeeSheets(ctx, lines);
   PriceGeneralChapter(ctx, [&ctx](const std::string& id, std::string* fee) {
     return UnitPriceLine(ctx, id, fee);
-  });
+  }, /*one_read_before=*/false);
 }
 
 void RollUpBillItems(EngineContext& ctx, const std::string& item) {

@@ -48,8 +48,10 @@ using UnitPriceLookup = std::function<bool(const std::string& item, std::string*
 // The general chapter (the rows before the next chapter heading): each item
 // with a percentage note gets that percentage of a running base B (or the
 // item's own unit-price line), each item with another note the fixed amount
-// written in it.
-void PriceGeneralChapter(EngineContext& ctx, const UnitPriceLookup& unit_price_line);
+// written in it. `one_read_before`: the chapter's items are read once for
+// the base and the prices, instead of by a statement each.
+void PriceGeneralChapter(EngineContext& ctx, const UnitPriceLookup& unit_price_line,
+                         bool one_read_before);
 
 }  // namespace ftcalc
 

@@ -1,7 +1,8 @@
 // The bill item step's fast path: the bill items' own fee lines are read
 // once, for their prices and for the general chapter's unit-price lines,
 // where the plain statements scan the fee lines again for every percentage
-// item (the fee lines have no index on 主表 in the data model).
+// item (the fee lines have no index on 主表 in the data model); and the
+// general chapter's items are read once for its base and its prices.
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -72,7 +73,7 @@ bool RollUpBillItemsFast(EngineContext& ctx, const std::string& item) {
   UnitPriceLines unit_price_lines(ctx, lines);
   PriceGeneralChapter(ctx, [&unit_price_lines](const std::string& id, std::string* fee) {
     return unit_price_lines.Find(id, fee);
-  });
+  }, /*one_read_before=*/true);
   return true;
 }
 
