@@ -105,6 +105,28 @@ TEST_F(BillItemsTest, OwnFeeSheetPricesFromItsLastRow) {
   EXPECT_EQ(Row(2, "综合单价,计算"), "NULL|0");
 }
 
+// The lines of several items, interleaved in rowid order: each item takes
+// its own last line; lines of no bill item (a heading, a missing row, no
+// 主表 at all, a text key) price nothing.
+TEST_F(BillItemsTest, OwnFeeSheetsOfInterleavedItemsEachTakeTheirLastLine) {
+  project_.Exec(
+      "insert into 分部分项(编号,上级编号,标志,排序,工程量,计算) values(1,0,'项',1,2,0),"
+      "(2,0,'项',2,1,0),(3,0,'级1',3,1,0);"
+      "insert into 分部分项取费明细(rowid,主表,项目,费用) values(1,2,'a',1),(2,1,'a',2),"
+      "(3,2,'b',3.125),(4,3,'a',4),(5,99,'a',5),(6,NULL,'a',6),(7,'1x','a',7),(8,1,'b',8);");
+  SetUpEngine();
+  EngineContext& ctx = project_.Context();
+  RollUpBillItems(ctx, "0");
+  EXPECT_EQ(Row(1, "综合单价,综合合价,计算"), "8.0|16.0|1");
+  // 3.125 -> 3.13 (half up).
+  EXPECT_EQ(Row(2, "综合单价,综合合价,计算"), "3.13|3.13|1");
+  EXPECT_EQ(Row(3, "综合单价,计算"), "NULL|0");
+  EXPECT_TRUE(project_.errors().empty());
+  if (ctx.options.fast_paths) {
+    EXPECT_TRUE(ctx.declined_fast_paths.empty());
+  }
+}
+
 TEST_F(BillItemsTest, DivisionsNeverTruncateOnIntegerColumns) {
   // A host whose quantities are stored as integers.
   project_.Exec(
