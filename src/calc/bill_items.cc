@@ -140,7 +140,7 @@ void PriceGeneralChapter(EngineContext& ctx, const UnitPriceLookup& unit_price_l
     const int no_note = items.FieldIndex("ftcalc_no_note");
     for (items.First(); !items.Eof(); items.Next()) {
       const SqlValue& flag = items.Value(no_note);
-      if (flag.type == SQLITE_INTEGER && flag.integer != 0) {
+      if (flag.type() == SQLITE_INTEGER && flag.integer() != 0) {
         base = PastedNumber(CAtof(base) + FieldNumber(items, "综合合价"), digits);
       }
     }

@@ -33,7 +33,7 @@ class UnitPriceLines {
     for (lines.First(); !lines.Eof(); lines.Next()) {
       const SqlValue& flag = lines.Value(flag_field);
       int64_t key = 0;
-      if (flag.type != SQLITE_INTEGER || flag.integer == 0 || !IntegerKey(lines.Value(key_field), &key)) {
+      if (flag.type() != SQLITE_INTEGER || flag.integer() == 0 || !IntegerKey(lines.Value(key_field), &key)) {
         continue;
       }
       first_.emplace(key, FieldNumberLiteral(lines, "费用"));

@@ -42,20 +42,20 @@ bool IsPlainNumber(std::string_view text) {
 // keeps the key coarse enough for columns of numeric affinity, where SQLite
 // compares '12' with 12 as numbers.
 std::string TextPart(const SqlValue& value) {
-  switch (value.type) {
+  switch (value.type()) {
     case SQLITE_NULL:
       return kNullPart;
     case SQLITE_INTEGER:
-      return "#" + NumberText(static_cast<double>(value.integer));
+      return "#" + NumberText(static_cast<double>(value.integer()));
     case SQLITE_FLOAT:
-      return "#" + NumberText(value.real);
+      return "#" + NumberText(value.real());
     default:
       break;
   }
-  if (!value.text.empty() && CAtofLength(value.text) == value.text.size()) {
-    return "#" + NumberText(CAtof(value.text));
+  if (!value.text().empty() && CAtofLength(value.text()) == value.text().size()) {
+    return "#" + NumberText(CAtof(value.text()));
   }
-  return "'" + value.text;
+  return "'" + std::string(value.text());
 }
 
 bool SameColumnName(std::string_view a, std::string_view b) {
@@ -90,7 +90,7 @@ std::string CarriedValue(const Query& query, std::string_view field, CarryKind k
     case CarryKind::kAsIs:
       break;
   }
-  if (value.type == SQLITE_INTEGER || value.type == SQLITE_FLOAT) {
+  if (value.type() == SQLITE_INTEGER || value.type() == SQLITE_FLOAT) {
     return FieldNumberLiteral(query, field);
   }
   std::string text = FieldText(query, field);
@@ -161,13 +161,13 @@ std::vector<std::string> CarryOver::SnapshotParts(const Query& rows) const {
         parts.push_back(TextPart(value));
         break;
       case MatchKind::kClass:
-        parts.push_back(value.is_null() || (value.type == SQLITE_TEXT && value.text.empty())
+        parts.push_back(value.is_null() || (value.type() == SQLITE_TEXT && value.text().empty())
                             ? kBlankPart
                             : TextPart(value));
         break;
       case MatchKind::kNumber:
         // cast(... as real) gives NULL or a REAL.
-        parts.push_back(value.is_null() ? kNullPart : "#" + NumberText(value.real));
+        parts.push_back(value.is_null() ? kNullPart : "#" + NumberText(value.real()));
         break;
     }
   }
@@ -181,8 +181,8 @@ bool CarryOver::LoadNewRows() {
   if (!db_.Open(rows, SnapshotSelect() + " where 上级编号 is not -2")) return false;
   for (rows.First(); !rows.Eof(); rows.Next()) {
     // The rows are restricted by "编号 in(<keys>)": keys must be integers.
-    if (rows.Value(0).type != SQLITE_INTEGER) return false;
-    parts_[rows.Value(0).integer] = SnapshotParts(rows);
+    if (rows.Value(0).type() != SQLITE_INTEGER) return false;
+    parts_[rows.Value(0).integer()] = SnapshotParts(rows);
   }
   return true;
 }
@@ -260,7 +260,9 @@ bool CarryOver::Rekey(const std::vector<int64_t>& ids) {
   if (!db_.Open(rows, SnapshotSelect() + " where 编号 in(" + IdList(ids) + ")")) return false;
   std::vector<std::pair<int64_t, std::vector<std::string>>> fresh;
   for (rows.First(); !rows.Eof(); rows.Next()) {
-    fresh.emplace_back(rows.Value(0).integer, SnapshotParts(rows));
+    // Only INTEGER keys are in parts_ (LoadNewRows).
+    if (rows.Value(0).type() != SQLITE_INTEGER) continue;
+    fresh.emplace_back(rows.Value(0).integer(), SnapshotParts(rows));
   }
   for (auto& [id, parts] : fresh) {
     auto old = parts_.find(id);

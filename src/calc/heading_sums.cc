@@ -66,12 +66,12 @@ bool HeadingSums::Load(const std::vector<std::string>& columns,
   for (bulk.First(); !bulk.Eof(); bulk.Next()) {
     Row row;
     const SqlValue& flag = bulk.Value(2);
-    row.flag_is_text = flag.type == SQLITE_TEXT;
-    if (row.flag_is_text) row.flag = flag.text;
+    row.flag_is_text = flag.type() == SQLITE_TEXT;
+    if (row.flag_is_text) row.flag = flag.text();
     row.values.resize(column_count_);
     for (size_t k = 0; k < column_count_; ++k) {
       const SqlValue& sum = bulk.Value(kFirstSum + static_cast<int>(k));
-      row.values[k] = sum.type == SQLITE_FLOAT ? sum.real : 0.0;
+      row.values[k] = sum.type() == SQLITE_FLOAT ? sum.real() : 0.0;
     }
     const size_t index = rows_.size();
     rows_.push_back(std::move(row));
@@ -127,7 +127,7 @@ void HeadingSums::Refresh(const std::string& heading) {
     Row& row = rows_[index];
     for (size_t k = 0; k < column_count_; ++k) {
       const SqlValue& sum = reread.Value(static_cast<int>(k));
-      row.values[k] = sum.type == SQLITE_FLOAT ? sum.real : 0.0;
+      row.values[k] = sum.type() == SQLITE_FLOAT ? sum.real() : 0.0;
     }
   }
 }

@@ -8,12 +8,12 @@
 namespace ftcalc {
 
 bool IntegerKey(const SqlValue& value, int64_t* key) {
-  if (value.type == SQLITE_INTEGER) {
-    *key = value.integer;
+  if (value.type() == SQLITE_INTEGER) {
+    *key = value.integer();
     return true;
   }
-  if (value.type == SQLITE_FLOAT) {
-    const double r = value.real;
+  if (value.type() == SQLITE_FLOAT) {
+    const double r = value.real();
     // 2^63 is exact as a double; anything at or past it is no int64.
     if (!(r >= -9223372036854775808.0 && r < 9223372036854775808.0)) return false;
     if (std::floor(r) != r) return false;

@@ -37,16 +37,16 @@ int CompareValues(const SqlValue& a, const SqlValue& b) {
       default: return 3;
     }
   };
-  if (rank(a.type) != rank(b.type)) return rank(a.type) < rank(b.type) ? -1 : 1;
-  switch (a.type) {
+  if (rank(a.type()) != rank(b.type())) return rank(a.type()) < rank(b.type()) ? -1 : 1;
+  switch (a.type()) {
     case SQLITE_NULL: return 0;
-    case SQLITE_INTEGER: return a.integer < b.integer ? -1 : a.integer > b.integer;
-    case SQLITE_FLOAT: return a.real < b.real ? -1 : a.real > b.real;
+    case SQLITE_INTEGER: return a.integer() < b.integer() ? -1 : a.integer() > b.integer();
+    case SQLITE_FLOAT: return a.real() < b.real() ? -1 : a.real() > b.real();
     default: {
-      const size_t common = std::min(a.text.size(), b.text.size());
-      const int bytes = common == 0 ? 0 : std::memcmp(a.text.data(), b.text.data(), common);
+      const size_t common = std::min(a.text().size(), b.text().size());
+      const int bytes = common == 0 ? 0 : std::memcmp(a.text().data(), b.text().data(), common);
       if (bytes != 0) return bytes;
-      return a.text.size() < b.text.size() ? -1 : a.text.size() > b.text.size();
+      return a.text().size() < b.text().size() ? -1 : a.text().size() > b.text().size();
     }
   }
 }
@@ -59,12 +59,15 @@ int CompareValues(const SqlValue& a, const SqlValue& b) {
 // same number or bytes (given one number kind per column and no negative
 // zero, that is SQLite's grouping).
 bool SameKey(const ValueView& view, const SqlValue& value) {
-  if (view.type != value.type) return false;
+  if (view.type != value.type()) return false;
   switch (view.type) {
-    case SQLITE_INTEGER: return view.integer == value.integer;
-    case SQLITE_FLOAT: return std::memcmp(&view.real, &value.real, sizeof(double)) == 0;
+    case SQLITE_INTEGER: return view.integer == value.integer();
+    case SQLITE_FLOAT: {
+      const double real = value.real();
+      return std::memcmp(&view.real, &real, sizeof(double)) == 0;
+    }
     case SQLITE_TEXT:
-    case SQLITE_BLOB: return view.bytes() == std::string_view(value.text);
+    case SQLITE_BLOB: return view.bytes() == std::string_view(value.text());
     default: return true;
   }
 }
@@ -326,9 +329,9 @@ bool MaterialGrouping::Add(const MaterialLine& line) {
   const RealSign sign = SignOfReal(line.amount);
   if (sign == RealSign::kUndecided) return false;
   if (sign == RealSign::kNull || sign == RealSign::kZero) return true;
-  if (line.quota.type == SQLITE_NULL) return true;
-  if (line.quota.type != SQLITE_INTEGER) return false;
-  const auto quota = m.quotas.find(line.quota.integer);
+  if (line.quota.type() == SQLITE_NULL) return true;
+  if (line.quota.type() != SQLITE_INTEGER) return false;
+  const auto quota = m.quotas.find(line.quota.integer());
   if (quota == m.quotas.end()) return true;
 
   LineRow row;

@@ -38,9 +38,9 @@ bool StandardMaterials::Load(Database& db) {
 
 const StandardMaterial* StandardMaterials::Find(const SqlValue& material_key,
                                                 bool* decided) const {
-  *decided = material_key.type == SQLITE_INTEGER || material_key.type == SQLITE_NULL;
-  if (material_key.type != SQLITE_INTEGER) return nullptr;
-  auto found = rows_.find(material_key.integer);
+  *decided = material_key.type() == SQLITE_INTEGER || material_key.type() == SQLITE_NULL;
+  if (material_key.type() != SQLITE_INTEGER) return nullptr;
+  auto found = rows_.find(material_key.integer());
   return found == rows_.end() ? nullptr : &found->second;
 }
 
@@ -102,9 +102,9 @@ SqlValue ParentAmounts::Find(const SqlValue& quota, const SqlValue& level, bool*
   // A NULL on either side joins nothing.
   *decided = true;
   if (quota.is_null() || level.is_null()) return SqlValue::Null();
-  *decided = quota.type == SQLITE_INTEGER && level.type == SQLITE_INTEGER;
+  *decided = quota.type() == SQLITE_INTEGER && level.type() == SQLITE_INTEGER;
   if (!*decided) return SqlValue::Null();
-  auto found = amounts_.find({quota.integer, level.integer});
+  auto found = amounts_.find({quota.integer(), level.integer()});
   if (found == amounts_.end()) return SqlValue::Null();
   *decided = !found->second.repeated;
   return found->second.value;

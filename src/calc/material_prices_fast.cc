@@ -74,8 +74,8 @@ bool BuildMaterialPricesFast(EngineContext& ctx) {
       return false;
     }
     int64_t k = 0;
-    if (query.Value(0).type != SQLITE_INTEGER) return false;
-    k = query.Value(0).integer;
+    if (query.Value(0).type() != SQLITE_INTEGER) return false;
+    k = query.Value(0).integer();
     if (!InsertMaterialGroups(db, grouped[i], k, ctx.settings.quantity_decimals)) return false;
   }
 

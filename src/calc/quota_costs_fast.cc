@@ -165,8 +165,8 @@ bool QuotasWithoutLines(EngineContext& ctx, const QuotaLineSums& sums,
   const int key = query.FieldIndex("编号");
   for (query.First(); !query.Eof(); query.Next()) {
     const SqlValue& value = query.Value(key);
-    if (value.type != SQLITE_INTEGER) return false;
-    if (sums.line_quotas.count(value.integer) == 0) numbers->push_back(FieldText(query, "编号"));
+    if (value.type() != SQLITE_INTEGER) return false;
+    if (sums.line_quotas.count(value.integer()) == 0) numbers->push_back(FieldText(query, "编号"));
   }
   return true;
 }

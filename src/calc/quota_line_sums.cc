@@ -83,19 +83,19 @@ class LineSums {
                            own_level && (flags & kMachine), (flags & kMain) != 0,
                            (flags & kEquipment) != 0};
     if (!(holds[0] || holds[1] || holds[2] || holds[3] || holds[4])) return true;
-    if (quota.type != SQLITE_INTEGER) return false;
+    if (quota.type() != SQLITE_INTEGER) return false;
     if (holds[0] || holds[1] || holds[2] || holds[4]) {
       double rounded = 0;
       if (!FtRouOfValue(value, digits_, &rounded)) return false;
       for (int i = 0; i < 3; ++i) {
-        if (holds[i]) own_costs_[i].Add(quota.integer, rounded);
+        if (holds[i]) own_costs_[i].Add(quota.integer(), rounded);
       }
-      if (holds[4]) equipment_.Add(quota.integer, rounded);
+      if (holds[4]) equipment_.Add(quota.integer(), rounded);
     }
     if (holds[3]) {
       double rounded = 0;
       if (!FtRouOfValue(main_value, digits_, &rounded)) return false;
-      main_materials_.Add(quota.integer, rounded);
+      main_materials_.Add(quota.integer(), rounded);
     }
     return true;
   }
@@ -121,7 +121,7 @@ void NoteQuota(const SqlValue& quota, QuotaLineSums* sums) {
 }
 
 // A unit is "%" only as that exact text: a number or blob never equals it.
-bool IsPercentUnit(const SqlValue& unit) { return unit.type == SQLITE_TEXT && unit.text == "%"; }
+bool IsPercentUnit(const SqlValue& unit) { return unit.type() == SQLITE_TEXT && unit.text() == "%"; }
 
 }  // namespace
 
@@ -196,11 +196,11 @@ bool SumQuotaLinesFromColumns(Database& db, const LineKinds& kinds,
     const SqlValue& quota = line.quota;
     NoteQuota(quota, sums);
     int64_t flags = EqualsZeroInNumericColumn(line.level) ? kOwnLevel : 0;
-    if (line.kind.type == SQLITE_INTEGER) {
+    if (line.kind.type() == SQLITE_INTEGER) {
       for (int i = 0; i < 5; ++i) {
-        if (kind_sets[i]->count(line.kind.integer) > 0) flags |= int64_t{2} << i;
+        if (kind_sets[i]->count(line.kind.integer()) > 0) flags |= int64_t{2} << i;
       }
-    } else if (line.kind.type != SQLITE_NULL) {
+    } else if (line.kind.type() != SQLITE_NULL) {
       return false;
     }
 
@@ -219,7 +219,7 @@ bool SumQuotaLinesFromColumns(Database& db, const LineKinds& kinds,
     };
     // "a.单位 is null or a.单位=''" picks the standard material's unit.
     const bool own_unit = !line.unit.is_null() &&
-                          !(line.unit.type == SQLITE_TEXT && line.unit.text.empty());
+                          !(line.unit.type() == SQLITE_TEXT && line.unit.text().empty());
     bool percent = false;
     if (own_unit) {
       percent = IsPercentUnit(line.unit);
@@ -258,8 +258,8 @@ bool SumQuotaLinesFromColumns(Database& db, const LineKinds& kinds,
     if (flags & kMain) {
       // The quota's quantity, by its INTEGER key (any other 主表 declines
       // below, as it does in the statement's pass).
-      if (quota.type != SQLITE_INTEGER) return false;
-      auto row = quantities.find(quota.integer);
+      if (quota.type() != SQLITE_INTEGER) return false;
+      auto row = quantities.find(quota.integer());
       const SqlValue* quantity = row != quantities.end() ? &row->second : &kNull;
       if (!MultiplyValues(value, *quantity, &main_value)) return false;
     }

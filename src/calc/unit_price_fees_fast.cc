@@ -116,7 +116,7 @@ bool OpenSortedHere(Database& db, Query& items, const std::string& where) {
   const int order = items.FieldIndex("排序");
   bool numbers = order >= 0;
   for (items.First(); numbers && !items.Eof(); items.Next()) {
-    const int type = items.Value(order).type;
+    const int type = items.Value(order).type();
     numbers = type == SQLITE_NULL || type == SQLITE_INTEGER || type == SQLITE_FLOAT;
   }
   if (!numbers) {
@@ -238,7 +238,7 @@ bool FoldAssignmentsIn(Database& db, Query& items,
   std::unordered_map<int64_t, size_t> rows;
   for (items.First(); !items.Eof(); items.Next()) {
     const SqlValue& key = items.Value(key_field);
-    if (key.type == SQLITE_INTEGER) rows.emplace(key.integer, items.cursor());
+    if (key.type() == SQLITE_INTEGER) rows.emplace(key.integer(), items.cursor());
   }
   // The walked rows' numbers, read as SQLite reads them, a batch at a time.
   constexpr size_t kBatch = 8192;
@@ -250,8 +250,8 @@ bool FoldAssignmentsIn(Database& db, Query& items,
     for (size_t i = 0; i < targets.size(); ++i) {
       // A REAL column keeps any number as a REAL.
       SqlValue& value = values[i];
-      if (value.type == SQLITE_INTEGER) value = SqlValue::Real(static_cast<double>(value.integer));
-      if (value.type != SQLITE_FLOAT && value.type != SQLITE_NULL) return false;
+      if (value.type() == SQLITE_INTEGER) value = SqlValue::Real(static_cast<double>(value.integer()));
+      if (value.type() != SQLITE_FLOAT && value.type() != SQLITE_NULL) return false;
       items.MoveTo(targets[i].first);
       items.Overwrite(column_fields[targets[i].second], std::move(value));
       fields->rows[targets[i].first] |= static_cast<uint8_t>(1u << targets[i].second);
@@ -522,7 +522,7 @@ bool CalculateUnitPriceFeesFast(EngineContext& ctx, const std::string& item,
   // the statements.
   const int key_field = items.FieldIndex("编号");
   for (items.First(); !items.Eof(); items.Next()) {
-    if (items.Value(key_field).type != SQLITE_INTEGER) return false;
+    if (items.Value(key_field).type() != SQLITE_INTEGER) return false;
   }
 
   // The whole run reads every own sheet at once; one row reads its own.
@@ -549,7 +549,7 @@ bool CalculateUnitPriceFeesFast(EngineContext& ctx, const std::string& item,
     for (; chunk.rows.size() < kRowsPerChunk && !items.Eof(); items.Next()) {
       RowSheet& row = chunk.rows.emplace_back();
       row.number = FieldText(items, "编号");
-      auto own = own_sheets.find(items.Value(key_field).integer);
+      auto own = own_sheets.find(items.Value(key_field).integer());
       const bool has_own = own != own_sheets.end();
       const PlannedSheet* standard =
           has_own ? nullptr

@@ -58,9 +58,9 @@ std::string FieldNumberLiteral(const Query& query, std::string_view field) {
   const int index = ResolveField(query, field);
   if (index < 0) return "0";
   const SqlValue& value = query.Value(index);
-  if (value.type == SQLITE_INTEGER) return FieldText(query, field);
-  if (value.type == SQLITE_FLOAT) {
-    if (!std::isfinite(value.real)) return "0";
+  if (value.type() == SQLITE_INTEGER) return FieldText(query, field);
+  if (value.type() == SQLITE_FLOAT) {
+    if (!std::isfinite(value.real())) return "0";
     return FieldText(query, field);
   }
   const double number = CAtof(value.AsSqliteText());

@@ -63,11 +63,11 @@ double FtRouOfReal(double x, int digits) {
 }
 
 bool FtRouOfValue(const SqlValue& x, int digits, double* result) {
-  switch (x.type) {
+  switch (x.type()) {
     case SQLITE_NULL: *result = RoundHalfUp(digits, 0.0); return true;
-    case SQLITE_INTEGER: *result = RoundHalfUp(digits, static_cast<double>(x.integer)); return true;
-    case SQLITE_FLOAT: *result = FtRouOfReal(x.real, digits); return true;
-    case SQLITE_TEXT: *result = RoundHalfUp(digits, CAtof(x.text)); return true;
+    case SQLITE_INTEGER: *result = RoundHalfUp(digits, static_cast<double>(x.integer())); return true;
+    case SQLITE_FLOAT: *result = FtRouOfReal(x.real(), digits); return true;
+    case SQLITE_TEXT: *result = RoundHalfUp(digits, CAtof(x.text())); return true;
     default: return false;
   }
 }

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include <cstdio>
-
-#include "data/number_text.h"
 #include "data/text_util.h"
 
 namespace ftcalc {
@@ -42,14 +39,17 @@ std::string QuoteIdentifier(const std::string& name) {
 }
 
 void BindValue(sqlite3_stmt* stmt, int index, const SqlValue& v) {
-  switch (v.type) {
-    case SQLITE_INTEGER: sqlite3_bind_int64(stmt, index, v.integer); break;
-    case SQLITE_FLOAT: sqlite3_bind_double(stmt, index, v.real); break;
+  const std::string_view bytes = v.text();
+  switch (v.type()) {
+    case SQLITE_INTEGER: sqlite3_bind_int64(stmt, index, v.integer()); break;
+    case SQLITE_FLOAT: sqlite3_bind_double(stmt, index, v.real()); break;
+    // The 64-bit forms: a length past INT_MAX is refused by SQLite, never
+    // taken for "up to the first NUL".
     case SQLITE_TEXT:
-      sqlite3_bind_text(stmt, index, v.text.data(), static_cast<int>(v.text.size()), SQLITE_TRANSIENT);
+      sqlite3_bind_text64(stmt, index, bytes.data(), bytes.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
       break;
     case SQLITE_BLOB:
-      sqlite3_bind_blob(stmt, index, v.text.data(), static_cast<int>(v.text.size()), SQLITE_TRANSIENT);
+      sqlite3_bind_blob64(stmt, index, bytes.data(), bytes.size(), SQLITE_TRANSIENT);
       break;
     default: sqlite3_bind_null(stmt, index); break;
   }
@@ -57,47 +57,30 @@ void BindValue(sqlite3_stmt* stmt, int index, const SqlValue& v) {
 
 }  // namespace
 
-std::string SqlValue::AsSqliteText() const {
-  switch (type) {
-    case SQLITE_INTEGER: return std::to_string(integer);
-    case SQLITE_FLOAT: {
-      // SQLite's own rendering of a REAL (what sqlite3_column_text gives).
-      char buf[64];
-      sqlite3_snprintf(sizeof buf, buf, "%!.15g", real);
-      return buf;
-    }
-    case SQLITE_TEXT:
-    case SQLITE_BLOB: return text;
-    default: return std::string();
-  }
-}
-
-double SqlValue::AsSqliteTextNumber() const {
-  if (type == SQLITE_FLOAT && ReadsBackFromFifteenDigits(real)) return real;
-  return CAtof(AsSqliteText());
-}
-
 void ColumnValueInto(sqlite3_stmt* stmt, int column, SqlValue* value) {
-  value->type = sqlite3_column_type(stmt, column);
-  switch (value->type) {
-    case SQLITE_INTEGER: value->integer = sqlite3_column_int64(stmt, column); break;
-    case SQLITE_FLOAT: value->real = sqlite3_column_double(stmt, column); break;
+  const int type = sqlite3_column_type(stmt, column);
+  switch (type) {
+    case SQLITE_INTEGER: value->SetInteger(sqlite3_column_int64(stmt, column)); break;
+    case SQLITE_FLOAT: value->SetReal(sqlite3_column_double(stmt, column)); break;
     case SQLITE_TEXT:
     case SQLITE_BLOB: {
-      const void* data = value->type == SQLITE_TEXT
+      // The pointer is fetched before the length, as SQLite asks.
+      const void* data = type == SQLITE_TEXT
                              ? static_cast<const void*>(sqlite3_column_text(stmt, column))
                              : sqlite3_column_blob(stmt, column);
-      const int bytes = sqlite3_column_bytes(stmt, column);
-      if (data != nullptr) {
-        value->text.assign(static_cast<const char*>(data), static_cast<size_t>(bytes));
+      const std::string_view bytes =
+          data == nullptr ? std::string_view()
+                          : std::string_view(static_cast<const char*>(data),
+                                             static_cast<size_t>(sqlite3_column_bytes(stmt, column)));
+      if (type == SQLITE_TEXT) {
+        value->SetText(bytes);
       } else {
-        value->text.clear();
+        value->SetBlob(bytes);
       }
-      return;
+      break;
     }
-    default: break;
+    default: value->SetNull(); break;
   }
-  value->text.clear();
 }
 
 SqlValue ColumnValue(sqlite3_stmt* stmt, int column) {
@@ -237,7 +220,7 @@ int Query::FieldIndex(std::string_view name) const {
 FieldKind Query::Kind(int field) const {
   const Column& c = columns_[field];
   if (c.has_declared_type) return c.declared_kind;
-  switch (Value(field).type) {
+  switch (Value(field).type()) {
     case SQLITE_INTEGER: return FieldKind::kInteger;
     case SQLITE_FLOAT: return FieldKind::kFloat;
     default: return FieldKind::kOther;

@@ -17,39 +17,15 @@
 #include <vector>
 
 #include "data/db_error.h"
+#include "data/sql_value.h"
 #include "data/sqlite_handle.h"
 
 namespace ftcalc {
 
-// One value as SQLite stored it.
-struct SqlValue {
-  int type = SQLITE_NULL;  // SQLITE_NULL, _INTEGER, _FLOAT, _TEXT or _BLOB
-  // A query may hold millions of values: the number shares its storage
-  // (integer for INTEGER, real for FLOAT; read the one `type` names).
-  union {
-    int64_t integer = 0;
-    double real;
-  };
-  std::string text;  // TEXT and BLOB bytes
-
-  static SqlValue Null() { return {}; }
-  static SqlValue Integer(int64_t v) { SqlValue s; s.type = SQLITE_INTEGER; s.integer = v; return s; }
-  static SqlValue Real(double v) { SqlValue s; s.type = SQLITE_FLOAT; s.real = v; return s; }
-  static SqlValue Text(std::string v) { SqlValue s; s.type = SQLITE_TEXT; s.text = std::move(v); return s; }
-
-  bool is_null() const { return type == SQLITE_NULL; }
-  // SQLite's own text form of the value (REAL with 15 significant digits,
-  // NULL as empty text).
-  std::string AsSqliteText() const;
-  // atof of that text, without writing it where it would read back as the
-  // REAL itself.
-  double AsSqliteTextNumber() const;
-};
-
 // The value of result column `column` of the current row of `stmt`.
 SqlValue ColumnValue(sqlite3_stmt* stmt, int column);
-// The same, put into *value (whose text buffer is reused: for reading many
-// rows into the same values).
+// The same, put into *value (whose heap text is reused while texts do not
+// grow: for reading many rows into the same values).
 void ColumnValueInto(sqlite3_stmt* stmt, int column, SqlValue* value);
 // Binds `value` to parameter `index` of `stmt` with its storage class.
 void BindValue(Statement& stmt, int index, const SqlValue& value);

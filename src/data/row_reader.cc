@@ -4,11 +4,12 @@ namespace ftcalc {
 
 ValueView ViewOf(const SqlValue& value) {
   ValueView view;
-  view.type = value.type;
-  view.integer = value.type == SQLITE_INTEGER ? value.integer : 0;
-  view.real = value.type == SQLITE_FLOAT ? value.real : 0;
-  view.text = value.text.data();
-  view.size = value.text.size();
+  view.type = value.type();
+  view.integer = value.integer();
+  view.real = value.real();
+  const std::string_view bytes = value.text();
+  view.text = bytes.data();
+  view.size = bytes.size();
   return view;
 }
 
@@ -16,13 +17,8 @@ SqlValue ValueOf(const ValueView& view) {
   switch (view.type) {
     case SQLITE_INTEGER: return SqlValue::Integer(view.integer);
     case SQLITE_FLOAT: return SqlValue::Real(view.real);
-    case SQLITE_TEXT:
-    case SQLITE_BLOB: {
-      SqlValue value;
-      value.type = view.type;
-      value.text.assign(view.bytes());
-      return value;
-    }
+    case SQLITE_TEXT: return SqlValue::Text(view.bytes());
+    case SQLITE_BLOB: return SqlValue::Blob(view.bytes());
     default: return SqlValue::Null();
   }
 }

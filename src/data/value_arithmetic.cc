@@ -7,24 +7,24 @@ namespace ftcalc {
 namespace {
 
 bool IsNumberOrNull(const SqlValue& v) {
-  return v.type == SQLITE_NULL || v.type == SQLITE_INTEGER || v.type == SQLITE_FLOAT;
+  return v.type() == SQLITE_NULL || v.type() == SQLITE_INTEGER || v.type() == SQLITE_FLOAT;
 }
 
 double AsDouble(const SqlValue& v) {
-  return v.type == SQLITE_INTEGER ? static_cast<double>(v.integer) : v.real;
+  return v.type() == SQLITE_INTEGER ? static_cast<double>(v.integer()) : v.real();
 }
 
 }  // namespace
 
 bool MultiplyValues(const SqlValue& x, const SqlValue& y, SqlValue* product) {
   if (!IsNumberOrNull(x) || !IsNumberOrNull(y)) return false;
-  if (x.type == SQLITE_NULL || y.type == SQLITE_NULL) {
+  if (x.type() == SQLITE_NULL || y.type() == SQLITE_NULL) {
     *product = SqlValue::Null();
     return true;
   }
-  if (x.type == SQLITE_INTEGER && y.type == SQLITE_INTEGER) {
+  if (x.type() == SQLITE_INTEGER && y.type() == SQLITE_INTEGER) {
     int64_t result = 0;
-    if (!__builtin_mul_overflow(x.integer, y.integer, &result)) {
+    if (!__builtin_mul_overflow(x.integer(), y.integer(), &result)) {
       *product = SqlValue::Integer(result);
       return true;
     }
@@ -35,7 +35,7 @@ bool MultiplyValues(const SqlValue& x, const SqlValue& y, SqlValue* product) {
 }
 
 RealSign SignOfReal(const SqlValue& x) {
-  switch (x.type) {
+  switch (x.type()) {
     case SQLITE_NULL: return RealSign::kNull;
     case SQLITE_INTEGER:
     case SQLITE_FLOAT: {
@@ -47,8 +47,8 @@ RealSign SignOfReal(const SqlValue& x) {
 }
 
 bool EqualsZeroInNumericColumn(const SqlValue& x) {
-  if (x.type == SQLITE_INTEGER) return x.integer == 0;
-  if (x.type == SQLITE_FLOAT) return x.real == 0;
+  if (x.type() == SQLITE_INTEGER) return x.integer() == 0;
+  if (x.type() == SQLITE_FLOAT) return x.real() == 0;
   return false;
 }
 
@@ -67,17 +67,17 @@ int CompareIntegerWithReal(int64_t i, double r) {
 }  // namespace
 
 int CompareNumbersOrNull(const SqlValue& x, const SqlValue& y) {
-  if (x.type == SQLITE_NULL || y.type == SQLITE_NULL) {
-    return (x.type == SQLITE_NULL ? 0 : 1) - (y.type == SQLITE_NULL ? 0 : 1);
+  if (x.type() == SQLITE_NULL || y.type() == SQLITE_NULL) {
+    return (x.type() == SQLITE_NULL ? 0 : 1) - (y.type() == SQLITE_NULL ? 0 : 1);
   }
-  if (x.type == SQLITE_INTEGER && y.type == SQLITE_INTEGER) {
-    return x.integer < y.integer ? -1 : x.integer > y.integer ? 1 : 0;
+  if (x.type() == SQLITE_INTEGER && y.type() == SQLITE_INTEGER) {
+    return x.integer() < y.integer() ? -1 : x.integer() > y.integer() ? 1 : 0;
   }
-  if (x.type == SQLITE_FLOAT && y.type == SQLITE_FLOAT) {
-    return x.real < y.real ? -1 : x.real > y.real ? 1 : 0;
+  if (x.type() == SQLITE_FLOAT && y.type() == SQLITE_FLOAT) {
+    return x.real() < y.real() ? -1 : x.real() > y.real() ? 1 : 0;
   }
-  if (x.type == SQLITE_INTEGER) return CompareIntegerWithReal(x.integer, y.real);
-  return -CompareIntegerWithReal(y.integer, x.real);
+  if (x.type() == SQLITE_INTEGER) return CompareIntegerWithReal(x.integer(), y.real());
+  return -CompareIntegerWithReal(y.integer(), x.real());
 }
 
 }  // namespace ftcalc

@@ -72,10 +72,10 @@ class MaterialGroupsTest : public ::testing::Test {
       for (const SqlValue& key : line.keys) {
         Statement stmt;
         EXPECT_EQ(stmt.Prepare(p_.db(), "select quote(?1)"), SQLITE_OK);
-        switch (key.type) {
-          case SQLITE_INTEGER: stmt.BindInt64(1, key.integer); break;
-          case SQLITE_FLOAT: stmt.BindDouble(1, key.real); break;
-          case SQLITE_TEXT: stmt.BindText(1, key.text); break;
+        switch (key.type()) {
+          case SQLITE_INTEGER: stmt.BindInt64(1, key.integer()); break;
+          case SQLITE_FLOAT: stmt.BindDouble(1, key.real()); break;
+          case SQLITE_TEXT: stmt.BindText(1, key.text()); break;
           default: stmt.BindNull(1); break;
         }
         EXPECT_EQ(stmt.Step(), SQLITE_ROW);
@@ -160,9 +160,9 @@ TEST_F(MaterialGroupsTest, SameGroupsOrderAndSumsAsTheGroupedStatement) {
   const std::vector<MaterialGroup>& materials = lines[0];
   ASSERT_EQ(materials.size(), 7u);
   EXPECT_TRUE(materials[0].keys[0].is_null());
-  EXPECT_EQ(materials[1].keys[0].text, "B");
+  EXPECT_EQ(materials[1].keys[0].text(), "B");
   EXPECT_EQ(materials[3].quantity, 1.5 + 0.7);
-  EXPECT_EQ(materials[4].keys[8].text, "配比");
+  EXPECT_EQ(materials[4].keys[8].text(), "配比");
   EXPECT_EQ(materials[6].quantity, 1.0);
   EXPECT_EQ(lines[1].size(), 1u);
   EXPECT_TRUE(lines[2].empty());

@@ -239,13 +239,13 @@ TEST_F(QuotaLineSumsTest, CollectsPercentageLinesInTheirOrder) {
   for (size_t i = 0; i < 3; ++i) {
     for (size_t c = 0; c < 6; ++c) {
       EXPECT_EQ(raw.percent_lines[i][c].AsSqliteText(), sums.percent_lines[i][c].AsSqliteText());
-      EXPECT_EQ(raw.percent_lines[i][c].type, sums.percent_lines[i][c].type);
+      EXPECT_EQ(raw.percent_lines[i][c].type(), sums.percent_lines[i][c].type());
     }
   }
-  EXPECT_EQ(sums.percent_lines[0][3].real, 2.5);  // 实际量
-  EXPECT_EQ(sums.percent_lines[1][5].text, "%");  // the standard material's unit
-  EXPECT_EQ(sums.percent_lines[2][0].integer, 11);
-  EXPECT_EQ(sums.percent_lines[2][1].integer, 3);
+  EXPECT_EQ(sums.percent_lines[0][3].real(), 2.5);  // 实际量
+  EXPECT_EQ(sums.percent_lines[1][5].text(), "%");  // the standard material's unit
+  EXPECT_EQ(sums.percent_lines[2][0].integer(), 11);
+  EXPECT_EQ(sums.percent_lines[2][1].integer(), 3);
 }
 
 // Only a column that is its table's one INTEGER PRIMARY KEY counts as a key.

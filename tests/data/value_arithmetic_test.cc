@@ -52,12 +52,13 @@ TEST_F(ValueArithmeticTest, MultiplyMatchesSqliteForEveryPair) {
       SqlValue product;
       ASSERT_TRUE(MultiplyValues(x, y, &product));
       const std::string operands = x.AsSqliteText() + " * " + y.AsSqliteText();
-      ASSERT_EQ(product.type, expected.type) << operands;
-      if (expected.type == SQLITE_INTEGER) {
-        EXPECT_EQ(product.integer, expected.integer) << operands;
+      ASSERT_EQ(product.type(), expected.type()) << operands;
+      if (expected.type() == SQLITE_INTEGER) {
+        EXPECT_EQ(product.integer(), expected.integer()) << operands;
       }
-      if (expected.type == SQLITE_FLOAT) {
-        EXPECT_EQ(std::memcmp(&product.real, &expected.real, sizeof(double)), 0) << operands;
+      if (expected.type() == SQLITE_FLOAT) {
+        const double got = product.real(), want = expected.real();
+        EXPECT_EQ(std::memcmp(&got, &want, sizeof(double)), 0) << operands;
       }
     }
   }
@@ -68,9 +69,9 @@ TEST_F(ValueArithmeticTest, ComparisonsMatchSqlite) {
     const RealSign sign = SignOfReal(x);
     const SqlValue positive = Evaluate("select cast(?1 as real)>0", x, SqlValue::Null());
     const SqlValue nonzero = Evaluate("select cast(?1 as real)<>0", x, SqlValue::Null());
-    EXPECT_EQ(positive.type == SQLITE_INTEGER && positive.integer == 1, sign == RealSign::kPositive)
+    EXPECT_EQ(positive.type() == SQLITE_INTEGER && positive.integer() == 1, sign == RealSign::kPositive)
         << x.AsSqliteText();
-    EXPECT_EQ(nonzero.type == SQLITE_INTEGER && nonzero.integer == 1,
+    EXPECT_EQ(nonzero.type() == SQLITE_INTEGER && nonzero.integer() == 1,
               sign == RealSign::kPositive || sign == RealSign::kNegative)
         << x.AsSqliteText();
     EXPECT_EQ(sign == RealSign::kNull, x.is_null());
@@ -93,7 +94,7 @@ TEST_F(ValueArithmeticTest, NumbersRankAsSqliteOrdersThem) {
           "select v from (select ?1 as v, 1 as k union all select ?2, 2) order by v, k limit 1", x, y);
       const SqlValue ties = Evaluate("select ?1=?2 or (?1 is null and ?2 is null)", x, y);
       const std::string pair = x.AsSqliteText() + " vs " + y.AsSqliteText();
-      EXPECT_EQ(order == 0, ties.integer == 1) << pair;
+      EXPECT_EQ(order == 0, ties.integer() == 1) << pair;
       if (order != 0) {
         EXPECT_EQ(first.AsSqliteText(), (order < 0 ? x : y).AsSqliteText()) << pair;
       }
@@ -106,7 +107,7 @@ TEST_F(ValueArithmeticTest, TextOperandsAreNotDecided) {
   SqlValue product = SqlValue::Integer(5);
   EXPECT_FALSE(MultiplyValues(SqlValue::Text("2"), SqlValue::Integer(3), &product));
   EXPECT_FALSE(MultiplyValues(SqlValue::Null(), SqlValue::Text("x"), &product));
-  EXPECT_EQ(product.integer, 5);
+  EXPECT_EQ(product.integer(), 5);
   EXPECT_EQ(SignOfReal(SqlValue::Text("1")), RealSign::kUndecided);
   EXPECT_FALSE(EqualsZeroInNumericColumn(SqlValue::Text("0")));
   EXPECT_TRUE(EqualsZeroInNumericColumn(SqlValue::Real(-0.0)));

@@ -40,8 +40,8 @@ class Reader {
     const int index = query.FieldIndex(field);
     if (index < 0 || query.Value(index).is_null()) return std::nullopt;
     const SqlValue& value = query.Value(index);
-    if (value.type == SQLITE_FLOAT) return value.real;
-    if (value.type == SQLITE_INTEGER) return static_cast<double>(value.integer);
+    if (value.type() == SQLITE_FLOAT) return value.real();
+    if (value.type() == SQLITE_INTEGER) return static_cast<double>(value.integer());
     return FieldNumber(query, field);
   }
   // The values row of a table row: `fields` names the column read into

@@ -17,17 +17,17 @@ namespace {
 // reads whole as an integer (numeric affinity turns it into one). Anything
 // else, NULL included, names no row.
 std::optional<int64_t> KeyOf(const SqlValue& value) {
-  switch (value.type) {
+  switch (value.type()) {
     case SQLITE_INTEGER:
-      return value.integer;
+      return value.integer();
     case SQLITE_FLOAT:
-      if (std::isfinite(value.real) && value.real == std::floor(value.real) &&
-          std::fabs(value.real) < 9.2e18) {
-        return static_cast<int64_t>(value.real);
+      if (std::isfinite(value.real()) && value.real() == std::floor(value.real()) &&
+          std::fabs(value.real()) < 9.2e18) {
+        return static_cast<int64_t>(value.real());
       }
       return std::nullopt;
     case SQLITE_TEXT: {
-      const std::string& text = value.text;
+      const std::string text(value.text());
       if (text.empty() || text.size() > 19) return std::nullopt;
       size_t start = text[0] == '-' || text[0] == '+' ? 1 : 0;
       if (start == text.size()) return std::nullopt;
