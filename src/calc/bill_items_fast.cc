@@ -26,7 +26,13 @@ namespace {
 class UnitPriceLines {
  public:
   UnitPriceLines(EngineContext& ctx, Query& lines) : ctx_(ctx) {
-    if (!ComparesAsStored(ctx.db, "分部分项取费明细", "主表")) return;
+    // With 编号 the items' integer key, every line that "主表=<key>" finds
+    // is among the lines read; a key of another form could find lines the
+    // "in" did not select.
+    if (!ComparesAsStored(ctx.db, "分部分项取费明细", "主表") ||
+        !IsIntegerKeyColumn(ctx.db, "分部分项", "编号")) {
+      return;
+    }
     const int key_field = lines.FieldIndex("主表");
     const int flag_field = lines.FieldIndex("ftcalc_unit_price_line");
     if (key_field < 0 || flag_field < 0) return;
