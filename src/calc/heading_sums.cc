@@ -2,6 +2,7 @@
 
 #include "calc/item_tree.h"
 #include "data/number_text.h"
+#include "data/row_reader.h"
 #include "data/schema_info.h"
 #include "data/text_util.h"
 
@@ -114,22 +115,29 @@ std::vector<std::string> HeadingSums::SumTexts(int64_t heading, const std::strin
   return texts;
 }
 
-void HeadingSums::Refresh(const std::string& heading) {
-  auto found = by_key_.find(CAtol(heading));
-  if (found == by_key_.end()) return;
+bool HeadingSums::Refresh(int64_t heading) {
+  auto found = by_key_.find(heading);
+  if (found == by_key_.end()) return true;
   // The stored value is what SQLite made of the pasted text; reading it back
   // keeps the parent's sum exact whatever SQLite's text-to-double rounding.
-  Query reread;
-  if (!db_.Open(reread, "select " + total_list_ + " from 分部分项 where 编号=" + heading)) return;
-  reread.First();
-  if (reread.Eof()) return;
-  for (size_t index : found->second) {
-    Row& row = rows_[index];
-    for (size_t k = 0; k < column_count_; ++k) {
-      const SqlValue& sum = reread.Value(static_cast<int>(k));
-      row.values[k] = sum.type() == SQLITE_FLOAT ? sum.real() : 0.0;
+  // "where 编号=?" bound to the integer finds the rows "where 编号=<key>"
+  // finds (Load made sure 编号 compares as stored).
+  Statement* reread = db_.Cached("select " + total_list_ + " from 分部分项 where 编号=?");
+  if (reread == nullptr) return false;
+  reread->BindInt64(1, heading);
+  const int rc = reread->Step();
+  if (rc == SQLITE_ROW) {
+    const RowReader sums(*reread);
+    for (size_t index : found->second) {
+      Row& row = rows_[index];
+      for (size_t k = 0; k < column_count_; ++k) {
+        const ValueView sum = sums.View(static_cast<int>(k));
+        row.values[k] = sum.type == SQLITE_FLOAT ? sum.real : 0.0;
+      }
     }
   }
+  reread->Reset();
+  return rc == SQLITE_ROW || rc == SQLITE_DONE;
 }
 
 }  // namespace ftcalc

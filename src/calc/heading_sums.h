@@ -41,8 +41,9 @@ class HeadingSums {
 
   // Re-reads the roll-up columns of row `heading` after it was updated, as
   // they are now stored, into every row read with that 编号 (the update
-  // wrote the same values to each of them).
-  void Refresh(const std::string& heading);
+  // wrote the same values to each of them). False when it cannot be read:
+  // the sums would go stale, so the caller must decline.
+  bool Refresh(int64_t heading);
 
  private:
   struct Row {

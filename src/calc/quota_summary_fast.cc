@@ -24,17 +24,18 @@ bool WriteSums(EngineContext& ctx, HeadingSums& tree, const std::vector<std::str
                int64_t heading, const std::string& flag) {
   const std::vector<std::string> texts =
       tree.SumTexts(heading, flag, ctx.settings.price_decimals);
-  std::string assignments;
+  // One pattern for every heading, so the statement is prepared once.
+  std::string pattern = "update 分部分项 set 计算=1";
+  std::vector<std::string> numbers;
+  numbers.reserve(columns.size() + 1);
   for (size_t j = 0; j < columns.size(); ++j) {
-    if (j) assignments += ",";
-    assignments += columns[j] + "=" + NumberLiteral(texts[j]);
+    pattern += "," + columns[j] + "={}";
+    numbers.push_back(NumberLiteral(texts[j]));
   }
-  const std::string key = std::to_string(heading);
-  if (ctx.db.Exec("update 分部分项 set 计算=1," + assignments + " where 编号=" + key) < 0) {
-    return false;
-  }
-  tree.Refresh(key);
-  return true;
+  pattern += " where 编号={}";
+  numbers.push_back(std::to_string(heading));
+  if (ctx.db.ExecNumbers(pattern, numbers) < 0) return false;
+  return tree.Refresh(heading);
 }
 
 // The rows a walk up from `start` may visit, in order, with their 标志 as
