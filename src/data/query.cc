@@ -101,6 +101,7 @@ void Query::SetColumns(std::vector<std::string> names, std::vector<Column> colum
   names_ = std::move(names);
   columns_ = std::move(columns);
   name_index_.clear();
+  post_plans_.clear();
   if (names_.size() > kIndexedFieldCount) {
     for (size_t i = names_.size(); i-- > 0;) name_index_[AsciiUpper(names_[i])] = static_cast<int>(i);
   }
@@ -204,6 +205,7 @@ void Query::Close() {
   editing_ = false;
   changed_.clear();
   post_key_table_.clear();
+  post_plans_.clear();
 }
 
 int Query::FieldIndex(std::string_view name) const {
@@ -285,14 +287,8 @@ int Query::KeyColumn(sqlite3* db, const Column& first) const {
   return -1;
 }
 
-bool Query::Post(sqlite3* db, DbError* error) {
-  if (!editing_) return true;
-  editing_ = false;
-  std::vector<int> fields;
-  for (size_t i = 0; i < changed_.size(); ++i) {
-    if (changed_[i]) fields.push_back(static_cast<int>(i));
-  }
-  if (fields.empty()) return true;
+bool Query::PlanPost(sqlite3* db, const std::vector<int>& fields, PostPlan* plan,
+                     DbError* error) {
   const Column& first = columns_[fields[0]];
   if (first.table.empty() || first.origin.empty()) {
     if (error) *error = DbError::Engine("the edited field has no source table: " + names_[fields[0]]);
@@ -319,7 +315,10 @@ bool Query::Post(sqlite3* db, DbError* error) {
   // statement is prepared once (a handful are kept).
   auto found = post_statements_.find(sql);
   if (found == post_statements_.end()) {
-    if (post_statements_.size() >= kKeptPostStatements) post_statements_.clear();
+    if (post_statements_.size() >= kKeptPostStatements) {
+      post_statements_.clear();
+      post_plans_.clear();
+    }
     auto stmt = std::make_unique<Statement>();
     const int rc = stmt->Prepare(db, sql);
     if (rc != SQLITE_OK) {
@@ -328,7 +327,27 @@ bool Query::Post(sqlite3* db, DbError* error) {
     }
     found = post_statements_.emplace(sql, std::move(stmt)).first;
   }
-  Statement& stmt = *found->second;
+  plan->stmt = found->second.get();
+  plan->key = key;
+  return true;
+}
+
+bool Query::Post(sqlite3* db, DbError* error) {
+  if (!editing_) return true;
+  editing_ = false;
+  std::vector<int> fields;
+  for (size_t i = 0; i < changed_.size(); ++i) {
+    if (changed_[i]) fields.push_back(static_cast<int>(i));
+  }
+  if (fields.empty()) return true;
+  auto planned = post_plans_.find(fields);
+  if (planned == post_plans_.end()) {
+    PostPlan plan{};
+    if (!PlanPost(db, fields, &plan, error)) return false;
+    planned = post_plans_.emplace(fields, plan).first;
+  }
+  Statement& stmt = *planned->second.stmt;
+  const int key = planned->second.key;
   const std::vector<SqlValue>& row = rows_[cursor_];
   int index = 1;
   for (int f : fields) BindValue(stmt, index++, row[f]);
@@ -340,12 +359,15 @@ bool Query::Post(sqlite3* db, DbError* error) {
     return false;
   }
   if (sqlite3_changes(db) == 0) {
-    if (error) *error = DbError::Engine("the edited row of " + first.table + " no longer exists");
+    if (error) *error = DbError::Engine("the edited row of " + columns_[fields[0]].table + " no longer exists");
     return false;
   }
   return true;
 }
 
-void Query::ReleaseStatements() { post_statements_.clear(); }
+void Query::ReleaseStatements() {
+  post_plans_.clear();
+  post_statements_.clear();
+}
 
 }  // namespace ftcalc

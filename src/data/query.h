@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -118,6 +119,8 @@ class Query {
   std::vector<bool> changed_;
   std::vector<SqlValue> original_;  // an assigned field's value as read
   int KeyColumn(sqlite3* db, const Column& first) const;
+  struct PostPlan;
+  bool PlanPost(sqlite3* db, const std::vector<int>& fields, PostPlan* plan, DbError* error);
   void SetColumns(std::vector<std::string> names, std::vector<Column> columns);
 
 
@@ -126,6 +129,14 @@ class Query {
   std::unordered_map<std::string, std::unique_ptr<Statement>> post_statements_;
   std::string post_key_table_;
   int post_key_ = -1;
+  // The statement and key column of each set of changed fields met since
+  // the columns were set, so that a walk writing the same fields row after
+  // row builds the statement's text once. Points into post_statements_.
+  struct PostPlan {
+    Statement* stmt;
+    int key;
+  };
+  std::map<std::vector<int>, PostPlan> post_plans_;
 };
 
 }  // namespace ftcalc
