@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -17,6 +18,30 @@ bool IsCSpace(char c) {
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// 10^n is exact in a double up to 10^22, which pow gives as well.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// x as m / 10^k with the fewest decimals k <= 6 and |m| < 10^15, when that
+// decimal reads back as x (m and 10^k are exact, so the division is the
+// reading). No other decimal of at most 15 significant digits lies within
+// half a unit of x's last place, so this is both the shortest text that
+// reads back as x and x rounded to 15 significant digits. False otherwise.
+bool AsShortDecimal(double x, int64_t* mantissa, int* decimals) {
+  if (!(std::fabs(x) < 1e15)) return false;
+  for (int k = 0; k <= 6; ++k) {
+    const double m = std::nearbyint(x * kPowersOfTen[k]);
+    if (!(std::fabs(m) < 1e15)) return false;
+    if (m / kPowersOfTen[k] == x) {
+      *mantissa = static_cast<int64_t>(m);
+      *decimals = k;
+      return true;
+    }
+  }
+  return false;
+}
 
 // Scans the number of CAtof; returns its length and whether one was found.
 size_t ScanNumber(std::string_view s, size_t* start_of_number) {
@@ -51,18 +76,54 @@ size_t CAtofLength(std::string_view text) {
 }
 
 double CAtof(std::string_view text) {
-  size_t start = 0;
-  size_t end = ScanNumber(text, &start);
-  if (end == 0) return 0.0;
-  const char* first = text.data() + start;
-  const char* last = text.data() + end;
+  // One pass reads what ScanNumber finds. Without an exponent and with at
+  // most 15 significant digits the number is m / 10^d with both exact
+  // doubles, and the division rounds correctly: the double strtod gives.
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (p < end && IsCSpace(*p)) ++p;
+  const char* const start = p;
+  bool negative = false;
+  if (p < end && (*p == '+' || *p == '-')) negative = *p++ == '-';
+  uint64_t mantissa = 0;
+  int significant = 0;
+  auto take = [&](char c) {
+    if (mantissa != 0 || c != '0') ++significant;
+    if (significant <= 15) mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
+  };
+  size_t digits = 0;
+  for (; p < end && IsDigit(*p); ++p, ++digits) take(*p);
+  size_t decimals = 0;
+  if (p < end && *p == '.') {
+    const char* q = p + 1;
+    for (; q < end && IsDigit(*q); ++q, ++decimals) take(*q);
+    if (digits + decimals > 0) p = q;
+  }
+  if (digits + decimals == 0) return 0.0;
+  bool exponent = false;
+  if (p < end && (*p == 'e' || *p == 'E')) {
+    const char* q = p + 1;
+    if (q < end && (*q == '+' || *q == '-')) ++q;
+    const char* const exponent_digits = q;
+    while (q < end && IsDigit(*q)) ++q;
+    if (q > exponent_digits) {
+      exponent = true;
+      p = q;
+    }
+  }
+  if (!exponent && significant <= 15 && decimals <= 22) {
+    const double magnitude = static_cast<double>(mantissa) / kPowersOfTen[decimals];
+    return negative ? -magnitude : magnitude;
+  }
+  const char* first = start;
+  const char* const last = p;
   if (*first == '+') ++first;
   // from_chars rounds correctly like strtod and is much faster; out of the
   // double range strtod decides (infinity, or the denormal / zero).
   double value = 0;
   auto result = std::from_chars(first, last, value);
   if (result.ec == std::errc() && result.ptr == last) return value;
-  std::string number(text.substr(start, end - start));
+  const std::string number(start, last);
   return std::strtod(number.c_str(), nullptr);
 }
 
@@ -154,10 +215,6 @@ double RoundHalfUp(int n, double x) {
     double f = std::floor(x);
     return (x - f >= 0.5) ? f + 1 : f;
   }
-  // 10^n is exact in a double up to 10^22, which pow gives as well.
-  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
   const double scale = n <= 22 ? kPowersOfTen[n] : std::pow(10.0, n);
   const double s = x * scale;
   const double f = std::floor(s);
@@ -178,6 +235,28 @@ std::string NumberText(double x) {
     return buf;
   }
   if (x == 0) return "0";
+  int64_t mantissa;
+  int decimals;
+  if (AsShortDecimal(x, &mantissa, &decimals)) {
+    // Fixed-point unless it starts beyond the fifth decimal.
+    char digits[24];
+    const uint64_t magnitude =
+        mantissa < 0 ? 0 - static_cast<uint64_t>(mantissa) : static_cast<uint64_t>(mantissa);
+    const size_t count = static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, magnitude).ptr - digits);
+    const size_t places = static_cast<size_t>(decimals);
+    if (places <= count + 4) {
+      std::string out = mantissa < 0 ? "-" : "";
+      if (places == 0) return out.append(digits, count);
+      if (count <= places) {
+        out += "0.";
+        out.append(places - count, '0');
+        return out.append(digits, count);
+      }
+      out.append(digits, count - places);
+      out += '.';
+      return out.append(digits + count - places, places);
+    }
+  }
   // Round to 15 significant digits first; the exponent of the rounded value
   // decides the form. The shortest text that reads back as x is that
   // rounding whenever it has at most 15 digits (no other 15-digit decimal
@@ -233,6 +312,9 @@ std::string RoundedText(int n, double x) { return NumberText(RoundHalfUp(n, x));
 
 bool ReadsBackFromFifteenDigits(double x) {
   if (!std::isfinite(x)) return false;
+  int64_t mantissa;
+  int decimals;
+  if (AsShortDecimal(x, &mantissa, &decimals)) return true;
   char buf[64];
   const auto converted = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific);
   size_t significant = 0;

@@ -220,7 +220,39 @@ TEST(NumberRulesTest, FastRoutesGiveThePrintfDigits) {
     std::snprintf(text, sizeof text, "%.17g", x);
     ASSERT_EQ(CAtof(text), std::strtod(text, nullptr)) << text;
     ASSERT_EQ(NumberText(x), ReferenceNumberText(x)) << x;
+    // The short texts the engine writes and reads back most.
+    const std::string short_form = NumberText(x);
+    ASSERT_EQ(CAtof(short_form), std::strtod(short_form.c_str(), nullptr)) << short_form;
+    const std::string fixed = FixedText(n, x);
+    ASSERT_EQ(CAtof(fixed), std::strtod(fixed.c_str(), nullptr)) << fixed;
   }
+}
+
+// Short decimals are read and written without the general conversions;
+// these sit on the edges of that route.
+TEST(NumberRulesTest, ShortDecimalEdges) {
+  for (const char* text :
+       {"-0", "-0.000", "+1.5", "0.1", "9007199254740993", "999999999999999", "1000000000000001",
+        "123456789012345.6", "0.0000000000000000000001", "0.00000000000000000000001", "1.",
+        ".5", "-.25", "00000000000000000000123.5", "1.0000000000000000000", "12.345e2", "1e", "-.", "+.5", " \t-12.5abc", "5.e3", "7E+",
+        "0.5e-3x"}) {
+    const double expected = std::strtod(text, nullptr);
+    const double read = CAtof(text);
+    EXPECT_EQ(read, expected) << text;
+    EXPECT_EQ(std::signbit(read), std::signbit(expected)) << text;
+  }
+  // The fifth decimal place still starts a fixed-point text, the sixth does
+  // not; a 15-digit value stays whole, one beyond it rounds.
+  EXPECT_EQ(NumberText(0.00005), "0.00005");
+  EXPECT_EQ(NumberText(-0.000012), "-0.000012");
+  EXPECT_EQ(NumberText(0.000005), "5E-6");
+  EXPECT_EQ(NumberText(0.0000015), "1.5E-6");
+  EXPECT_EQ(NumberText(12345678.123456), "12345678.123456");
+  EXPECT_EQ(NumberText(123456789.1234567), "123456789.123457");
+  EXPECT_EQ(NumberText(999999999999999.0), "999999999999999");
+  EXPECT_EQ(NumberText(-99999999999999.9), "-99999999999999.9");
+  EXPECT_EQ(NumberText(0.1 + 0.7), "0.8");
+  EXPECT_EQ(NumberText(1e14), "100000000000000");
 }
 
 TEST(NumberRulesTest, ExtremesReadLikeStrtod) {
