@@ -71,11 +71,13 @@ bool IsPlainNumber(const std::string& text) {
   return !text.empty() && text[0] > ' ' && CAtofLength(text) == text.size();
 }
 
+// Every caller steps the statement while `number` is alive and binds every
+// parameter again before the next step, so the text need not be copied.
 void BindNumber(Statement& stmt, int index, const std::string& number) {
   if (IsShortWholeNumber(number)) {
     stmt.BindInt64(index, CAtol(number));
   } else {
-    stmt.BindText(index, number);
+    stmt.BindTextInPlace(index, number);
   }
 }
 

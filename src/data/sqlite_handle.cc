@@ -41,6 +41,10 @@ void Statement::BindText(int index, std::string_view value) {
   sqlite3_bind_text(stmt_, index, value.data(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
 }
 
+void Statement::BindTextInPlace(int index, std::string_view value) {
+  sqlite3_bind_text(stmt_, index, value.data(), static_cast<int>(value.size()), SQLITE_STATIC);
+}
+
 int Statement::ColumnCount() const { return stmt_ != nullptr ? sqlite3_column_count(stmt_) : 0; }
 
 std::string Statement::ColumnText(int column) const {

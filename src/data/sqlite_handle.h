@@ -39,6 +39,10 @@ class Statement {
   void BindInt64(int index, int64_t value);
   void BindDouble(int index, double value);
   void BindText(int index, std::string_view value);
+  // Binds the bytes without copying them: they must stay as they are until
+  // the statement has been stepped and reset, and it must be bound again
+  // before it is stepped after that.
+  void BindTextInPlace(int index, std::string_view value);
 
   // The current row's columns as SQLite's own text: what a host prints
   // (a REAL as SQLite writes it, NULL as empty text).
