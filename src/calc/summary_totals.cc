@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "calc/context.h"
 #include "calc/fast_path.h"
@@ -14,12 +15,6 @@
 
 namespace ftcalc {
 namespace {
-
-void InsertTotal(EngineContext& ctx, const std::string& category, const std::string& name,
-                 double value) {
-  ctx.db.Exec("insert into 汇总合价(分类,名称,合价) values ('" + SqlQuoted(category) + "','" +
-              SqlQuoted(name) + "'," + AmountLiteral(ctx, value) + ")");
-}
 
 // One configured total: a statement with "单价取费=[]" gives one row per
 // specialty profession, any other statement one 工程总价 row.
@@ -33,8 +28,15 @@ void RunConfiguredStatement(EngineContext& ctx, const std::string& name,
   }
   Query professions;
   ctx.db.Open(professions, "select 取费专业 from 取费索引 where 类别='专业工程' order by 排序");
+  std::vector<std::string> names;
   for (professions.First(); !professions.Eof(); professions.Next()) {
-    const std::string profession = FieldText(professions, "取费专业");
+    names.push_back(FieldText(professions, "取费专业"));
+  }
+  if (TryFastPath(ctx, "汇总合价",
+                  [&] { return InsertProfessionTotalsFast(ctx, name, statement, names); })) {
+    return;
+  }
+  for (const std::string& profession : names) {
     std::string sql = statement;
     ReplaceAll(sql, kPerProfessionPlaceholder, "单价取费='" + SqlQuoted(profession) + "'");
     ctx.db.Open(query, sql);
@@ -61,6 +63,12 @@ void BuildConfiguredTotals(EngineContext& ctx) {
 }
 
 }  // namespace
+
+bool InsertTotal(EngineContext& ctx, const std::string& category, const std::string& name,
+                 double value) {
+  return ctx.db.Exec("insert into 汇总合价(分类,名称,合价) values ('" + SqlQuoted(category) +
+                     "','" + SqlQuoted(name) + "'," + AmountLiteral(ctx, value) + ")") >= 0;
+}
 
 std::string StatementOfLine(const std::string& line, const std::string& method) {
   const size_t semicolon = line.find(';');

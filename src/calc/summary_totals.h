@@ -3,6 +3,7 @@
 #define FTCALC_CALC_SUMMARY_TOTALS_H_
 
 #include <string>
+#include <vector>
 
 namespace ftcalc {
 
@@ -18,6 +19,17 @@ void BuildSummaryTotals(EngineContext& ctx);
 // exactly what the plain statements leave.
 void BuildChapterEquipmentPlain(EngineContext& ctx);
 bool BuildChapterEquipmentFast(EngineContext& ctx);
+
+// A configured total of the form "select total(C) as 合价 from 分部分项
+// where 标志='定额' and 单价取费=[]", for every profession in `professions`
+// at once: one pass over the quota rows, each row's total(C) added in rowid
+// order to the professions its "单价取费='<profession>'" holds for, where
+// the statements scan the table once per profession. Inserts the rows as
+// the statements do. False (nothing inserted) for any other statement, or
+// where the sums could differ (see TotalAddsInRowOrder).
+bool InsertProfessionTotalsFast(EngineContext& ctx, const std::string& name,
+                                const std::string& statement,
+                                const std::vector<std::string>& professions);
 
 // The names of the chapter equipment rows: the mark of chapter `chapter`
 // (0 to 6) followed by "章 设备费".
@@ -49,6 +61,10 @@ std::string ChapterRowUpdate(int chapter, const std::string& amount);
 // A material line's price in the equipment sums (a, b: line, standard):
 // the quota step's own (LinePriceSql).
 std::string LinePrice();
+// Inserts one 汇总合价 row of a configured total; false when the insert
+// fails (it is reported).
+bool InsertTotal(EngineContext& ctx, const std::string& category, const std::string& name,
+                 double value);
 // An amount pasted into a statement: rounded to the price decimals; a
 // value that is not finite counts as 0 rather than paste as "inf".
 std::string AmountLiteral(const EngineContext& ctx, double value);

@@ -8,7 +8,9 @@
 #include "calc/context.h"
 #include "calc/summary_totals.h"
 #include "data/fields.h"
+#include "data/text_util.h"
 #include "data/number_text.h"
+#include "data/row_reader.h"
 #include "data/schema_info.h"
 
 namespace ftcalc {
@@ -140,6 +142,48 @@ bool BuildChapterEquipmentFast(EngineContext& ctx) {
   }
   for (int i = 0; i < kChapterCount; ++i) {
     if (written[i] && ctx.db.Exec(ChapterRowUpdate(i, last_written[i])) < 0) return false;
+  }
+  return true;
+}
+
+bool InsertProfessionTotalsFast(EngineContext& ctx, const std::string& name,
+                                const std::string& statement,
+                                const std::vector<std::string>& professions) {
+  static const std::string kHead = "select total(";
+  static const std::string kTail =
+      std::string(") as 合价 from 分部分项 where 标志='定额' and ") + kPerProfessionPlaceholder;
+  if (statement.size() <= kHead.size() + kTail.size() || statement.compare(0, kHead.size(), kHead) != 0 ||
+      statement.compare(statement.size() - kTail.size(), kTail.size(), kTail) != 0) {
+    return false;
+  }
+  const std::string column =
+      statement.substr(kHead.size(), statement.size() - kHead.size() - kTail.size());
+  if (!IsPlainIdentifier(column) || !TotalAddsInRowOrder()) return false;
+  std::vector<double> sums(professions.size(), 0.0);
+  if (!professions.empty()) {
+    // Grouping by rowid gives each row's own total(C) (its value as total()
+    // converts it); SQLite tests each profession as the where clause would.
+    std::string sql = "select total(" + column + ")";
+    for (const std::string& profession : professions) {
+      sql += ",单价取费='" + SqlQuoted(profession) + "'";
+    }
+    sql += " from 分部分项 where 标志='定额' group by rowid";
+    Statement rows;
+    if (!ctx.db.TryPrepare(rows, sql)) return false;
+    int rc;
+    while ((rc = rows.Step()) == SQLITE_ROW) {
+      const RowReader row(rows);
+      const ValueView total = row.View(0);
+      if (total.type != SQLITE_FLOAT) return false;
+      for (size_t i = 0; i < professions.size(); ++i) {
+        const ValueView matches = row.View(static_cast<int>(i + 1));
+        if (matches.type == SQLITE_INTEGER && matches.integer != 0) sums[i] += total.real;
+      }
+    }
+    if (rc != SQLITE_DONE) return false;
+  }
+  for (size_t i = 0; i < professions.size(); ++i) {
+    if (!InsertTotal(ctx, professions[i], name, sums[i])) return false;
   }
   return true;
 }

@@ -195,5 +195,29 @@ TEST_F(SummaryTotalsTest, ProfessionStatementGivesOneRowPerProfession) {
   EXPECT_TRUE(project_.errors().empty());
 }
 
+// The usual form of a per-profession total, which is summed for every
+// profession in one pass: only quota rows count, each as total() reads it.
+TEST_F(SummaryTotalsTest, QuotaColumnTotalsOfEveryProfession) {
+  SetMethod("公路");
+  project_.Exec(
+      "insert into 取费索引(编号,取费专业,类别,排序) values(1,'路基','专业工程',2),"
+      "(2,'桥''梁','专业工程',1),(3,'隧道','专业工程',3);"
+      "insert into 分部分项(编号,标志,单价取费,合价_机械费) values(1,'定额','路基',1.005),"
+      "(2,'项','路基',100),(3,'定额','桥''梁','2.5x'),(4,'定额','路基',NULL),"
+      "(5,'定额','路基',2),(6,'定额',NULL,50),(7,'定额','路基',0.001)");
+  AddSetting(2, "机械费合计",
+             "select total(合价_机械费) as 合价 from 分部分项 where 标志=''定额'' and 单价取费=[]");
+  Run();
+  // 路基 1.005 + 2 + 0.001 = 3.006 -> 3.01; 桥'梁 reads '2.5x' as 2.5; the
+  // bill item and the row without a profession count nowhere.
+  EXPECT_EQ(Totals(), (Rows{"桥'梁|机械费合计|2.5|real", "路基|机械费合计|3.01|real",
+                            "隧道|机械费合计|0.0|real"}));
+  EXPECT_TRUE(project_.errors().empty());
+  EngineContext& ctx = project_.Context();
+  if (ctx.options.fast_paths) {
+    EXPECT_TRUE(ctx.declined_fast_paths.empty());
+  }
+}
+
 }  // namespace
 }  // namespace ftcalc
