@@ -13,10 +13,6 @@
 namespace ftcalc {
 namespace {
 
-// The unit amounts rolled up from the quotas, in statement order.
-const char* const kUnitColumns[] = {"单价_人工费", "单价_材料费", "单价_机械费", "其他费用", "规费",
-                                    "管理费",      "利润",        "增值税",      "主材费",   "设备费"};
-
 // A rounded sum pasted as the dividend of "/工程量": with a decimal point,
 // so that SQLite never divides two integers as integers.
 std::string RealDividend(const std::string& text) {
@@ -35,27 +31,24 @@ std::string PastedNumber(double value, int digits) {
 }  // namespace
 
 void ResetItems(EngineContext& ctx, const std::string& item) {
-  ctx.db.Exec(
-      "update 分部分项 set 综合单价=0,综合合价=0,单价_人工费=0,单价_材料费=0,单价_机械费=0,"
-      "其他费用=0,管理费=0,利润=0,增值税=0 where 标志='项'" +
-      (item == "0" ? std::string(" and 计算=0") : " and 编号=" + item));
+  ctx.db.Exec(std::string("update 分部分项 set ") + kItemPriceReset + " where 标志='项'" +
+              (item == "0" ? std::string(" and 计算=0") : " and 编号=" + item));
 }
 
-void RollUpQuotas(EngineContext& ctx, const std::string& item) {
+QuotaRollUp QuotaRollUpStatements(EngineContext& ctx, const std::string& item) {
   const std::string d = ctx.settings.PriceDigits();
-  std::string sql = "select 上级编号";
-  for (const char* column : kUnitColumns) {
-    sql += std::string(", FtRou(total(") + column + "*工程量)," + d + ") as " + column + "A";
+  QuotaRollUp statements;
+  statements.select = "select 上级编号";
+  for (const char* column : kRolledUpColumns) {
+    statements.select +=
+        std::string(", FtRou(total(") + column + "*工程量)," + d + ") as " + column + "A";
   }
-  sql += " from 分部分项 where 标志='定额'";
-  if (item != "0") sql += " and 上级编号=" + item;
-  sql += " group by 上级编号";
-  Query query;
-  ctx.db.Open(query, sql);
-  // One statement per parent, prepared once with the numbers bound (see
-  // Database::ExecNumbers).
-  std::string update = "update 分部分项 set ";
-  for (const char* column : kUnitColumns) {
+  statements.select += " from 分部分项 where 标志='定额'";
+  if (item != "0") statements.select += " and 上级编号=" + item;
+  statements.select += " group by 上级编号";
+  std::string& update = statements.unit_update;
+  update = "update 分部分项 set ";
+  for (const char* column : kRolledUpColumns) {
     if (update.back() == '}' || update.back() == ')') update += ", ";
     update += std::string(column) + "=FtRou({}/工程量," + d + ")";
   }
@@ -64,19 +57,32 @@ void RollUpQuotas(EngineContext& ctx, const std::string& item) {
   for (const char* part : kCompositePriceParts) {
     composite += (composite.empty() ? "" : "+") + std::string(part);
   }
-  const std::string price = "update 分部分项 set 计算=1, 综合单价=" + composite +
+  statements.price_update = "update 分部分项 set 计算=1, 综合单价=" + composite +
                             ", 综合合价=FtRou((" + composite + ")*工程量," + d +
                             ") where 编号={} and 标志='项'";
+  return statements;
+}
+
+void RolledUpDividends(const Query& query, std::vector<std::string>* numbers) {
+  numbers->clear();
+  for (const char* column : kRolledUpColumns) {
+    numbers->push_back(RealDividend(NumberLiteral(FieldText(query, std::string(column) + "A"))));
+  }
+}
+
+void RollUpQuotas(EngineContext& ctx, const std::string& item) {
+  const QuotaRollUp statements = QuotaRollUpStatements(ctx, item);
+  Query query;
+  ctx.db.Open(query, statements.select);
+  // One statement per parent, prepared once with the numbers bound (see
+  // Database::ExecNumbers).
   std::vector<std::string> numbers;
   for (query.First(); !query.Eof(); query.Next()) {
     const std::string parent = FieldNumberLiteral(query, "上级编号");
-    numbers.clear();
-    for (const char* column : kUnitColumns) {
-      numbers.push_back(RealDividend(NumberLiteral(FieldText(query, std::string(column) + "A"))));
-    }
+    RolledUpDividends(query, &numbers);
     numbers.push_back(parent);
-    ctx.db.ExecNumbers(update, numbers);
-    ctx.db.ExecNumbers(price, {parent});
+    ctx.db.ExecNumbers(statements.unit_update, numbers);
+    ctx.db.ExecNumbers(statements.price_update, {parent});
   }
 }
 

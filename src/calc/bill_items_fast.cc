@@ -2,10 +2,17 @@
 // once, for their prices and for the general chapter's unit-price lines,
 // where the plain statements scan the fee lines again for every percentage
 // item (the fee lines have no index on 主表 in the data model); and the
-// general chapter's items are read once for its base and its prices.
+// general chapter's items are read once for its base and its prices; and
+// each bill item with quotas is written once, where the statements zero it,
+// roll its quotas up into it and then price it from what they stored.
 #include <cstdint>
+#include <iterator>
+#include <map>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 #include "calc/bill_items.h"
 #include "calc/context.h"
@@ -64,11 +71,121 @@ class UnitPriceLines {
   std::unordered_map<int64_t, std::string> first_;
 };
 
+// "FtRou(<dividend>/工程量,d)" for every rolled-up column, then 计算=1 and
+// the composite price summed from the same expressions, in the order and
+// form of the statements' "综合单价=<parts>" and "综合合价=FtRou((<parts>)
+// *工程量,d)". Its numbers: the ten dividends, the composite parts' dividends
+// twice, the key.
+std::string OneWritePattern(const std::string& d) {
+  auto rolled_up = [&d] { return "FtRou({}/工程量," + d + ")"; };
+  std::string sql = "update 分部分项 set ";
+  for (const char* column : kRolledUpColumns) {
+    if (sql.back() == ')') sql += ", ";
+    sql += std::string(column) + "=" + rolled_up();
+  }
+  std::string composite;
+  for (size_t i = 0; i < std::size(kCompositePriceParts); ++i) {
+    composite += (i == 0 ? "" : "+") + rolled_up();
+  }
+  return sql + ", 计算=1, 综合单价=" + composite + ", 综合合价=FtRou((" + composite + ")*工程量," +
+         d + ") where 编号={}";
+}
+
+// Where each composite part stands among the rolled-up columns.
+std::vector<size_t> CompositePartPositions() {
+  std::vector<size_t> positions;
+  for (const char* part : kCompositePriceParts) {
+    for (size_t i = 0; i < std::size(kRolledUpColumns); ++i) {
+      if (std::string_view(part) == kRolledUpColumns[i]) positions.push_back(i);
+    }
+  }
+  return positions;
+}
+
+// The reset and the roll-up of the quotas with one write per bill item.
+//
+// The statements zero the items' prices, then write each parent's rolled-up
+// unit amounts and, on a bill item, the composite price summed from what
+// that update stored: a bill item with quotas is written three times. In
+// columns of REAL affinity the amounts are stored as FtRou gives them (a
+// double, or NULL), so the composite may be summed from the same
+// expressions within the one update (a zero's sign aside, which no column
+// keeps); and an item's reset is written over in every column by its
+// roll-up, so only items without quotas need it. The rows are those the
+// statements reach, by their own conditions evaluated by SQLite: the items
+// and whether the reset's "计算=0" holds, the parents as the literal the
+// statements paste, which with 编号 the integer key names one row or none.
+// False, before anything is written, where that cannot be relied on; the
+// caller then runs the statements.
+bool RollUpQuotasInOneWrite(EngineContext& ctx, const std::string& item) {
+  Database& db = ctx.db;
+  if (!IsIntegerKeyColumn(db, "分部分项", "编号")) return false;
+  const std::unordered_set<std::string> real = RealAffinityColumns(db, "分部分项");
+  for (const char* column : kRolledUpColumns) {
+    if (real.count(column) == 0) return false;
+  }
+  const std::string reached = item == "0" ? "计算=0" : "编号=" + item;
+  Query items;
+  if (!db.Open(items,
+               "select 编号," + reached + " from 分部分项 where 标志='项'" +
+                   (item == "0" ? std::string() : " and " + reached),
+               /*report_errors=*/false)) {
+    return false;
+  }
+  std::map<int64_t, bool> reset_reaches;  // every bill item, by key
+  for (items.First(); !items.Eof(); items.Next()) {
+    const SqlValue& key = items.Value(0);
+    const SqlValue& reaches = items.Value(1);
+    if (key.type() != SQLITE_INTEGER) return false;
+    reset_reaches[key.integer()] = reaches.type() == SQLITE_INTEGER && reaches.integer() != 0;
+  }
+  const QuotaRollUp statements = QuotaRollUpStatements(ctx, item);
+  Query parents;
+  if (!db.Open(parents, statements.select, /*report_errors=*/false)) return false;
+  std::vector<int64_t> keys;
+  for (parents.First(); !parents.Eof(); parents.Next()) {
+    const std::string literal = FieldNumberLiteral(parents, "上级编号");
+    keys.push_back(CAtol(literal));
+    if (std::to_string(keys.back()) != literal) return false;
+  }
+
+  const std::string one_write = OneWritePattern(ctx.settings.PriceDigits());
+  const std::vector<size_t> parts = CompositePartPositions();
+  std::vector<std::string> dividends;
+  std::vector<std::string> numbers;
+  size_t row = 0;
+  for (parents.First(); !parents.Eof(); parents.Next(), ++row) {
+    RolledUpDividends(parents, &dividends);
+    const std::string key = std::to_string(keys[row]);
+    auto bill_item = reset_reaches.find(keys[row]);
+    if (bill_item == reset_reaches.end()) {
+      // A heading, or no row: the price update reaches nothing.
+      dividends.push_back(key);
+      db.ExecNumbers(statements.unit_update, dividends);
+      continue;
+    }
+    numbers = dividends;
+    for (int twice = 0; twice < 2; ++twice) {
+      for (size_t part : parts) numbers.push_back(dividends[part]);
+    }
+    numbers.push_back(key);
+    db.ExecNumbers(one_write, numbers);
+    bill_item->second = false;
+  }
+  const std::string reset = std::string("update 分部分项 set ") + kItemPriceReset + " where 编号={}";
+  for (const auto& [key, reaches] : reset_reaches) {
+    if (reaches) db.ExecNumbers(reset, {std::to_string(key)});
+  }
+  return true;
+}
+
 }  // namespace
 
 bool RollUpBillItemsFast(EngineContext& ctx, const std::string& item) {
-  ResetItems(ctx, item);
-  RollUpQuotas(ctx, item);
+  if (!RollUpQuotasInOneWrite(ctx, item)) {
+    ResetItems(ctx, item);
+    RollUpQuotas(ctx, item);
+  }
   Query lines;
   // The flag is worked out by SQLite, with the column's own affinity and
   // collation, as "项目='综合单价'" would test it.
