@@ -71,35 +71,34 @@ class UnitPriceLines {
   std::unordered_map<int64_t, std::string> first_;
 };
 
-// "FtRou(<dividend>/工程量,d)" for every rolled-up column, then 计算=1 and
-// the composite price summed from the same expressions, in the order and
-// form of the statements' "综合单价=<parts>" and "综合合价=FtRou((<parts>)
-// *工程量,d)". Its numbers: the ten dividends, the composite parts' dividends
-// twice, the key.
+// The rolled-up columns, 计算=1 and the composite price in one update: each
+// "FtRou(<dividend>/工程量,d)" is worked out once, in a subquery that reads
+// the row's own 工程量 and that SQLite cannot fold into the outer select
+// (it has an OFFSET), and the composite is summed from its results in the
+// order and form of the statements' "综合单价=<parts>" and "综合合价=
+// FtRou((<parts>)*工程量,d)". Its numbers: the ten dividends, then the key.
 std::string OneWritePattern(const std::string& d) {
-  auto rolled_up = [&d] { return "FtRou({}/工程量," + d + ")"; };
-  std::string sql = "update 分部分项 set ";
-  for (const char* column : kRolledUpColumns) {
-    if (sql.back() == ')') sql += ", ";
-    sql += std::string(column) + "=" + rolled_up();
+  std::string columns;
+  std::string amounts;
+  for (size_t i = 0; i < std::size(kRolledUpColumns); ++i) {
+    columns += std::string(i == 0 ? "" : ",") + kRolledUpColumns[i];
+    amounts += std::string(i == 0 ? "" : ",") + "FtRou({}/工程量," + d + ") as ftcalc_" +
+               std::to_string(i);
   }
   std::string composite;
-  for (size_t i = 0; i < std::size(kCompositePriceParts); ++i) {
-    composite += (i == 0 ? "" : "+") + rolled_up();
-  }
-  return sql + ", 计算=1, 综合单价=" + composite + ", 综合合价=FtRou((" + composite + ")*工程量," +
-         d + ") where 编号={}";
-}
-
-// Where each composite part stands among the rolled-up columns.
-std::vector<size_t> CompositePartPositions() {
-  std::vector<size_t> positions;
   for (const char* part : kCompositePriceParts) {
     for (size_t i = 0; i < std::size(kRolledUpColumns); ++i) {
-      if (std::string_view(part) == kRolledUpColumns[i]) positions.push_back(i);
+      if (std::string_view(part) != kRolledUpColumns[i]) continue;
+      composite += (composite.empty() ? "ftcalc_" : "+ftcalc_") + std::to_string(i);
     }
   }
-  return positions;
+  std::string results;
+  for (size_t i = 0; i < std::size(kRolledUpColumns); ++i) {
+    results += "ftcalc_" + std::to_string(i) + ",";
+  }
+  return "update 分部分项 set (" + columns + ",计算,综合单价,综合合价)=(select " + results + "1," +
+         composite + ",FtRou((" + composite + ")*工程量," + d + ") from (select " + amounts +
+         " limit -1 offset 0)) where 编号={}";
 }
 
 // The reset and the roll-up of the quotas with one write per bill item.
@@ -150,9 +149,7 @@ bool RollUpQuotasInOneWrite(EngineContext& ctx, const std::string& item) {
   }
 
   const std::string one_write = OneWritePattern(ctx.settings.PriceDigits());
-  const std::vector<size_t> parts = CompositePartPositions();
   std::vector<std::string> dividends;
-  std::vector<std::string> numbers;
   size_t row = 0;
   for (parents.First(); !parents.Eof(); parents.Next(), ++row) {
     RolledUpDividends(parents, &dividends);
@@ -164,12 +161,8 @@ bool RollUpQuotasInOneWrite(EngineContext& ctx, const std::string& item) {
       db.ExecNumbers(statements.unit_update, dividends);
       continue;
     }
-    numbers = dividends;
-    for (int twice = 0; twice < 2; ++twice) {
-      for (size_t part : parts) numbers.push_back(dividends[part]);
-    }
-    numbers.push_back(key);
-    db.ExecNumbers(one_write, numbers);
+    dividends.push_back(key);
+    db.ExecNumbers(one_write, dividends);
     bill_item->second = false;
   }
   const std::string reset = std::string("update 分部分项 set ") + kItemPriceReset + " where 编号={}";
