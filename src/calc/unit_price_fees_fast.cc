@@ -1,5 +1,6 @@
 #include "calc/unit_price_fees.h"
 
+#include <algorithm>
 #include <cmath>
 #include <atomic>
 #include <cstdint>
@@ -38,27 +39,61 @@ using SheetsByItem = std::unordered_map<int64_t, std::vector<FeeLine>>;
 
 // The own fee sheets of the items, read at once instead of with one
 // "...where 主表=<编号> order by 编号" per item (each of which would scan the
-// whole table). Sorting by 主表 first keeps every item's lines in 编号 order
-// (ties in rowid order), so each group is exactly what the per-item query
-// returns; when 编号 is the table's integer key, the table's own order is
-// that order already. A 主表 that "主表=<编号>" could match is an INTEGER or a
-// whole REAL (主表 is an integer column, so every number-like text was
-// stored as a number). Nothing this step writes touches the table, so
-// reading it before the walk sees the same rows.
+// whole table). Each item's lines are wanted in 编号 order, ties in rowid
+// order, exactly as the per-item query returns them. When 编号 is the
+// table's integer key, the table's own order is that order already.
+// Otherwise the lines are read in the table's order and each item's put in
+// 编号 order here by a stable sort, where every 编号 is a number or NULL
+// (whose order needs no collation; SQLite sorts anything else, by 主表 first
+// so that each item's lines stay together). A 主表 that "主表=<编号>" could
+// match is an INTEGER or a whole REAL (主表 is an integer column, so every
+// number-like text was stored as a number). Nothing this step writes
+// touches the table, so reading it before the walk sees the same rows.
 bool LoadOwnSheets(Database& db, const std::string& where, SheetsByItem* sheets) {
-  int item = -1;
-  const bool keyed = IsIntegerKeyColumn(db, "分部分项取费明细", "编号");
+  const std::string select = "select 主表,编号,顺号,项目,公式 from 分部分项取费明细" + where;
+  // Adds the row's line to its item's sheet; false for a line of no item.
+  auto add = [sheets](const Query& row, int64_t* key) {
+    if (!IntegerKey(row.Value(0), key)) return false;
+    (*sheets)[*key].push_back(
+        {FieldText(row, "顺号"), FieldText(row, "项目"), FieldText(row, "公式")});
+    return true;
+  };
+  int64_t key = 0;
   Query query;
-  return db.Stream(query,
-                   "select 主表,编号,顺号,项目,公式 from 分部分项取费明细" + where +
-                       (keyed ? " order by rowid" : " order by 主表,编号,rowid"),
-                   [&](const Query& row) {
-                     if (item < 0) item = row.FieldIndex("主表");
-                     int64_t key = 0;
-                     if (!IntegerKey(row.Value(item), &key)) return;
-                     (*sheets)[key].push_back(
-                         {FieldText(row, "顺号"), FieldText(row, "项目"), FieldText(row, "公式")});
-                   });
+  if (IsIntegerKeyColumn(db, "分部分项取费明细", "编号")) {
+    return db.Stream(query, select + " order by rowid", [&](const Query& row) { add(row, &key); });
+  }
+
+  std::unordered_map<int64_t, std::vector<SqlValue>> orders;  // each line's 编号, by item
+  bool numbers = true;
+  const bool read = db.Stream(query, select + " order by rowid", [&](const Query& row) {
+    const int type = row.Value(1).type();
+    if (!numbers || !(type == SQLITE_NULL || type == SQLITE_INTEGER || type == SQLITE_FLOAT)) {
+      numbers = false;
+      return;
+    }
+    if (add(row, &key)) orders[key].push_back(row.Value(1));
+  });
+  if (!read) return false;
+  if (numbers) {
+    std::vector<size_t> by_order;
+    std::vector<FeeLine> sorted;
+    for (auto& [item, lines] : *sheets) {
+      const std::vector<SqlValue>& order = orders[item];
+      by_order.resize(lines.size());
+      for (size_t i = 0; i < by_order.size(); ++i) by_order[i] = i;
+      std::stable_sort(by_order.begin(), by_order.end(), [&order](size_t a, size_t b) {
+        return CompareNumbersOrNull(order[a], order[b]) < 0;
+      });
+      sorted.clear();
+      for (size_t i : by_order) sorted.push_back(std::move(lines[i]));
+      lines.swap(sorted);
+    }
+    return true;
+  }
+  sheets->clear();
+  return db.Stream(query, select + " order by 主表,编号,rowid",
+                   [&](const Query& row) { add(row, &key); });
 }
 
 // A sheet's lines and, when it has one, its plan.
@@ -107,9 +142,11 @@ bool DeleteComponentRecords(Database& db, Query& items) {
 // having SQLite sort them: read in rowid order, they are put in 排序 order
 // here (rows that tie keep their rowid order) when every 排序 is a number
 // or NULL, whose order does not depend on a collation. False (the query
-// closed, nothing reported) otherwise, or when the read fails.
+// closed, nothing reported) otherwise, or when the read fails. Most rows
+// of the table are read, so it is scanned in its own order rather than
+// looked up row by row through a host's index on the condition's columns.
 bool OpenSortedHere(Database& db, Query& items, const std::string& where) {
-  if (!db.Open(items, "select * from 分部分项" + where + " order by rowid",
+  if (!db.Open(items, "select * from 分部分项 not indexed" + where + " order by rowid",
                /*report_errors=*/false)) {
     return false;
   }
@@ -328,6 +365,38 @@ void WriteRow(EngineContext& ctx, Query& items, const SheetOutcome& outcome, boo
   }
   ctx.db.Post(items);
 }
+
+// Component records gathered into multi-row inserts.
+class ComponentRecords {
+ public:
+  explicit ComponentRecords(Database& db) : db_(db) {}
+
+  void Add(const std::string& number, const std::vector<std::string>& components) {
+    numbers_.push_back(number);
+    numbers_.insert(numbers_.end(), components.begin(), components.end());
+    if (++count_ == kPerStatement) Flush();
+  }
+
+  void Flush() {
+    if (count_ == 0) return;
+    if (count_ == kPerStatement) {
+      db_.ExecNumbers(full_pattern_, numbers_);
+    } else {
+      db_.ExecNumbers(ComponentInsertPattern(count_), numbers_);
+    }
+    numbers_.clear();
+    count_ = 0;
+  }
+
+ private:
+  // Well under the 999 parameters older SQLite builds allow a statement.
+  static constexpr size_t kPerStatement = 32;
+
+  Database& db_;
+  const std::string full_pattern_ = ComponentInsertPattern(kPerStatement);
+  std::vector<std::string> numbers_;
+  size_t count_ = 0;
+};
 
 // Rows whose sheets are worked out together before they are written.
 constexpr size_t kRowsPerChunk = 512;
@@ -574,6 +643,9 @@ bool CalculateUnitPriceFeesFast(EngineContext& ctx, const std::string& item,
 
   // Writes a worked-out chunk, row by row in walk order.
   std::unordered_set<std::string> marked_parents;
+  // The component records go in a few dozen to a statement, in walk order
+  // (nothing in the walk reads them back).
+  ComponentRecords records(db);
   auto write = [&](Chunk& chunk) {
     items.MoveTo(chunk.first_row);
     for (RowSheet& row : chunk.rows) {
@@ -584,9 +656,10 @@ bool CalculateUnitPriceFeesFast(EngineContext& ctx, const std::string& item,
       if (marked_parents.insert(parent).second) {
         db.ExecNumbers("update 分部分项 set 计算=0 where 标志='项' and 编号={}", {parent});
       }
-      InsertComponents(db, row.number, row.outcome.components);
+      records.Add(row.number, row.outcome.components);
       items.Next();
     }
+    records.Flush();
   };
 
   // While this thread writes a chunk, another works out the next one; then

@@ -181,6 +181,30 @@ TEST_F(UnitPriceFeesTest, RowsAreWalkedInSortOrder) {
   }
 }
 
+// An own sheet's lines come in 编号 order, ties in rowid order: NULL first,
+// numbers by value, texts after numbers. Here the order decides the basis:
+// the unit line first prices 7 a unit, the total line first 20 in all.
+TEST_F(UnitPriceFeesTest, OwnSheetLinesComeInTheirOrder) {
+  struct Case {
+    const char* unit_line_order;
+    const char* total_line_order;
+    const char* unit;
+  };
+  const Case cases[] = {{"2", "1", "5.0"},    {"1", "1", "7.0"},   {"NULL", "1", "7.0"},
+                        {"2.5", "2", "5.0"},  {"'x'", "1", "5.0"}, {"-3", "'a'", "7.0"},
+                        {"1", "NULL", "5.0"}};
+  for (const Case& c : cases) {
+    project_.Exec("delete from 分部分项 where 编号>=20; delete from 分部分项取费明细");
+    AddQuota(20, 4);
+    project_.Exec(std::string("insert into 分部分项取费明细(编号,主表,顺号,项目,公式) values(") +
+                  c.unit_line_order + ",20,'1','单价','7'),(" + c.total_line_order +
+                  ",20,'2','合价','20')");
+    Run();
+    EXPECT_EQ(Column(20, "综合单价"), c.unit) << c.unit_line_order << " " << c.total_line_order;
+  }
+  EXPECT_TRUE(project_.errors().empty());
+}
+
 TEST_F(UnitPriceFeesTest, UnitBasisWithBothLinesTakesTheUnitLine) {
   AddQuota(13, 4);
   AddSheet(13, {{"1", "单价", "7"}, {"2", "合价", "20"}});
