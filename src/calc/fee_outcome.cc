@@ -138,21 +138,16 @@ std::unordered_set<std::string> TaggedKeys(const std::string& tags) {
   return keys;
 }
 
-std::string ComponentInsertPattern(size_t records) {
-  std::string text =
-      "insert into 分部分项单价费率费用(主表,冬季,雨季,夜间,高原,风沙,沿海,行车,安全,临时,施工,"
-      "工地,综合1,综合2, 养老,失业,医疗,住房,工伤,综合3,基本,主副,职工,补贴,费用,综合4) values";
-  for (size_t record = 0; record < records; ++record) {
-    text += record == 0 ? "({}" : ",({}";
-    for (size_t i = 0; i < std::size(kRecord); ++i) text += ",{}";
-    text += ")";
-  }
-  return text;
-}
-
 int64_t InsertComponents(Database& db, const std::string& number,
                          const std::vector<std::string>& components) {
-  static const std::string pattern = ComponentInsertPattern(1);
+  static const std::string pattern = [] {
+    std::string text =
+        "insert into 分部分项单价费率费用(主表,冬季,雨季,夜间,高原,风沙,沿海,行车,安全,临时,施工,"
+        "工地,综合1,综合2, 养老,失业,医疗,住房,工伤,综合3,基本,主副,职工,补贴,费用,综合4) "
+        "values({}";
+    for (size_t i = 0; i < std::size(kRecord); ++i) text += ",{}";
+    return text + ")";
+  }();
   std::vector<std::string> numbers;
   numbers.reserve(components.size() + 1);
   numbers.push_back(number);

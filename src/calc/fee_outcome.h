@@ -66,11 +66,6 @@ std::unordered_set<std::string> TaggedKeys(const std::string& tags);
 // what Exec returns.
 int64_t InsertComponents(Database& db, const std::string& number,
                          const std::vector<std::string>& components);
-// The insert of `records` component records in one statement, as a pattern
-// of Database::ExecNumbers: each record's number and then its components.
-// The rows go in in their order, with the values the inserts one by one
-// would give them.
-std::string ComponentInsertPattern(size_t records);
 
 }  // namespace ftcalc
 

@@ -366,38 +366,6 @@ void WriteRow(EngineContext& ctx, Query& items, const SheetOutcome& outcome, boo
   ctx.db.Post(items);
 }
 
-// Component records gathered into multi-row inserts.
-class ComponentRecords {
- public:
-  explicit ComponentRecords(Database& db) : db_(db) {}
-
-  void Add(const std::string& number, const std::vector<std::string>& components) {
-    numbers_.push_back(number);
-    numbers_.insert(numbers_.end(), components.begin(), components.end());
-    if (++count_ == kPerStatement) Flush();
-  }
-
-  void Flush() {
-    if (count_ == 0) return;
-    if (count_ == kPerStatement) {
-      db_.ExecNumbers(full_pattern_, numbers_);
-    } else {
-      db_.ExecNumbers(ComponentInsertPattern(count_), numbers_);
-    }
-    numbers_.clear();
-    count_ = 0;
-  }
-
- private:
-  // Well under the 999 parameters older SQLite builds allow a statement.
-  static constexpr size_t kPerStatement = 32;
-
-  Database& db_;
-  const std::string full_pattern_ = ComponentInsertPattern(kPerStatement);
-  std::vector<std::string> numbers_;
-  size_t count_ = 0;
-};
-
 // Rows whose sheets are worked out together before they are written.
 constexpr size_t kRowsPerChunk = 512;
 
@@ -643,9 +611,6 @@ bool CalculateUnitPriceFeesFast(EngineContext& ctx, const std::string& item,
 
   // Writes a worked-out chunk, row by row in walk order.
   std::unordered_set<std::string> marked_parents;
-  // The component records go in a few dozen to a statement, in walk order
-  // (nothing in the walk reads them back).
-  ComponentRecords records(db);
   auto write = [&](Chunk& chunk) {
     items.MoveTo(chunk.first_row);
     for (RowSheet& row : chunk.rows) {
@@ -656,10 +621,9 @@ bool CalculateUnitPriceFeesFast(EngineContext& ctx, const std::string& item,
       if (marked_parents.insert(parent).second) {
         db.ExecNumbers("update 分部分项 set 计算=0 where 标志='项' and 编号={}", {parent});
       }
-      records.Add(row.number, row.outcome.components);
+      InsertComponents(db, row.number, row.outcome.components);
       items.Next();
     }
-    records.Flush();
   };
 
   // While this thread writes a chunk, another works out the next one; then
