@@ -152,11 +152,12 @@ TEST_F(BillItemsTest, DivisionsNeverTruncateOnIntegerColumns) {
 // Parents of every kind, rolled up as the statements do it: a heading gets
 // the amounts but no price, an item already calculated is priced without a
 // reset, an item without quotas is only reset, quotas without a parent go
-// to row 0 (the key the statements paste for NULL) and quotas of a missing
-// row go nowhere. `management_type` declares 管理费, a part of the composite.
+// to row 0 (the key the statements paste for NULL), before the quotas of
+// row 0 itself, and quotas of a missing row go nowhere. `management_type`
+// declares 管理费, a part of the composite; `more` adds rows.
 class QuotaRollUpTest : public BillItemsTest {
  protected:
-  void RollUp(const std::string& management_type) {
+  void RollUp(const std::string& management_type, const std::string& more = "") {
     project_.Exec(
         "drop table 分部分项;"
         "create table 分部分项(编号 INTEGER PRIMARY KEY, 上级编号 INTEGER, 标志 TEXT, 名称 TEXT, "
@@ -170,7 +171,8 @@ class QuotaRollUpTest : public BillItemsTest {
         "其他费用,规费,管理费,利润,增值税,主材费,设备费) values"
         "(10,1,'定额',10,3,1.5,0,0,0,0,2,0,0,0,0),(11,2,'定额',11,2,2.5,1,0,0,0,0.5,0,0,10,0),"
         "(12,4,'定额',12,1,0.125,0,0,0,3,0,0,0,0,0),(13,NULL,'定额',13,7,1,0,0,0,0,0,0,0,0,0),"
-        "(14,99,'定额',14,1,50,0,0,0,0,0,0,0,0,0);");
+        "(14,99,'定额',14,1,50,0,0,0,0,0,0,0,0,0),(16,0,'定额',16,2,3,0,0,0,0,0,0,0,0,0);" +
+        more);
     SetUpEngine();
     EngineContext& ctx = project_.Context();
     RollUpBillItems(ctx, "0");
@@ -181,22 +183,33 @@ class QuotaRollUpTest : public BillItemsTest {
     // Heading 1 (quantity 2): 人工 4.5 / 2 = 2.25, 管理费 6 / 2; no price,
     // 计算 as it was.
     EXPECT_EQ(Row(1, "单价_人工费,单价_材料费,综合单价,计算"), "2.25|0.0|NULL|0");
-    // Item 2 (quantity 4, already calculated): 人工 5 / 4 = 1.25, 材料 0.5,
-    // 管理费 0.25, 主材费 5; composite 1.25+0.5+0.25 = 2, times 4.
-    EXPECT_EQ(Row(2, "单价_人工费,单价_材料费,管理费,主材费,综合单价,综合合价,计算"),
-              "1.25|0.5|0.25|5.0|2.0|8.0|1");
     // Item 3 has no quotas: reset; 规费 is no part of the reset.
     EXPECT_EQ(Row(3, "单价_人工费,规费,综合单价,综合合价,计算"), "0.0|5.0|0.0|0.0|0");
     // Item 4: 0.125 rounds half up to 0.13; its 规费 comes from the quota.
     EXPECT_EQ(Row(4, "单价_人工费,规费,综合单价,综合合价,计算"), "0.13|3.0|0.13|0.13|1");
-    // Quota 13 has no parent: row 0 takes it, 7 / 1.
-    EXPECT_EQ(Row(0, "单价_人工费,综合单价,综合合价,计算"), "7.0|7.0|7.0|1");
+    // Quota 13 has no parent: row 0 takes it (7 / 1), and then its own
+    // quota 16 (3 x 2 = 6), which the statements write last.
+    EXPECT_EQ(Row(0, "单价_人工费,综合单价,综合合价,计算"), "6.0|6.0|6.0|1");
   }
 };
 
 TEST_F(QuotaRollUpTest, EveryKindOfParentAsTheStatementsLeaveIt) {
   RollUp("REAL");
   EXPECT_EQ(Row(1, "管理费,typeof(管理费)"), "3.0|real");
+  // Item 2 (quantity 4, already calculated): 人工 5 / 4 = 1.25, 材料 0.5,
+  // 管理费 0.25, 主材费 5; composite 1.25+0.5+0.25 = 2, times 4.
+  EXPECT_EQ(Row(2, "单价_人工费,单价_材料费,管理费,主材费,综合单价,综合合价,计算"),
+            "1.25|0.5|0.25|5.0|2.0|8.0|1");
+}
+
+// A parent key of another form leaves the grouping and the pasted keys to
+// the statements. 2.5 groups after 2 and is pasted as the integer field
+// text of 上级编号, "2": item 2 ends with quota 17's roll-up, 1 x 1 / 4.
+TEST_F(QuotaRollUpTest, AParentKeyOfAnotherFormIsPastedAsTheStatementsPasteIt) {
+  RollUp("REAL", "insert into 分部分项(编号,上级编号,标志,排序,工程量,单价_人工费) values"
+                 "(17,2.5,'定额',17,1,1);");
+  EXPECT_EQ(Row(2, "单价_人工费,单价_材料费,管理费,主材费,综合单价,综合合价,计算"),
+            "0.25|0.0|0.0|0.0|0.25|1.0|1");
 }
 
 // A NUMERIC column keeps a whole amount as an INTEGER, which the composite
@@ -204,7 +217,7 @@ TEST_F(QuotaRollUpTest, EveryKindOfParentAsTheStatementsLeaveIt) {
 TEST_F(QuotaRollUpTest, AnAmountStoredInAnotherFormIsReadBackAsStored) {
   RollUp("NUMERIC");
   EXPECT_EQ(Row(1, "管理费,typeof(管理费)"), "3|integer");
-  EXPECT_EQ(Row(2, "管理费,typeof(管理费),typeof(综合单价)"), "0.25|real|real");
+  EXPECT_EQ(Row(2, "管理费,typeof(管理费),综合单价,typeof(综合单价)"), "0.25|real|2.0|real");
 }
 
 class GeneralChapterTest : public BillItemsTest {
