@@ -33,12 +33,16 @@ class SerialNumbersTest : public ::testing::Test {
   TestProject project_;
 };
 
+// The fixture's rows under 清单法: the bill items 3, 4, 2 (排序 10, 20, 30)
+// get 1, 2, 3 as INTEGERs; every other row has no number.
+const std::vector<std::string> kBillItemSerials = {
+    "1|NULL|null", "2|3|integer", "3|1|integer", "4|2|integer", "5|NULL|null",
+    "6|NULL|null", "7|NULL|null", "8|NULL|null", "9|NULL|null"};
+
 TEST_F(SerialNumbersTest, BillItemsUnderBillPricing) {
   Run("清单法");
   EXPECT_EQ(project_.Rows("select 编号,序号,typeof(序号) from 分部分项 order by 编号"),
-            (std::vector<std::string>{"1|NULL|null", "2|3|integer", "3|1|integer", "4|2|integer",
-                                      "5|NULL|null", "6|NULL|null", "7|NULL|null", "8|NULL|null",
-                                      "9|NULL|null"}));
+            kBillItemSerials);
   EXPECT_TRUE(project_.errors().empty());
 }
 
@@ -68,9 +72,7 @@ TEST_F(SerialNumbersTest, NumbersFromBeforeAreKeptReplacedOrCleared) {
       "update 分部分项 set 序号='x' where 编号=7;");
   Run("清单法");
   EXPECT_EQ(project_.Rows("select 编号,序号,typeof(序号) from 分部分项 order by 编号"),
-            (std::vector<std::string>{"1|NULL|null", "2|3|integer", "3|1|integer", "4|2|integer",
-                                      "5|NULL|null", "6|NULL|null", "7|NULL|null", "8|NULL|null",
-                                      "9|NULL|null"}));
+            kBillItemSerials);
   EXPECT_TRUE(project_.errors().empty());
   if (project_.Context().options.fast_paths) {
     EXPECT_TRUE(project_.Context().declined_fast_paths.empty());
