@@ -103,6 +103,24 @@ TEST_F(HostSafetyTest, WaitsForAWriterThatLeavesWithinTheWait) {
   EXPECT_NE(Stored("select 内容 from 工程档案 where 名称='工程造价'"), "0元\n");
 }
 
+TEST_F(HostSafetyTest, AWriterOfTheLibraryDoesNotStopTheProjectsCalculation) {
+  MakeSample();
+  // Another project's host writing the shared library: the calculation only
+  // reads the library, so it waits for nothing and is saved.
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(Path("RoadLib.db").c_str(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other, "begin immediate", nullptr, nullptr, nullptr), SQLITE_OK);
+  Result calc = Run(Calc(" --wait 0.2"));
+  Result recalc = Run("recalc '" + Path("sample.db") + "'" + Libraries() + " --exe-dir '" + dir_ +
+                      "' --kind 1 --item 67 --wait 0.2");
+  sqlite3_exec(other, "rollback", nullptr, nullptr, nullptr);
+  sqlite3_close(other);
+  EXPECT_EQ(calc.exit_code, 0) << calc.err;
+  EXPECT_EQ(recalc.exit_code, 0) << recalc.err;
+  EXPECT_FALSE(Has(recalc.out, "计算结果: 未保存")) << recalc.out;
+  EXPECT_NE(Stored("select 内容 from 工程档案 where 名称='工程造价'"), "0元\n");
+}
+
 TEST_F(HostSafetyTest, ResultsKeptFromTheCommitAreNeverShownAsSaved) {
   MakeSample();
   // A reader that stays past the wait: the commit cannot take the lock.

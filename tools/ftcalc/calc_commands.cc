@@ -164,7 +164,7 @@ void AddCalcCommands(CLI::App& app, int& exit_code) {
       // host runs it inside one of its own, as a host saving an edit would,
       // so that its writes are stored together or not at all.
       DbError failure;
-      if (!ExecOn(db, "begin immediate", &failure)) {
+      if (!BeginProjectWrite(db, &failure)) {
         std::cerr << "ftcalc: the recalculation was not run: cannot begin its transaction ("
                   << failure.message << ")\n";
         return Saved::kNo;

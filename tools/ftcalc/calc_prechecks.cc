@@ -96,7 +96,7 @@ bool CheckProjectWritable(sqlite3* db, const std::string& project_path, double w
   // The write lock, taken and given back: no other connection is writing.
   // Readers do not stop it; they are waited for at the commit.
   DbError failure;
-  if (!ExecOn(db, "begin immediate", &failure)) {
+  if (!BeginProjectWrite(db, &failure)) {
     if (failure.locked()) {
       *error = project + " is locked by another connection (still locked after waiting " +
                WaitText(wait_seconds) + "; --wait sets how long)";
@@ -107,6 +107,18 @@ bool CheckProjectWritable(sqlite3* db, const std::string& project_path, double w
   }
   ExecOn(db, "rollback");
   return true;
+}
+
+bool BeginProjectWrite(sqlite3* db, DbError* failure) {
+  if (!ExecOn(db, "begin", failure)) return false;
+  DbError write;
+  if (ExecOn(db, "delete from main.\"分部分项\" where 0", &write)) return true;
+  ExecOn(db, "rollback");
+  if (write.locked()) {
+    *failure = write;
+    return false;
+  }
+  return ExecOn(db, "begin immediate", failure);
 }
 
 std::string HostFolderWarning(const std::string& folder) {

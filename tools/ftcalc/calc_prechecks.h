@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "data/db_error.h"
 #include "data/sqlite_api.h"
 
 namespace ftcalc::cli {
@@ -25,6 +26,16 @@ bool CheckLibraryTables(sqlite3* db, const std::string& library_path,
 // only words the message. Otherwise false with one line.
 bool CheckProjectWritable(sqlite3* db, const std::string& project_path, double wait_seconds,
                           std::string* error);
+
+// Begins a transaction that holds the project's write lock and no other:
+// "begin immediate" would take the write lock of every attached database,
+// the libraries that other projects share included, and a transaction that
+// holds several write locks commits through a super-journal (one more file
+// and three more syncs) even when only the project changed. A delete that
+// matches no row of 分部分项 takes the lock of main alone, waiting within the
+// busy timeout as "begin immediate" would. A project without that table
+// gets "begin immediate". False with the failure, and no transaction open.
+bool BeginProjectWrite(sqlite3* db, DbError* failure);
 
 // A warning line when `folder` (where the engine writes User.INI and makes
 // its Tmp folder) is not a folder this process can write; empty when it is.
