@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calc/context.h"
@@ -19,7 +20,7 @@ namespace {
 // One configured total: a statement with "单价取费=[]" gives one row per
 // specialty profession, any other statement one 工程总价 row.
 void RunConfiguredStatement(EngineContext& ctx, const std::string& name,
-                            const std::string& statement) {
+                            const std::string& statement, ProfessionSums* sums) {
   Query query;
   if (!Contains(statement, kPerProfessionPlaceholder)) {
     ctx.db.Open(query, statement);
@@ -33,7 +34,7 @@ void RunConfiguredStatement(EngineContext& ctx, const std::string& name,
     names.push_back(FieldText(professions, "取费专业"));
   }
   if (TryFastPath(ctx, "汇总合价",
-                  [&] { return InsertProfessionTotalsFast(ctx, name, statement, names); })) {
+                  [&] { return InsertProfessionTotalsFast(ctx, name, statement, names, sums); })) {
     return;
   }
   for (const std::string& profession : names) {
@@ -45,20 +46,46 @@ void RunConfiguredStatement(EngineContext& ctx, const std::string& name,
 }
 
 // Every configured total, under every pricing method.
+// Whether a trigger of the project could make one total's insert change
+// what a later total reads.
+bool HasTriggers(EngineContext& ctx) {
+  Query triggers;
+  ctx.db.Open(triggers,
+              "select 1 from main.sqlite_master where type='trigger' union all "
+              "select 1 from temp.sqlite_master where type='trigger'",
+              /*report=*/false);
+  triggers.First();
+  return !triggers.Eof();
+}
+
 void BuildConfiguredTotals(EngineContext& ctx) {
   const std::string library = ctx.settings.LibrarySchema();
   Query settings;
   ctx.db.Open(settings, "select 名称,内容 from " + library +
                             ".计算设置 where 上级编号 in(select 编号 from " + library +
                             ".计算设置 where 名称='汇总合价')");
+  std::vector<std::pair<std::string, std::string>> totals;  // name, statement
   for (settings.First(); !settings.Eof(); settings.Next()) {
     const std::string name = Trim(FieldText(settings, "名称"));
     for (const std::string& line : SplitLines(Trim(FieldText(settings, "内容")))) {
       if (line.empty()) continue;
-      const std::string statement = StatementOfLine(line, ctx.settings.pricing_method);
-      if (statement.empty()) continue;
-      RunConfiguredStatement(ctx, name, statement);
+      std::string statement = StatementOfLine(line, ctx.settings.pricing_method);
+      if (!statement.empty()) totals.emplace_back(name, std::move(statement));
     }
+  }
+  const bool shared_passes = !HasTriggers(ctx);
+  ProfessionSums shared;
+  if (shared_passes) {
+    std::vector<std::string> columns;
+    for (const auto& total : totals) {
+      std::string column = ProfessionTotalColumn(total.second);
+      if (!column.empty()) columns.push_back(std::move(column));
+    }
+    shared.set_ahead(std::move(columns));
+  }
+  for (const auto& [name, statement] : totals) {
+    ProfessionSums own;
+    RunConfiguredStatement(ctx, name, statement, shared_passes ? &shared : &own);
   }
 }
 

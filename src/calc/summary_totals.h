@@ -2,7 +2,9 @@
 #ifndef FTCALC_CALC_SUMMARY_TOTALS_H_
 #define FTCALC_CALC_SUMMARY_TOTALS_H_
 
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ftcalc {
@@ -21,15 +23,41 @@ void BuildChapterEquipmentPlain(EngineContext& ctx);
 bool BuildChapterEquipmentFast(EngineContext& ctx);
 
 // A configured total of the form "select total(C) as 合价 from 分部分项
-// where 标志='定额' and 单价取费=[]", for every profession in `professions`
-// at once: one pass over the quota rows, each row's total(C) added in rowid
-// order to the professions its "单价取费='<profession>'" holds for, where
-// the statements scan the table once per profession. Inserts the rows as
-// the statements do. False (nothing inserted) for any other statement, or
-// where the sums could differ (see TotalAddsInRowOrder).
+// where 标志='定额' and 单价取费=[]" gives one sum per profession. The
+// statements scan the table once per profession; here one pass over the
+// quota rows adds each row's total(C), in rowid order, to the professions
+// whose "单价取费='<profession>'" holds for it, and does so for the columns
+// of the configured totals still to come (`ahead`) at the same time, since
+// nothing the totals insert changes 分部分项.
+class ProfessionSums {
+ public:
+  // The columns of the configured totals of the form above, in their order.
+  void set_ahead(std::vector<std::string> columns) { ahead_ = std::move(columns); }
+
+  // The sums of `column` for `professions`, worked out now or by an earlier
+  // pass over the same professions; null where a pass fails.
+  const std::vector<double>* Find(EngineContext& ctx, const std::string& column,
+                                  const std::vector<std::string>& professions);
+
+ private:
+  bool Work(EngineContext& ctx, const std::vector<std::string>& columns,
+            const std::vector<std::string>& professions);
+
+  std::vector<std::string> ahead_;
+  std::vector<std::string> professions_;
+  std::map<std::string, std::vector<double>> sums_;
+};
+
+// C of a configured total of that form, or "" for any other statement.
+std::string ProfessionTotalColumn(const std::string& statement);
+
+// Inserts the rows of such a total as the statements do, with the sums of
+// `sums`. False (nothing inserted) for any other statement, or where the
+// sums could differ (see TotalAddsInRowOrder).
 bool InsertProfessionTotalsFast(EngineContext& ctx, const std::string& name,
                                 const std::string& statement,
-                                const std::vector<std::string>& professions);
+                                const std::vector<std::string>& professions,
+                                ProfessionSums* sums);
 
 // The names of the chapter equipment rows: the mark of chapter `chapter`
 // (0 to 6) followed by "章 设备费".

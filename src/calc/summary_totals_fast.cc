@@ -146,44 +146,95 @@ bool BuildChapterEquipmentFast(EngineContext& ctx) {
   return true;
 }
 
-bool InsertProfessionTotalsFast(EngineContext& ctx, const std::string& name,
-                                const std::string& statement,
-                                const std::vector<std::string>& professions) {
+std::string ProfessionTotalColumn(const std::string& statement) {
   static const std::string kHead = "select total(";
   static const std::string kTail =
       std::string(") as 合价 from 分部分项 where 标志='定额' and ") + kPerProfessionPlaceholder;
-  if (statement.size() <= kHead.size() + kTail.size() || statement.compare(0, kHead.size(), kHead) != 0 ||
+  if (statement.size() <= kHead.size() + kTail.size() ||
+      statement.compare(0, kHead.size(), kHead) != 0 ||
       statement.compare(statement.size() - kTail.size(), kTail.size(), kTail) != 0) {
-    return false;
+    return std::string();
   }
   const std::string column =
       statement.substr(kHead.size(), statement.size() - kHead.size() - kTail.size());
-  if (!IsPlainIdentifier(column) || !TotalAddsInRowOrder()) return false;
-  std::vector<double> sums(professions.size(), 0.0);
+  return IsPlainIdentifier(column) ? column : std::string();
+}
+
+bool ProfessionSums::Work(EngineContext& ctx, const std::vector<std::string>& columns,
+                          const std::vector<std::string>& professions) {
+  std::vector<std::vector<double>> sums(columns.size(),
+                                        std::vector<double>(professions.size(), 0.0));
   if (!professions.empty()) {
     // Grouping by rowid gives each row's own total(C) (its value as total()
     // converts it); SQLite tests each profession as the where clause would.
-    std::string sql = "select total(" + column + ")";
+    std::string sql = "select ";
+    for (size_t c = 0; c < columns.size(); ++c) {
+      sql += (c > 0 ? ",total(" : "total(") + columns[c] + ")";
+    }
     for (const std::string& profession : professions) {
       sql += ",单价取费='" + SqlQuoted(profession) + "'";
     }
     sql += " from 分部分项 where 标志='定额' group by rowid";
     Statement rows;
     if (!ctx.db.TryPrepare(rows, sql)) return false;
+    const int first_flag = static_cast<int>(columns.size());
+    std::vector<bool> matches(professions.size());
     int rc;
     while ((rc = rows.Step()) == SQLITE_ROW) {
       const RowReader row(rows);
-      const ValueView total = row.View(0);
-      if (total.type != SQLITE_FLOAT) return false;
       for (size_t i = 0; i < professions.size(); ++i) {
-        const ValueView matches = row.View(static_cast<int>(i + 1));
-        if (matches.type == SQLITE_INTEGER && matches.integer != 0) sums[i] += total.real;
+        const ValueView flag = row.View(first_flag + static_cast<int>(i));
+        matches[i] = flag.type == SQLITE_INTEGER && flag.integer != 0;
+      }
+      for (size_t c = 0; c < columns.size(); ++c) {
+        const ValueView total = row.View(static_cast<int>(c));
+        if (total.type != SQLITE_FLOAT) return false;
+        for (size_t i = 0; i < professions.size(); ++i) {
+          if (matches[i]) sums[c][i] += total.real;
+        }
       }
     }
     if (rc != SQLITE_DONE) return false;
   }
+  professions_ = professions;
+  for (size_t c = 0; c < columns.size(); ++c) sums_[columns[c]] = std::move(sums[c]);
+  return true;
+}
+
+const std::vector<double>* ProfessionSums::Find(EngineContext& ctx, const std::string& column,
+                                                const std::vector<std::string>& professions) {
+  if (professions != professions_) {
+    sums_.clear();
+  } else if (auto found = sums_.find(column); found != sums_.end()) {
+    return &found->second;
+  }
+  // The columns still to come in one pass with this one; should one of
+  // them not read (a column the table lacks), this one on its own.
+  std::vector<std::string> columns{column};
+  for (const std::string& other : ahead_) {
+    if (other != column && sums_.count(other) == 0 &&
+        std::find(columns.begin(), columns.end(), other) == columns.end()) {
+      columns.push_back(other);
+    }
+  }
+  if (!(columns.size() > 1 && Work(ctx, columns, professions)) &&
+      !Work(ctx, {column}, professions)) {
+    return nullptr;
+  }
+  return &sums_.at(column);
+}
+
+bool InsertProfessionTotalsFast(EngineContext& ctx, const std::string& name,
+                                const std::string& statement,
+                                const std::vector<std::string>& professions,
+                                ProfessionSums* sums) {
+  const std::string column = ProfessionTotalColumn(statement);
+  if (column.empty() || !TotalAddsInRowOrder()) return false;
+  const std::vector<double>* found = sums->Find(ctx, column, professions);
+  if (found == nullptr) return false;
+  const std::vector<double> values = *found;
   for (size_t i = 0; i < professions.size(); ++i) {
-    if (!InsertTotal(ctx, professions[i], name, sums[i])) return false;
+    if (!InsertTotal(ctx, professions[i], name, values[i])) return false;
   }
   return true;
 }

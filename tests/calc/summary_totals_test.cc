@@ -219,5 +219,60 @@ TEST_F(SummaryTotalsTest, QuotaColumnTotalsOfEveryProfession) {
   }
 }
 
+// Several per-profession totals, as the library lists them: each reads the
+// rows as its own statements would (one pass may serve them all), a column
+// the table lacks is reported by its statements without spoiling the
+// others.
+class ProfessionTotalsTest : public SummaryTotalsTest {
+ protected:
+  ProfessionTotalsTest() {
+    SetMethod("公路");
+    project_.Exec(
+        "insert into 取费索引(编号,取费专业,类别,排序) values(1,'路基','专业工程',1),"
+        "(2,'路面','专业工程',2);"
+        "insert into 分部分项(编号,标志,单价取费,合价_人工费,合价_机械费) values"
+        "(1,'定额','路基',1.004,10),(2,'定额','路面',2.5,NULL),(3,'定额','路基',0.002,0.5)");
+    AddSetting(2, "人工费合计", "select total(合价_人工费)" + tail_);
+    AddSetting(4, "机械费合计", "select total(合价_机械费)" + tail_);
+  }
+
+  const std::string tail_ = " as 合价 from 分部分项 where 标志=''定额'' and 单价取费=[]";
+};
+
+TEST_F(ProfessionTotalsTest, EachTotalSumsItsOwnColumn) {
+  Run();
+  // 路基 1.004 + 0.002 = 1.006 -> 1.01 and 10 + 0.5; 路面 2.5 and NULL.
+  EXPECT_EQ(Totals(), (Rows{"路基|人工费合计|1.01|real", "路面|人工费合计|2.5|real",
+                            "路基|机械费合计|10.5|real", "路面|机械费合计|0.0|real"}));
+  EXPECT_TRUE(project_.errors().empty());
+  EngineContext& ctx = project_.Context();
+  if (ctx.options.fast_paths) {
+    EXPECT_TRUE(ctx.declined_fast_paths.empty());
+  }
+}
+
+TEST_F(ProfessionTotalsTest, AColumnTheTableLacksIsReportedByItsStatements) {
+  AddSetting(3, "坏列合计", "select total(没有的列)" + tail_);
+  Run();
+  EXPECT_EQ(Totals(), (Rows{"路基|人工费合计|1.01|real", "路面|人工费合计|2.5|real",
+                            "路基|机械费合计|10.5|real", "路面|机械费合计|0.0|real",
+                            "路基|坏列合计|0.0|real", "路面|坏列合计|0.0|real"}));
+  ASSERT_EQ(project_.errors().size(), 2u);
+  EXPECT_EQ(project_.errors()[1].detail,
+            "select total(没有的列) as 合价 from 分部分项 where 标志='定额' and 单价取费='路面'");
+}
+
+TEST_F(ProfessionTotalsTest, ATriggerOfTheTotalsIsSeenByTheTotalsAfterIt) {
+  // A host's trigger that adds a 路面 quota when the first total is stored:
+  // the 机械费 total, read after it, counts that quota's 4.
+  project_.Exec(
+      "create trigger 加定额 after insert on 汇总合价 when new.名称='人工费合计' and "
+      "new.分类='路面' begin insert into 分部分项(编号,标志,单价取费,合价_机械费) "
+      "values(9,'定额','路面',4); end");
+  Run();
+  EXPECT_EQ(Totals(), (Rows{"路基|人工费合计|1.01|real", "路面|人工费合计|2.5|real",
+                            "路基|机械费合计|10.5|real", "路面|机械费合计|4.0|real"}));
+}
+
 }  // namespace
 }  // namespace ftcalc
