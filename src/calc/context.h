@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,12 @@ struct StepHandoff {
   // list step's fast path. See material_list_ahead.h.
   std::unique_ptr<MaterialListAhead> material_list;
   void DropMaterialList();
+
+  // The rowids of the material lines whose 标志 is an equipment-like kind,
+  // in rowid order: every line the equipment summary's statement can
+  // select. Listed by the quota step's pass over the lines; taken by the
+  // equipment summary's fast path, which reads only these lines.
+  std::optional<std::vector<int64_t>> equipment_lines;
 };
 
 // Sends the data layer's errors to the host's error window.

@@ -11,6 +11,10 @@ void BuildEquipmentSummary(EngineContext& ctx) {
   BuildEquipmentSummaryPlain(ctx);
 }
 
+std::string EquipmentKindsSelect(const std::string& other_alias) {
+  return "select 编号 from " + other_alias + ".材料标志 where 名称 like '%设备%'";
+}
+
 // One line per distinct equipment (code, name, unit, prices, supplier,
 // kind) over every material line whose kind name contains 设备. Each line
 // counts with its own 实际量 times its quota's 工程量; unlike the material
@@ -22,8 +26,20 @@ void BuildEquipmentSummary(EngineContext& ctx) {
 // The "+a.标志 in(...)" term is implied by the join on e and the kind name;
 // it only lets the scan skip the joins of lines that are no equipment. The
 // "+" keeps any index on 标志 out of the plan, so the lines still come in
-// their scan order.
-std::string EquipmentInsertStatement(const EngineContext& ctx, bool skip_other_kinds) {
+// their scan order. So does "a.rowid in(...)": SQLite looks the listed
+// rowids up in ascending order, and a, the left side of every join, stays
+// the outer loop.
+std::string EquipmentInsertStatement(const EngineContext& ctx, bool skip_other_kinds,
+                                     const std::vector<int64_t>* only_lines) {
+  std::string lines_term;
+  if (only_lines != nullptr) {
+    lines_term = "a.rowid in(";
+    for (size_t i = 0; i < only_lines->size(); ++i) {
+      if (i > 0) lines_term += ",";
+      lines_term += std::to_string((*only_lines)[i]);
+    }
+    lines_term += ") and ";
+  }
   const std::string qd = ctx.settings.QuantityDigits();
   const std::string& m = ctx.settings.other_library_alias;
   return "insert into 设备汇总(上级编号,编码,名称,单位,数量,基价,信息价,供应方,标志) "
@@ -41,10 +57,8 @@ std::string EquipmentInsertStatement(const EngineContext& ctx, bool skip_other_k
          "left join 定额材料明细 b on b.编号=a.材料编号 left join " +
          m + ".材料三材 c on c.编号=a.三材 left join " + m +
          ".材料供应方 d on d.编号=a.供应方 left join " + m +
-         ".材料标志 e on e.编号=a.标志 where cast(a.实际量 as real)<>0 and " +
-         (skip_other_kinds
-              ? "+a.标志 in(select 编号 from " + m + ".材料标志 where 名称 like '%设备%') and "
-              : std::string()) +
+         ".材料标志 e on e.编号=a.标志 where " + lines_term + "cast(a.实际量 as real)<>0 and " +
+         (skip_other_kinds ? "+a.标志 in(" + EquipmentKindsSelect(m) + ") and " : std::string()) +
          "e.名称 like '%设备%'"
          " ) as t "
          " GROUP BY t.编码, t.名称, t.单位, t.基价,t.信息价, t.供应方, t.标志"

@@ -112,7 +112,7 @@ SqlValue ParentAmounts::Find(const SqlValue& quota, const SqlValue& level, bool*
 
 const char* MaterialLinesSelect() {
   return "select a.主表,a.实际量,a.标志,a.上级编号,a.编码,a.名称,a.单位,a.基价,a.信息价,a.增值税率,"
-         "a.三材,a.供应方,a.材料编号 from 分部分项材料明细 a order by a.rowid";
+         "a.三材,a.供应方,a.材料编号,a.rowid from 分部分项材料明细 a order by a.rowid";
 }
 
 void ReadMaterialLine(const RowReader& row, MaterialLine* line) {
@@ -120,8 +120,8 @@ void ReadMaterialLine(const RowReader& row, MaterialLine* line) {
                          &line->level,        &line->code,        &line->name,
                          &line->unit,         &line->own_price,   &line->market_price,
                          &line->vat_rate,     &line->class_key,   &line->supplier_key,
-                         &line->material_key};
-  for (int i = 0; i < 13; ++i) row.ValueInto(i, columns[i]);
+                         &line->material_key, &line->row_key};
+  for (int i = 0; i < 14; ++i) row.ValueInto(i, columns[i]);
 }
 
 }  // namespace ftcalc

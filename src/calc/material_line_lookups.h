@@ -102,10 +102,10 @@ class ParentAmounts {
 };
 
 // One material line as the passes over the lines' own columns read it, in
-// rowid order: its columns as stored.
+// rowid order: its columns as stored, and its rowid.
 struct MaterialLine {
   SqlValue quota, amount, kind, level, code, name, unit, own_price, market_price, vat_rate,
-      class_key, supplier_key, material_key;
+      class_key, supplier_key, material_key, row_key;
 };
 
 // The statement that reads every MaterialLine, and the read of one row.

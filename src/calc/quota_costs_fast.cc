@@ -15,9 +15,11 @@
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "calc/context.h"
+#include "calc/equipment_summary.h"
 #include "calc/item_tree.h"
 #include "calc/material_groups.h"
 #include "calc/material_line_lookups.h"
@@ -127,11 +129,21 @@ bool SumInOnePass(EngineContext& ctx, QuotaLineSums* sums) {
       load(MaterialKind::kMainMaterial, &kinds.main) &&
       load(MaterialKind::kEquipment, &kinds.equipment) && standard.Load(db) &&
       LoadQuotaColumn(db, "工程量", &quantities)) {
+    // The equipment summary's statement selects the lines of these kinds
+    // (with any other 标志 this pass declines); no step writes the lines,
+    // and without triggers no write of a step can.
+    std::unordered_set<int64_t> equipment_like;
+    if (!HasTriggers(db) && LoadKindValues(db, EquipmentKindsSelect(m), false, &equipment_like)) {
+      kinds.equipment_like = std::move(equipment_like);
+    }
     MaterialGrouping* material_list = StartMaterialListAhead(ctx);
     bool grouped = false;
     const bool summed = SumQuotaLinesFromColumns(db, kinds, standard, quantities, digits, sums,
                                                  material_list, &grouped);
     FinishMaterialListAhead(ctx, summed && grouped);
+    if (summed && sums->equipment_like_lines) {
+      ctx.handoff.equipment_lines = std::move(sums->equipment_like_lines);
+    }
     if (summed) return true;
     *sums = QuotaLineSums();
   }

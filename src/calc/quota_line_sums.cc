@@ -190,6 +190,7 @@ bool SumQuotaLinesFromColumns(Database& db, const LineKinds& kinds,
                                                     &kinds.machine, &kinds.main,
                                                     &kinds.equipment};
   LineSums line_sums(digits);
+  if (kinds.equipment_like) sums->equipment_like_lines.emplace();
   // One line of the sums, in rowid order; false where the statements must
   // decide.
   auto sum_line = [&](const MaterialLine& line) {
@@ -199,6 +200,13 @@ bool SumQuotaLinesFromColumns(Database& db, const LineKinds& kinds,
     if (line.kind.type() == SQLITE_INTEGER) {
       for (int i = 0; i < 5; ++i) {
         if (kind_sets[i]->count(line.kind.integer()) > 0) flags |= int64_t{2} << i;
+      }
+      if (sums->equipment_like_lines && kinds.equipment_like->count(line.kind.integer()) > 0) {
+        if (line.row_key.type() == SQLITE_INTEGER) {
+          sums->equipment_like_lines->push_back(line.row_key.integer());
+        } else {
+          sums->equipment_like_lines.reset();
+        }
       }
     } else if (line.kind.type() != SQLITE_NULL) {
       return false;

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -49,6 +50,9 @@ struct QuotaLineSums {
   // whole REAL one): those an INTEGER 编号 matches.
   std::unordered_set<int64_t> line_quotas;
   std::vector<PercentLine> percent_lines;  // in the lines' order
+  // The rowids of the lines of an equipment-like kind (LineKinds), in their
+  // order; none where the kinds were not given or a rowid was no INTEGER.
+  std::optional<std::vector<int64_t>> equipment_like_lines;
 };
 
 // The sums of the whole project. `kind_conditions` are the conditions on
@@ -67,6 +71,9 @@ bool SumQuotaLinesInOnePass(Database& db, const std::string (&kind_conditions)[3
 // (see LoadKindValues).
 struct LineKinds {
   std::unordered_set<int64_t> labour, material, machine, main, equipment;
+  // Every kind whose name holds 设备 (`equipment` is the first of them only):
+  // with it, the pass also lists the lines the equipment summary may read.
+  std::optional<std::unordered_set<int64_t>> equipment_like;
 };
 
 // The same sums, with the same guards, from the lines' own columns: each

@@ -12,6 +12,7 @@
 #include "calc/material_kinds.h"
 #include "data/fields.h"
 #include "data/number_text.h"
+#include "data/schema_info.h"
 #include "data/text_util.h"
 
 namespace ftcalc {
@@ -46,18 +47,6 @@ void RunConfiguredStatement(EngineContext& ctx, const std::string& name,
 }
 
 // Every configured total, under every pricing method.
-// Whether a trigger of the project could make one total's insert change
-// what a later total reads.
-bool HasTriggers(EngineContext& ctx) {
-  Query triggers;
-  ctx.db.Open(triggers,
-              "select 1 from main.sqlite_master where type='trigger' union all "
-              "select 1 from temp.sqlite_master where type='trigger'",
-              /*report=*/false);
-  triggers.First();
-  return !triggers.Eof();
-}
-
 void BuildConfiguredTotals(EngineContext& ctx) {
   const std::string library = ctx.settings.LibrarySchema();
   Query settings;
@@ -73,7 +62,8 @@ void BuildConfiguredTotals(EngineContext& ctx) {
       if (!statement.empty()) totals.emplace_back(name, std::move(statement));
     }
   }
-  const bool shared_passes = !HasTriggers(ctx);
+  // A trigger could make one total's insert change what a later one reads.
+  const bool shared_passes = !HasTriggers(ctx.db);
   ProfessionSums shared;
   if (shared_passes) {
     std::vector<std::string> columns;

@@ -85,6 +85,19 @@ bool IsIntegerKeyColumn(Database& db, const std::string& table, const std::strin
   return FieldText(info, "name") == column && FieldText(info, "type") == "INTEGER";
 }
 
+bool HasTriggers(Database& db) {
+  Query triggers;
+  // A failed read counts as triggers: what needs none is then not assumed.
+  if (!db.Open(triggers,
+               "select 1 from main.sqlite_master where type='trigger' union all "
+               "select 1 from temp.sqlite_master where type='trigger'",
+               /*report_errors=*/false)) {
+    return true;
+  }
+  triggers.First();
+  return !triggers.Eof();
+}
+
 bool TotalAddsInRowOrder() { return sqlite3_libversion_number() < 3043000; }
 
 bool IsPlainIdentifier(const std::string& name) {

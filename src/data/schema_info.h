@@ -44,6 +44,11 @@ bool IsIntegerKeyColumn(Database& db, const std::string& table, const std::strin
 // double sum in row order equal total() over the same rows.
 bool TotalAddsInRowOrder();
 
+// Whether the project (main) or the connection (temp) has any trigger: a
+// write of one step could then change what a later step reads, and what a
+// step worked out ahead for a later one no longer holds.
+bool HasTriggers(Database& db);
+
 // Whether `name` may stand in a statement as it is (letters, digits, "_"
 // and non-ASCII bytes, not starting with a digit, no SQL keyword); else it
 // must be written in double quotes.

@@ -128,5 +128,24 @@ TEST_F(EquipmentSummaryTest, RebuildingTwiceGivesTheSameTable) {
   EXPECT_TRUE(p_.errors().empty());
 }
 
+// In a full calculation the quota step lists the equipment lines for this
+// step; a host's trigger that adds a line meanwhile (here when the quota's
+// row is written) must still be counted.
+TEST_F(EquipmentSummaryTest, ALineATriggerAddsDuringTheCalculationIsCounted) {
+  Quota(1, 10);
+  Line(1, "1,'E01','变压器','台',120,0,2,11,1");
+  p_.Exec(
+      "create trigger 补设备 after update on 分部分项 when new.编号=1 and not "
+      "exists(select 1 from 分部分项材料明细 where 编码='E02') begin "
+      "insert into 分部分项材料明细(主表,上级编号,材料编号,编码,名称,单位,基价,信息价,实际量,标志,"
+      "供应方) values(1,0,2,'E02','水泵','台',50,0,3,11,1); end");
+  p_.RunFull();
+  // 2 x 10 = 20 transformers at 120, 3 x 10 = 30 pumps at 50.
+  EXPECT_EQ(Lines(), (std::vector<std::string>{
+                         "E01|变压器|台|20.0|120.0|0.0|承包人|设备|NULL|2400.0",
+                         "E02|水泵|台|30.0|50.0|0.0|承包人|设备|NULL|1500.0",
+                         "NULL|#### 合 计 ####|NULL|NULL|NULL|NULL|NULL|合计|NULL|3900.0"}));
+}
+
 }  // namespace
 }  // namespace ftcalc
