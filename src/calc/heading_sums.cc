@@ -29,14 +29,26 @@ bool HeadingSums::Load(const std::vector<std::string>& columns,
     if (IsStructureColumn(column)) return false;
   }
   total_list_.clear();
+  std::string value_list;
   for (size_t j = 0; j < columns.size(); ++j) {
-    if (j) total_list_ += ",";
+    if (j) {
+      total_list_ += ",";
+      value_list += ",";
+    }
     total_list_ += "total(" + columns[j] + ") as " + columns[j] + "A";
+    value_list += "(" + columns[j] + ")";
   }
-  // Grouping by rowid makes total() convert each row's value exactly as it
-  // converts it inside a larger sum (TEXT read as its leading number, NULL
-  // as nothing), and returns the rows in rowid order: the order in which a
-  // scan "where 上级编号=H" meets a heading's children.
+  // FieldText(query, C + "A") of the statements names the first column of
+  // that name (names compare without regard to ASCII case).
+  column_count_ = columns.size();
+  alias_of_.assign(columns.size(), -1);
+  for (size_t j = 0; j < columns.size(); ++j) {
+    for (size_t k = 0; k < columns.size() && alias_of_[j] < 0; ++k) {
+      if (AsciiUpper(columns[k] + "A") == AsciiUpper(columns[j] + "A")) {
+        alias_of_[j] = static_cast<int>(k);
+      }
+    }
+  }
   // With numeric affinity, "上级编号 in(<integers>)" picks the very rows
   // that "上级编号=<integer>" picks for each of them.
   std::string where;
@@ -47,40 +59,54 @@ bool HeadingSums::Load(const std::vector<std::string>& columns,
     }
     where += ")";
   }
-  Query bulk;
-  if (!db_.Open(bulk,
-                "select 编号,上级编号,标志," + total_list_ + " from 分部分项" + where + " group by rowid",
-                /*report_errors=*/false)) {
-    return false;
-  }
-  constexpr int kFirstSum = 3;
-  column_count_ = columns.size();
-  alias_of_.assign(columns.size(), -1);
-  for (size_t j = 0; j < columns.size(); ++j) {
-    const int index = bulk.FieldIndex(columns[j] + "A");
-    if (index >= kFirstSum) alias_of_[j] = index - kFirstSum;
-  }
+  // The rows in rowid order: the order in which a scan "where 上级编号=H"
+  // meets a heading's children. Each value is taken as total() converts it
+  // inside a larger sum. Read as stored, an INTEGER or REAL is that number
+  // as a double and NULL is nothing (0): total() of the one value. A TEXT
+  // or BLOB, which total() reads by its leading number, has the rows read
+  // again grouped by rowid, each total() then of one row.
+  return ReadRows("select 编号,上级编号,标志," + value_list + " from 分部分项" + where +
+                      " order by rowid",
+                  /*grouped=*/false) ||
+         ReadRows("select 编号,上级编号,标志," + total_list_ + " from 分部分项" + where +
+                      " group by rowid",
+                  /*grouped=*/true);
+}
+
+bool HeadingSums::ReadRows(const std::string& sql, bool grouped) {
   rows_.clear();
   children_.clear();
   by_key_.clear();
-  rows_.reserve(static_cast<size_t>(bulk.RecordCount()));
-  for (bulk.First(); !bulk.Eof(); bulk.Next()) {
+  Statement rows;
+  if (!db_.TryPrepare(rows, sql)) return false;
+  constexpr int kFirstValue = 3;
+  int rc;
+  while ((rc = rows.Step()) == SQLITE_ROW) {
+    const RowReader reader(rows);
     Row row;
-    const SqlValue& flag = bulk.Value(2);
-    row.flag_is_text = flag.type() == SQLITE_TEXT;
-    if (row.flag_is_text) row.flag = flag.text();
+    const ValueView flag = reader.View(2);
+    row.flag_is_text = flag.type == SQLITE_TEXT;
+    if (row.flag_is_text) row.flag = std::string(flag.bytes());
     row.values.resize(column_count_);
     for (size_t k = 0; k < column_count_; ++k) {
-      const SqlValue& sum = bulk.Value(kFirstSum + static_cast<int>(k));
-      row.values[k] = sum.type() == SQLITE_FLOAT ? sum.real() : 0.0;
+      const ValueView value = reader.View(kFirstValue + static_cast<int>(k));
+      if (value.type == SQLITE_FLOAT) {
+        row.values[k] = value.real;
+      } else if (!grouped && value.type == SQLITE_INTEGER) {
+        row.values[k] = static_cast<double>(value.integer);
+      } else if (grouped || value.type == SQLITE_NULL) {
+        row.values[k] = 0.0;
+      } else {
+        return false;
+      }
     }
     const size_t index = rows_.size();
     rows_.push_back(std::move(row));
     int64_t key;
-    if (IntegerKey(bulk.Value(0), &key)) by_key_[key].push_back(index);
-    if (IntegerKey(bulk.Value(1), &key)) children_[key].push_back(index);
+    if (IntegerKey(ValueOf(reader.View(0)), &key)) by_key_[key].push_back(index);
+    if (IntegerKey(ValueOf(reader.View(1)), &key)) children_[key].push_back(index);
   }
-  return true;
+  return rc == SQLITE_DONE;
 }
 
 bool HeadingSums::HasChild(int64_t heading, const std::string& flag) const {
