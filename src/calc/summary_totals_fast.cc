@@ -160,41 +160,78 @@ std::string ProfessionTotalColumn(const std::string& statement) {
   return IsPlainIdentifier(column) ? column : std::string();
 }
 
+namespace {
+
+// Adds up, per column and profession, the rows of `sql`: the columns'
+// values, then one flag per profession. With `grouped` each value is its
+// row's total(); else it is the value as stored, which total() would take
+// as the same double where it is a number (NULL adds nothing). False where
+// a stored value is a TEXT or BLOB (total() reads those by rules of its
+// own) or the read fails.
+bool AddRows(EngineContext& ctx, const std::string& sql, bool grouped, size_t professions,
+             std::vector<std::vector<double>>* sums) {
+  Statement rows;
+  if (!ctx.db.TryPrepare(rows, sql)) return false;
+  const size_t columns = sums->size();
+  const int first_flag = static_cast<int>(columns);
+  std::vector<bool> matches(professions);
+  int rc;
+  while ((rc = rows.Step()) == SQLITE_ROW) {
+    const RowReader row(rows);
+    for (size_t i = 0; i < professions; ++i) {
+      const ValueView flag = row.View(first_flag + static_cast<int>(i));
+      matches[i] = flag.type == SQLITE_INTEGER && flag.integer != 0;
+    }
+    for (size_t c = 0; c < columns; ++c) {
+      const ValueView value = row.View(static_cast<int>(c));
+      double number = 0;
+      if (value.type == SQLITE_FLOAT) {
+        number = value.real;
+      } else if (!grouped && value.type == SQLITE_INTEGER) {
+        number = static_cast<double>(value.integer);
+      } else if (!grouped && value.type == SQLITE_NULL) {
+        continue;
+      } else {
+        return false;
+      }
+      for (size_t i = 0; i < professions; ++i) {
+        if (matches[i]) (*sums)[c][i] += number;
+      }
+    }
+  }
+  return rc == SQLITE_DONE;
+}
+
+}  // namespace
+
 bool ProfessionSums::Work(EngineContext& ctx, const std::vector<std::string>& columns,
                           const std::vector<std::string>& professions) {
   std::vector<std::vector<double>> sums(columns.size(),
                                         std::vector<double>(professions.size(), 0.0));
   if (!professions.empty()) {
-    // Grouping by rowid gives each row's own total(C) (its value as total()
-    // converts it); SQLite tests each profession as the where clause would.
-    std::string sql = "select ";
+    // The quota rows in rowid order, as each statement's scan meets them;
+    // SQLite tests each profession as the where clause would. Read as
+    // stored first; where a value is a text, grouped by rowid, which gives
+    // each row's own total(C).
+    std::string values;
+    std::string totals;
     for (size_t c = 0; c < columns.size(); ++c) {
-      sql += (c > 0 ? ",total(" : "total(") + columns[c] + ")";
+      values += (c > 0 ? ",(" : "(") + columns[c] + ")";
+      totals += (c > 0 ? ",total(" : "total(") + columns[c] + ")";
     }
+    std::string flags;
     for (const std::string& profession : professions) {
-      sql += ",单价取费='" + SqlQuoted(profession) + "'";
+      flags += ",单价取费='" + SqlQuoted(profession) + "'";
     }
-    sql += " from 分部分项 where 标志='定额' group by rowid";
-    Statement rows;
-    if (!ctx.db.TryPrepare(rows, sql)) return false;
-    const int first_flag = static_cast<int>(columns.size());
-    std::vector<bool> matches(professions.size());
-    int rc;
-    while ((rc = rows.Step()) == SQLITE_ROW) {
-      const RowReader row(rows);
-      for (size_t i = 0; i < professions.size(); ++i) {
-        const ValueView flag = row.View(first_flag + static_cast<int>(i));
-        matches[i] = flag.type == SQLITE_INTEGER && flag.integer != 0;
-      }
-      for (size_t c = 0; c < columns.size(); ++c) {
-        const ValueView total = row.View(static_cast<int>(c));
-        if (total.type != SQLITE_FLOAT) return false;
-        for (size_t i = 0; i < professions.size(); ++i) {
-          if (matches[i]) sums[c][i] += total.real;
-        }
+    const std::string from = " from 分部分项 where 标志='定额'";
+    if (!AddRows(ctx, "select " + values + flags + from + " order by rowid", false,
+                 professions.size(), &sums)) {
+      for (std::vector<double>& column : sums) std::fill(column.begin(), column.end(), 0.0);
+      if (!AddRows(ctx, "select " + totals + flags + from + " group by rowid", true,
+                   professions.size(), &sums)) {
+        return false;
       }
     }
-    if (rc != SQLITE_DONE) return false;
   }
   professions_ = professions;
   for (size_t c = 0; c < columns.size(); ++c) sums_[columns[c]] = std::move(sums[c]);
