@@ -288,7 +288,11 @@ struct MaterialGrouping::Impl {
         grouper(categories) {}
 
   Database& db;
+  // The composite lines' amounts: read by a statement of their own, or
+  // noted from the lines as they are added.
+  bool parents_in_order = false;
   ParentAmounts parents;
+  ParentAmountsInOrder parents_noted;
   const JoinedNames& names;
   const StandardMaterials& standard;
   const int quantity_digits;
@@ -305,8 +309,9 @@ MaterialGrouping::MaterialGrouping(Database& db, const std::vector<MaterialCateg
 
 MaterialGrouping::~MaterialGrouping() = default;
 
-bool MaterialGrouping::Start() {
+bool MaterialGrouping::Start(bool parents_in_order) {
   Database& db = impl_->db;
+  impl_->parents_in_order = parents_in_order;
   if (!CanGroup(db, categories_)) return false;
   // "a.主表 in(select 编号 from 分部分项 where ...)" holds, for an INTEGER
   // 主表, exactly for the keys of the quotas that count, and the join
@@ -320,11 +325,17 @@ bool MaterialGrouping::Start() {
           row.ValueInto(1, &impl_->quotas[key]);
         }
       });
-  return keyed && impl_->parents.Load(db);
+  if (!keyed) return false;
+  return parents_in_order ? ParentAmounts::KeysCompareAsStored(db) : impl_->parents.Load(db);
+}
+
+bool MaterialGrouping::ParentsConsistent() const {
+  return !impl_->parents_in_order || impl_->parents_noted.Consistent();
 }
 
 bool MaterialGrouping::Add(const MaterialLine& line) {
   Impl& m = *impl_;
+  if (m.parents_in_order) m.parents_noted.Note(line);
   // where cast(a.实际量 as real)<>0 and a.主表 in(...)
   const RealSign sign = SignOfReal(line.amount);
   if (sign == RealSign::kUndecided) return false;
@@ -377,7 +388,8 @@ bool MaterialGrouping::Add(const MaterialLine& line) {
   SqlValue parent_amount;
   if (!EqualsZeroInNumericColumn(line.level)) {
     bool decided = false;
-    parent_amount = m.parents.Find(line.quota, line.level, &decided);
+    parent_amount = m.parents_in_order ? m.parents_noted.Find(line.quota, line.level, &decided)
+                                       : m.parents.Find(line.quota, line.level, &decided);
     if (!decided) return false;
   }
   const SqlValue& factor = EqualsZeroInNumericColumn(line.level) ? kOne : parent_amount;

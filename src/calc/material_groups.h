@@ -62,10 +62,15 @@ class MaterialGrouping {
   MaterialGrouping& operator=(const MaterialGrouping&) = delete;
 
   // Reads the quotas whose lines count; false when the lines cannot be
-  // grouped here.
-  bool Start();
+  // grouped here. With `parents_in_order` the composite lines' amounts are
+  // noted from the lines added (every line, in rowid order) rather than
+  // read first; ParentsConsistent() then says whether the grouping holds.
+  bool Start(bool parents_in_order = false);
   // The next line; false where the statements must decide.
   bool Add(const MaterialLine& line);
+  // False where the amounts noted in order may have answered otherwise than
+  // the join (see ParentAmountsInOrder): the grouping must be dropped.
+  bool ParentsConsistent() const;
   // The lines of every category, in insert order.
   void Finish(std::vector<std::vector<MaterialGroup>>* lines);
 

@@ -74,10 +74,7 @@ bool ParentAmounts::Load(Database& db) {
   amounts_.clear();
   // Only the lines some component names: a few of them, found in one scan
   // (SQLite keeps the named keys in an index of its own for the "in").
-  if (!ComparesAsStored(db, "分部分项材料明细", "编号") ||
-      !ComparesAsStored(db, "分部分项材料明细", "上级编号")) {
-    return false;
-  }
+  if (!KeysCompareAsStored(db)) return false;
   Statement stmt;
   if (!db.TryPrepare(stmt,
                      "select 主表,编号,实际量 from 分部分项材料明细 where (主表,编号) in (select "
@@ -98,6 +95,11 @@ bool ParentAmounts::Load(Database& db) {
   return rc == SQLITE_DONE;
 }
 
+bool ParentAmounts::KeysCompareAsStored(Database& db) {
+  return ComparesAsStored(db, "分部分项材料明细", "编号") &&
+         ComparesAsStored(db, "分部分项材料明细", "上级编号");
+}
+
 SqlValue ParentAmounts::Find(const SqlValue& quota, const SqlValue& level, bool* decided) const {
   // A NULL on either side joins nothing.
   *decided = true;
@@ -110,9 +112,55 @@ SqlValue ParentAmounts::Find(const SqlValue& quota, const SqlValue& level, bool*
   return found->second.value;
 }
 
+void ParentAmountsInOrder::Note(const MaterialLine& line) {
+  // A NULL 主表 or 编号 joins nothing; any other key that is no INTEGER
+  // could join by SQLite's comparison rules, which are not copied here.
+  if (line.quota.is_null()) return;
+  if (line.quota.type() != SQLITE_INTEGER) {
+    consistent_ = false;
+    return;
+  }
+  const int64_t quota = line.quota.integer();
+  if (!in_quota_ || quota != quota_) {
+    if (in_quota_) finished_quotas_.insert(quota_);
+    // The quota's lines do not come together.
+    if (finished_quotas_.count(quota) > 0) consistent_ = false;
+    lines_.clear();
+    in_quota_ = true;
+    quota_ = quota;
+  }
+  if (line.key.is_null()) return;
+  if (line.key.type() != SQLITE_INTEGER) {
+    consistent_ = false;
+    return;
+  }
+  Line& noted = lines_[line.key.integer()];
+  // A component already looked this key up: it found no line, or one line
+  // where the join has two.
+  if (noted.asked) consistent_ = false;
+  if (++noted.count == 1) noted.amount = line.amount;
+}
+
+SqlValue ParentAmountsInOrder::Find(const SqlValue& quota, const SqlValue& level,
+                                    bool* decided) {
+  *decided = true;
+  if (quota.is_null() || level.is_null()) return SqlValue::Null();
+  *decided = quota.type() == SQLITE_INTEGER && level.type() == SQLITE_INTEGER;
+  if (!*decided) return SqlValue::Null();
+  if (!in_quota_ || quota.integer() != quota_) {
+    consistent_ = false;
+    return SqlValue::Null();
+  }
+  Line& noted = lines_[level.integer()];
+  noted.asked = true;
+  if (noted.count == 0) return SqlValue::Null();
+  *decided = noted.count == 1;
+  return noted.amount;
+}
+
 const char* MaterialLinesSelect() {
   return "select a.主表,a.实际量,a.标志,a.上级编号,a.编码,a.名称,a.单位,a.基价,a.信息价,a.增值税率,"
-         "a.三材,a.供应方,a.材料编号,a.rowid from 分部分项材料明细 a order by a.rowid";
+         "a.三材,a.供应方,a.材料编号,a.rowid,a.编号 from 分部分项材料明细 a order by a.rowid";
 }
 
 void ReadMaterialLine(const RowReader& row, MaterialLine* line) {
@@ -120,8 +168,8 @@ void ReadMaterialLine(const RowReader& row, MaterialLine* line) {
                          &line->level,        &line->code,        &line->name,
                          &line->unit,         &line->own_price,   &line->market_price,
                          &line->vat_rate,     &line->class_key,   &line->supplier_key,
-                         &line->material_key, &line->row_key};
-  for (int i = 0; i < 14; ++i) row.ValueInto(i, columns[i]);
+                         &line->material_key, &line->row_key,     &line->key};
+  for (int i = 0; i < 15; ++i) row.ValueInto(i, columns[i]);
 }
 
 }  // namespace ftcalc

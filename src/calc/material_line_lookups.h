@@ -81,6 +81,10 @@ class ParentAmounts {
   // a 主表 or 编号 that is not an INTEGER, or the read fails.
   bool Load(Database& db);
 
+  // Whether 编号 and 上级编号 of the lines compare as stored, which the
+  // look-up by INTEGER keys needs.
+  static bool KeysCompareAsStored(Database& db);
+
   // The composite's 实际量 for a component line of quota `quota` and level
   // `level` (its 上级编号): NULL when no line has that key, as the join
   // gives. *decided is false where a look-up cannot match the join: a key
@@ -102,10 +106,40 @@ class ParentAmounts {
 };
 
 // One material line as the passes over the lines' own columns read it, in
-// rowid order: its columns as stored, and its rowid.
+// rowid order: its columns as stored (`key` its 编号), and its rowid.
 struct MaterialLine {
   SqlValue quota, amount, kind, level, code, name, unit, own_price, market_price, vat_rate,
-      class_key, supplier_key, material_key, row_key;
+      class_key, supplier_key, material_key, row_key, key;
+};
+
+// The same look-up as ParentAmounts, worked out from the lines as a pass
+// reads them in rowid order instead of by a statement of its own (which
+// scans the lines twice): each line is noted before any later line looks
+// its composite up. Only the current quota's lines are held. That answers
+// as the join does where each quota's lines come one after the other and
+// every composite line comes before its components, as hosts write them;
+// Consistent() says, once every line was noted, whether that held. Where
+// it did not, an answer may have been wrong, and what was worked out from
+// them must be dropped.
+class ParentAmountsInOrder {
+ public:
+  // The next line in rowid order.
+  void Note(const MaterialLine& line);
+  // As ParentAmounts::Find, for a component of the quota noted last.
+  SqlValue Find(const SqlValue& quota, const SqlValue& level, bool* decided);
+  bool Consistent() const { return consistent_; }
+
+ private:
+  struct Line {
+    SqlValue amount;
+    int count = 0;       // lines of the quota with this 编号 so far
+    bool asked = false;  // a component looked it up
+  };
+  bool consistent_ = true;
+  bool in_quota_ = false;
+  int64_t quota_ = 0;
+  std::unordered_set<int64_t> finished_quotas_;
+  std::unordered_map<int64_t, Line> lines_;  // the current quota's, by 编号
 };
 
 // The statement that reads every MaterialLine, and the read of one row.

@@ -52,7 +52,8 @@ MaterialGrouping* StartMaterialListAhead(EngineContext& ctx) {
   }
   ahead->grouping = std::make_unique<MaterialGrouping>(
       ctx.db, ahead->categories, ahead->names, ahead->standard, ctx.settings.quantity_decimals);
-  if (!ahead->grouping->Start()) {
+  // The quota step's pass adds every line in rowid order.
+  if (!ahead->grouping->Start(/*parents_in_order=*/true)) {
     ctx.handoff.DropMaterialList();
     return nullptr;
   }
@@ -63,7 +64,7 @@ MaterialGrouping* StartMaterialListAhead(EngineContext& ctx) {
 void FinishMaterialListAhead(EngineContext& ctx, bool took_every_line) {
   MaterialListAhead* ahead = ctx.handoff.material_list.get();
   if (ahead == nullptr) return;
-  if (!took_every_line || ahead->grouping == nullptr) {
+  if (!took_every_line || ahead->grouping == nullptr || !ahead->grouping->ParentsConsistent()) {
     ctx.handoff.DropMaterialList();
     return;
   }

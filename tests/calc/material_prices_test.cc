@@ -124,6 +124,53 @@ TEST_F(MaterialPricesTest, ListWorkedOutAheadFollowsAQuantityTheSheetWrites) {
             std::vector<std::string>({"砂|60.0"}));
 }
 
+// The list worked out in the quota step's read of the lines takes each
+// component's composite from the lines read before it. Quota 1 (10 units):
+// 2 m3 of mortar, 3 m3 of sand per m3 of it; quota 2 (4 units): 1 m3 of
+// mortar, 0.5 m3 of sand per m3. Sand 3 x 10 x 2 + 0.5 x 4 x 1 = 62, mortar
+// 2 x 10 + 1 x 4 = 24, whatever order the host wrote the lines in.
+class MaterialListInLineOrderTest : public MaterialPricesTest {
+ protected:
+  MaterialListInLineOrderTest() {
+    Setting("材料汇总", "材料=0:材料;1:材料\r\n配比=0:配比");
+    Quota(1, "'Q1'", "'砌墙'", 10);
+    Quota(2, "'Q2'", "'抹面'", 4);
+    p_.Exec("update 分部分项 set 计算=0;"
+            "insert into 分部分项取费明细(主表,顺号,项目,公式) values(1,'1','综合单价','1'),"
+            "(2,'1','综合单价','1')");
+  }
+  // Line numbers restart in every quota, as the data model has them.
+  void Mortar(int quota, const std::string& amount) {
+    Line("1," + std::to_string(quota) + ",0,10,NULL,NULL,0,0,0," + amount + ",5,NULL,1");
+  }
+  void Sand(int quota, const std::string& amount) {
+    Line("2," + std::to_string(quota) + ",1,11,NULL,NULL,0,0,0," + amount + ",2,NULL,1");
+  }
+  std::vector<std::string> Listed() {
+    return p_.Rows("select 名称,数量 from 材料价格 where 标志 in('材料','配比') order by 排序");
+  }
+};
+
+TEST_F(MaterialListInLineOrderTest, CompositesBeforeTheirComponents) {
+  Mortar(1, "2");
+  Sand(1, "3");
+  Mortar(2, "1");
+  Sand(2, "0.5");
+  p_.RunFull();
+  EXPECT_EQ(Listed(), std::vector<std::string>({"砂|62.0", "砂浆|24.0"}));
+  EXPECT_TRUE(p_.errors().empty());
+}
+
+TEST_F(MaterialListInLineOrderTest, ComponentsFirstAndQuotasInterleaved) {
+  Sand(2, "0.5");
+  Sand(1, "3");
+  Mortar(1, "2");
+  Mortar(2, "1");
+  p_.RunFull();
+  EXPECT_EQ(Listed(), std::vector<std::string>({"砂|62.0", "砂浆|24.0"}));
+  EXPECT_TRUE(p_.errors().empty());
+}
+
 // Lines: cement 113 with 13 % VAT, 2 t; sand at base 10, 3 m3; labour at
 // 100, information price 120, 1 day.
 class MaterialAmountsTest : public MaterialPricesTest {
