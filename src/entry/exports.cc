@@ -8,6 +8,7 @@
 #include "calc/calculation_driver.h"
 #include "calc/context.h"
 #include "data/database.h"
+#include "data/page_cache.h"
 #include "engine/setup.h"
 #include "entry/engine_state.h"
 #include "ftcalc/ftcalc.h"
@@ -53,6 +54,7 @@ void RunCall(sqlite3* db, const char* project_path, const char* library_path, in
   ErrorWindowSink sink(engine.ui);
   try {
     if (!EnterCall(engine, sink, db, project_path, library_path, skip_setup)) return;
+    PageCacheForTheCall cache(engine.handle);
     Database database(engine.handle, &sink, &engine.ftrou, engine.settings.project_path);
     EngineContext ctx(database, engine.settings, engine.ui, CalcOptions::FromEnvironment());
     operation(ctx);
