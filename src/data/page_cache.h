@@ -1,13 +1,13 @@
 // The page cache of a connection for the length of one engine call.
 //
-// SQLite's default cache holds 2 MiB of pages. A calculation rewrites every
-// quota row and reads each large table more than once; with the default
-// cache it fetches the same pages from the file again and again, and spills
-// changed pages to the file (with the journal's syncs that must come first)
-// before its commit. A call therefore raises the cache of the project
-// (main) to kCallCacheKiB where the host's setting is smaller, and gives the
-// host its own setting back when the call ends. What is stored does not
-// depend on the cache.
+// SQLite's default cache holds 2 MiB of pages. A full calculation rewrites
+// every quota row and reads each large table more than once; with the
+// default cache it fetches the same pages from the file again and again,
+// and spills changed pages to the file (with the journal's syncs that must
+// come first) before its commit. The call therefore raises the cache of the
+// project (main) to kCallCacheKiB where the host's setting is smaller, and
+// gives the host its own setting back when the call ends. What is stored
+// does not depend on the cache.
 #ifndef FTCALC_DATA_PAGE_CACHE_H_
 #define FTCALC_DATA_PAGE_CACHE_H_
 

@@ -54,7 +54,6 @@ void RunCall(sqlite3* db, const char* project_path, const char* library_path, in
   ErrorWindowSink sink(engine.ui);
   try {
     if (!EnterCall(engine, sink, db, project_path, library_path, skip_setup)) return;
-    PageCacheForTheCall cache(engine.handle);
     Database database(engine.handle, &sink, &engine.ftrou, engine.settings.project_path);
     EngineContext ctx(database, engine.settings, engine.ui, CalcOptions::FromEnvironment());
     operation(ctx);
@@ -73,8 +72,12 @@ extern "C" {
 FTCALC_EXPORT void FTCALC_CALL QwD_GcJsDw(int32_t, sqlite3* db, const char*,
                                           const char* project_path, const char* library_path,
                                           int32_t skip_setup) {
-  ftcalc::RunCall(db, project_path, library_path, skip_setup,
-                  [](ftcalc::EngineContext& ctx) { ftcalc::RunFullCalculation(ctx); });
+  ftcalc::RunCall(db, project_path, library_path, skip_setup, [](ftcalc::EngineContext& ctx) {
+    // A partial recalculation reads most pages once: a larger cache would
+    // only cost it the memory.
+    ftcalc::PageCacheForTheCall cache(ctx.db.handle());
+    ftcalc::RunFullCalculation(ctx);
+  });
 }
 
 FTCALC_EXPORT void FTCALC_CALL QwD_GcDbjs(int32_t, sqlite3* db, const char*,
