@@ -64,21 +64,25 @@ bool HeadingSums::Load(const std::vector<std::string>& columns,
   // inside a larger sum. Read as stored, an INTEGER or REAL is that number
   // as a double and NULL is nothing (0): total() of the one value. A TEXT
   // or BLOB, which total() reads by its leading number, has the rows read
-  // again grouped by rowid, each total() then of one row.
-  return ReadRows("select 编号,上级编号,标志," + value_list + " from 分部分项" + where +
-                      " order by rowid",
-                  /*grouped=*/false) ||
-         ReadRows("select 编号,上级编号,标志," + total_list_ + " from 分部分项" + where +
-                      " group by rowid",
-                  /*grouped=*/true);
+  // again grouped by rowid, each total() then of one row. The grouped read
+  // is prepared first in any case: where the statements' own "total(C) as
+  // CA" cannot be, they are left to fail as they do.
+  Statement grouped;
+  if (!db_.TryPrepare(grouped, "select 编号,上级编号,标志," + total_list_ + " from 分部分项" +
+                                   where + " group by rowid")) {
+    return false;
+  }
+  Statement as_stored;
+  return (db_.TryPrepare(as_stored, "select 编号,上级编号,标志," + value_list + " from 分部分项" +
+                                        where + " order by rowid") &&
+          ReadRows(as_stored, /*grouped=*/false)) ||
+         ReadRows(grouped, /*grouped=*/true);
 }
 
-bool HeadingSums::ReadRows(const std::string& sql, bool grouped) {
+bool HeadingSums::ReadRows(Statement& rows, bool grouped) {
   rows_.clear();
   children_.clear();
   by_key_.clear();
-  Statement rows;
-  if (!db_.TryPrepare(rows, sql)) return false;
   constexpr int kFirstValue = 3;
   int rc;
   while ((rc = rows.Step()) == SQLITE_ROW) {

@@ -52,10 +52,10 @@ class HeadingSums {
     std::vector<double> values;  // total(C) of this row alone, per bulk column
   };
 
-  // Reads the rows of `sql` (编号, 上级编号, 标志, then one value per roll-up
+  // Reads the rows of `rows` (编号, 上级编号, 标志, then one value per roll-up
   // column): each the row's total() when `grouped`, else its stored value.
   // False where a stored value is a TEXT or BLOB, or the read fails.
-  bool ReadRows(const std::string& sql, bool grouped);
+  bool ReadRows(Statement& rows, bool grouped);
 
   Database& db_;
   std::string total_list_;  // "total(C1) as C1A,total(C2) as C2A,..."

@@ -27,8 +27,9 @@ bool BuildChapterEquipmentFast(EngineContext& ctx);
 // statements scan the table once per profession; here one pass over the
 // quota rows adds each row's total(C), in rowid order, to the professions
 // whose "单价取费='<profession>'" holds for it, and does so for the columns
-// of the configured totals still to come (`ahead`) at the same time, since
-// nothing the totals insert changes 分部分项.
+// of the configured totals still to come (`ahead`) at the same time: the
+// totals' inserts change nothing 分部分项 holds, where no trigger does (the
+// caller gives no `ahead` then).
 class ProfessionSums {
  public:
   // The columns of the configured totals of the form above, in their order.

@@ -1,4 +1,5 @@
-// The chapter equipment rows of 汇总合价 from one grouped query.
+// The fast paths of 汇总合价: the chapter equipment rows from one grouped
+// query, the per-profession totals from one pass over the quota rows.
 #include <algorithm>
 #include <cstdint>
 #include <string>
