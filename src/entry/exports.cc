@@ -73,8 +73,8 @@ FTCALC_EXPORT void FTCALC_CALL QwD_GcJsDw(int32_t, sqlite3* db, const char*,
                                           const char* project_path, const char* library_path,
                                           int32_t skip_setup) {
   ftcalc::RunCall(db, project_path, library_path, skip_setup, [](ftcalc::EngineContext& ctx) {
-    // A partial recalculation reads most pages once: a larger cache would
-    // only cost it the memory.
+    // The full calculation only (see page_cache.h): a partial recalculation
+    // reads most pages once, and a larger cache would only cost it memory.
     ftcalc::PageCacheForTheCall cache(ctx.db.handle());
     ftcalc::RunFullCalculation(ctx);
   });
