@@ -141,7 +141,10 @@ namespace {
 // text, the products are worked out from the left, then the sums, each
 // result written in six decimals and read back. A value whose form the
 // stages would go on to read differently (an exponent, an infinity) makes
-// the reader give up, and the stages take the text.
+// the reader give up, and the stages take the text. So does a text whose
+// groups nest deeper than kMaxNesting: the reader descends one call per
+// group, and a host's thread may have no more than a megabyte of stack; the
+// stages work the groups out in place, without descending.
 class PlainArithmetic {
  public:
   explicit PlainArithmetic(const std::string& text) : t_(text) {}
@@ -211,10 +214,12 @@ class PlainArithmetic {
 
   bool Factor(Operand* out) {
     if (pos_ < t_.size() && t_[pos_] == '(') {
+      if (++nesting_ > kMaxNesting) return false;
       ++pos_;
       Operand inner;
       if (!Sum(&inner) || pos_ >= t_.size() || t_[pos_] != ')') return false;
       ++pos_;
+      --nesting_;
       // The group becomes the short form of the value read from its result.
       out->text = NumberText(inner.read);
       if (out->text.find_first_not_of("0123456789.") != std::string::npos) return false;
@@ -249,8 +254,11 @@ class PlainArithmetic {
     return true;
   }
 
+  static constexpr int kMaxNesting = 200;
+
   const std::string& t_;
   size_t pos_ = 0;
+  int nesting_ = 0;
 };
 
 }  // namespace

@@ -124,6 +124,26 @@ TEST_F(DiffTest, RenumberedRowsAreMatchedByCodeNameAndPlace) {
   EXPECT_TRUE(Has(r.out, ",38,1038,定额,1-1-18-5,")) << r.out;
 }
 
+// Headings 5,000 levels deep, one renamed in B: the rows are matched by
+// their places all the same (each place is numbered once, not spelt out
+// for every row below it), and the change names the eight headings above.
+TEST_F(DiffTest, DeepTreesAreMatchedAndPlacedByTheNearestHeadings) {
+  MakeCalculatedSample();
+  ExecIn("sample.db",
+         "with recursive c(n) as (select 1 union all select n+1 from c where n<5000) "
+         "insert into 分部分项(编号,上级编号,标志,名称,排序,工程量) "
+         "select 10000+n, case when n=1 then 1 else 9999+n end, '级2', '深'||n, 10+n*0.0001, 0 "
+         "from c;");
+  Copy("sample.db", "b.db");
+  ExecIn("b.db", "update 分部分项 set 名称='深3000改' where 编号=13000");
+  Result r = Run(Diff("sample.db", "b.db"));
+  EXPECT_EQ(r.exit_code, 1) << r.err;
+  EXPECT_TRUE(Has(r.out, "清单：1 项变动，0 项新增，0 项删除")) << r.out;
+  EXPECT_TRUE(Has(r.out, "深3000 → 深3000改")) << r.out;
+  EXPECT_TRUE(Has(r.out, "… / 深2992 / 深2993 / 深2994 / 深2995 / 深2996 / 深2997 / 深2998 / 深2999\n"))
+      << r.out;
+}
+
 // B as another estimator might hand it in: a market price raised by 0.10
 // (405.32 to 405.42, a difference that a plain subtraction of the two
 // doubles would give as 0.100000000000023), an equipment row dropped, a

@@ -77,6 +77,29 @@ TEST_F(ReportTest, JsonCarriesTheSameData) {
   EXPECT_TRUE(Has(json, "\"warnings\": []")) << json;
 }
 
+// Rows whose parents form a loop, and a heading 5,000 levels deep: the
+// first row of the loop (in display order) goes to the top with the others
+// below it, and the JSON stays about as large as the tree (its indentation
+// stops growing at 32 levels).
+TEST_F(ReportTest, LoopsAndDeepTreesAreShownWhole) {
+  MakeSmallProject();
+  ExecIn("project.db",
+         "insert into 分部分项(编号,上级编号,标志,名称,排序) values"
+         "(7,8,'级1','环甲',7),(8,7,'级2','环乙',8),(9,7,'级2','环下',9);"
+         "with recursive c(n) as (select 1 union all select n+1 from c where n<5000) "
+         "insert into 分部分项(编号,上级编号,标志,名称,排序) "
+         "select 100+n, case when n=1 then 4 else 99+n end, '级2', '深'||n, 4+n*0.0001 from c;");
+  Result r = Run(Args() + " --json '" + Path("r.json") + "'");
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  const std::string json = testing::ReadTextFile(Path("r.json"));
+  EXPECT_LT(json.size(), 16u << 20);  // about 4 MB; 250 MB with a growing indentation
+  EXPECT_TRUE(Has(json, "\"名称\": \"深5000\"")) << "the deepest heading";
+  // 环甲 at the top (one level in, as every top row), 环乙 and 环下 its children.
+  EXPECT_TRUE(Has(json, "\n    {\n      \"编号\": 7,")) << json.substr(json.size() - 1500);
+  EXPECT_TRUE(Has(json, "\"children\": [\n        {\n          \"编号\": 8,"));
+  EXPECT_TRUE(Has(json, "\n        {\n          \"编号\": 9,"));
+}
+
 TEST_F(ReportTest, MissingTablesAreNamedAndTheRestIsWritten) {
   MakeSmallProject();
   ExecIn("project.db", "drop table 材料价格; drop table 取费索引;");

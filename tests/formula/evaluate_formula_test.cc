@@ -1,6 +1,7 @@
 #include "formula/evaluate_formula.h"
 
 #include <gtest/gtest.h>
+#include <pthread.h>
 
 #include <random>
 #include <string>
@@ -255,6 +256,46 @@ TEST(EvaluateFormulaTest, PlainArithmeticAsTheStagesWorkItOut) {
     ASSERT_EQ(quick, staged) << text;
     ASSERT_EQ(number, CAtof(staged)) << text;
   }
+}
+
+// A formula from the database may nest its groups thousands deep. It is
+// worked out on a thread with a quarter of a megabyte of stack (a host's
+// threads may have little more), where a reader that descended one call
+// per group would overflow it and take the host down.
+TEST(EvaluateFormulaTest, DeeplyNestedGroupsOnASmallStack) {
+  struct Run {
+    std::string text;
+    double number = 0;
+    bool ok = false;
+  };
+  constexpr int kDepth = 5000;
+  Run run;
+  run.text = std::string(kDepth, '(') + "1+2" + std::string(kDepth, ')');
+  pthread_attr_t attributes;
+  ASSERT_EQ(pthread_attr_init(&attributes), 0);
+  ASSERT_EQ(pthread_attr_setstacksize(&attributes, 256 * 1024), 0);
+  pthread_t thread;
+  ASSERT_EQ(pthread_create(
+                &thread, &attributes,
+                [](void* argument) -> void* {
+                  Run& run = *static_cast<Run*>(argument);
+                  run.number = EvaluateFormulaNumber(run.text);
+                  run.ok = EvaluateFormula(run.text);
+                  return nullptr;
+                },
+                &run),
+            0);
+  ASSERT_EQ(pthread_join(thread, nullptr), 0);
+  pthread_attr_destroy(&attributes);
+  // Each group becomes the short form of its value: "(1+2)" is "3", and
+  // so is every group around it.
+  EXPECT_TRUE(run.ok);
+  EXPECT_EQ(run.text, "3");
+  EXPECT_EQ(run.number, 3);
+  // At the depth the reader still takes, the same result.
+  std::string shallow = std::string(200, '(') + "1+2" + std::string(200, ')');
+  EXPECT_TRUE(EvaluateFormula(shallow));
+  EXPECT_EQ(shallow, "3");
 }
 
 TEST(EvaluateFormulaTest, R6LogicalOperators) {

@@ -1,5 +1,6 @@
 #include "json_writer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -118,7 +119,13 @@ std::string JsonQuoted(std::string_view text) {
   return out + "\"";
 }
 
-void JsonWriter::NewLine() { out_ << '\n' << std::string(levels_.size() * 2, ' '); }
+// Indentation stops growing past kMaxIndentLevels: a tree nested thousands
+// deep (a project's items may be) would otherwise be written in a size that
+// grows with the square of its depth.
+void JsonWriter::NewLine() {
+  constexpr size_t kMaxIndentLevels = 32;
+  out_ << '\n' << std::string(std::min(levels_.size(), kMaxIndentLevels) * 2, ' ');
+}
 
 void JsonWriter::BeforeValue() {
   if (after_key_) {

@@ -1,6 +1,7 @@
 // A small JSON writer for the host's machine-readable output: objects,
 // arrays, strings, numbers, booleans and null, written as they come, with
-// the commas and indentation kept by the writer.
+// the commas and indentation kept by the writer (two blanks a level, up to
+// 32 levels).
 //
 // Strings are escaped for JSON; UTF-8 passes through unchanged, and a byte
 // sequence that is not valid UTF-8 (a project text may hold anything) is

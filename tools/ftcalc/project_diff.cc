@@ -14,7 +14,6 @@ namespace {
 
 constexpr int kMaxDecimals = 15;
 constexpr char kUnit = '\x1f';    // separates the parts of a key
-constexpr char kRecord = '\x1e';  // separates the headings of a place key
 
 // Decimals that NumberText writes `x` with; -1 for the scientific form.
 int WrittenDecimals(double x) {
@@ -136,10 +135,53 @@ struct Tree {
   std::vector<size_t> root_rows;  // positions in rows of the top-level rows
 };
 
-Tree ReadTree(const ReportData& data, bool side_b) {
+// The places of both versions, numbered so that two rows have the same
+// number exactly when the headings above them have the same 编码 and 名称
+// all the way up: a place is its parent place's number with the parent's
+// 编码 and 名称. (A key spelling out every heading above a row would grow
+// with the tree's depth, for every row of it.)
+class Places {
+ public:
+  static constexpr size_t kTop = 0;
+
+  size_t Below(size_t parent_place, const ReportItem& parent) {
+    std::string key = std::to_string(parent_place);
+    key += kUnit;
+    key += parent.code;
+    key += kUnit;
+    key += parent.name;
+    return numbers_.emplace(std::move(key), numbers_.size() + 1).first->second;
+  }
+
+ private:
+  std::unordered_map<std::string, size_t> numbers_;
+};
+
+// Headings shown above a row, nearest last; past this many the top ones
+// are left out ("… / ").
+constexpr int kShownHeadings = 8;
+
+// The headings above `at` as shown: their 名称 from the top down, joined
+// by " / " (a blank name at the top is skipped, as the text starts with the
+// first name that is not).
+std::string PlaceText(const ReportData& data, const std::vector<long>& parent_of, size_t at) {
+  std::vector<const std::string*> names;
+  long up = parent_of[at];
+  for (; up >= 0 && static_cast<int>(names.size()) < kShownHeadings; up = parent_of[up]) {
+    names.push_back(&data.items[static_cast<size_t>(up)].name);
+  }
+  std::string text = up >= 0 ? "…" : "";
+  for (auto name = names.rbegin(); name != names.rend(); ++name) {
+    text = text.empty() ? **name : text + " / " + **name;
+  }
+  return text;
+}
+
+Tree ReadTree(const ReportData& data, bool side_b, Places& places) {
   Tree tree;
   const size_t n = data.items.size();
-  std::vector<std::string> place_key(n), place_text(n);
+  std::vector<size_t> place(n, Places::kTop);
+  std::vector<long> parent_of(n, -1);
   // Explicit stack: the reader has cut every loop, so each row comes once.
   std::vector<size_t> pending(data.roots.rbegin(), data.roots.rend());
   std::vector<bool> is_root(n, false);
@@ -150,22 +192,23 @@ Tree ReadTree(const ReportData& data, bool side_b) {
     const ReportItem& item = data.items[at];
     if (is_root[at]) tree.root_rows.push_back(tree.rows.size());
     Row row;
-    row.key = item.kind + kUnit + item.code + kUnit + item.name + kUnit + place_key[at];
+    row.key = item.kind + kUnit + item.code + kUnit + item.name + kUnit + std::to_string(place[at]);
     row.identity.table = kItemsTable;
     (side_b ? row.identity.number_b : row.identity.number_a) = item.number;
     row.identity.row_kind = item.kind;
     row.identity.code = item.code;
     row.identity.name = item.name;
     row.identity.unit = item.unit;
-    row.identity.place = place_text[at];
+    row.identity.place = PlaceText(data, parent_of, at);
     row.fields = {"工程量", "综合单价", "综合合价"};
     row.values = {item.quantity_value, item.unit_price_value, item.total_value};
     row.decimals = {data.quantity_decimals, data.price_decimals, data.price_decimals};
     tree.order.push_back(at);
     tree.rows.push_back(std::move(row));
+    const size_t below = item.children.empty() ? Places::kTop : places.Below(place[at], item);
     for (auto child = item.children.rbegin(); child != item.children.rend(); ++child) {
-      place_key[*child] = place_key[at] + item.code + kUnit + item.name + kRecord;
-      place_text[*child] = place_text[at].empty() ? item.name : place_text[at] + " / " + item.name;
+      place[*child] = below;
+      parent_of[*child] = static_cast<long>(at);
       pending.push_back(*child);
     }
   }
@@ -280,8 +323,9 @@ ProjectDiff CompareProjects(const ReportData& a, const ReportData& b) {
   ProjectDiff diff;
   const int price = std::max(a.price_decimals, b.price_decimals);
 
-  Tree tree_a = ReadTree(a, false);
-  Tree tree_b = ReadTree(b, true);
+  Places places;
+  Tree tree_a = ReadTree(a, false, places);
+  Tree tree_b = ReadTree(b, true, places);
   const std::vector<size_t> roots_a = tree_a.root_rows, roots_b = tree_b.root_rows;
   Matcher items(std::move(tree_a.rows), std::move(tree_b.rows));
   MatchItems(items);

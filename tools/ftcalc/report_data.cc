@@ -1,11 +1,9 @@
 #include "report_data.h"
 
 #include <map>
-#include <set>
 
 #include "data/number_text.h"
 #include "data/fields.h"
-#include "data/text_util.h"
 #include "data/text_util.h"
 #include "json_writer.h"
 #include "project_reader.h"
@@ -114,15 +112,30 @@ class Reader {
       if (found != by_number.end() && found->second != i)
         parent[i] = static_cast<long>(found->second);
     }
-    // Break loops: walk up from each row; a row that meets itself again
-    // is made a root.
+    // Break loops: walk up from each row; a row whose walk meets a row
+    // again is made a root. A walk ends early at a row already known to
+    // reach the top: no loop lies above it, and making rows roots never
+    // changes that. So a deep tree is walked once, not once per row.
+    std::vector<bool> reaches_top(n, false);
+    std::vector<size_t> walked_by(n, n);  // the row whose walk met it last
+    std::vector<size_t> path;
     for (size_t i = 0; i < n; ++i) {
-      std::set<size_t> seen{i};
-      for (long p = parent[i]; p >= 0; p = parent[p]) {
-        if (!seen.insert(static_cast<size_t>(p)).second) {
-          parent[i] = -1;
+      path.assign(1, i);
+      walked_by[i] = i;
+      bool loop = false;
+      for (long p = parent[i]; p >= 0 && !reaches_top[p]; p = parent[p]) {
+        if (walked_by[p] == i) {
+          loop = true;
           break;
         }
+        walked_by[p] = i;
+        path.push_back(static_cast<size_t>(p));
+      }
+      if (loop) {
+        parent[i] = -1;
+        reaches_top[i] = true;
+      } else {
+        for (size_t row : path) reaches_top[row] = true;
       }
     }
     for (size_t i = 0; i < n; ++i) {
