@@ -277,6 +277,27 @@ TEST_F(UnitPriceFeesTest, RecordsComponentsAndMarksTheParentBillItem) {
   EXPECT_EQ(Column(2, "计算"), "1");  // heading parent untouched
 }
 
+// A parent is marked after each of its quotas is written: a host's trigger
+// on the mark fires each time and sees the quotas written before it (1, 2,
+// then 3 for quota 12's parent, marked again). Without a trigger a parent
+// need be marked only once, which nothing could tell apart.
+TEST_F(UnitPriceFeesTest, ATriggerSeesEachParentMarkedInItsTurn) {
+  project_.Exec(
+      "insert into 分部分项(编号,上级编号,标志,排序,计算) values(3,0,'项',0,1);"
+      "create table 记录(n);"
+      "create trigger 记 after update of 计算 on 分部分项 when new.标志='项' begin "
+      "insert into 记录 values((select count(*) from 分部分项 where 综合单价=5)); end");
+  for (int quota : {10, 11, 12}) {
+    AddQuota(quota, 1, /*parent=*/quota == 11 ? 3 : 1);
+    AddSheet(quota, {{"1", "综合单价", "5"}});
+  }
+  Run();
+  EXPECT_EQ(project_.Rows("select n from 记录 order by rowid"),
+            (std::vector<std::string>{"1", "2", "3"}));
+  EXPECT_EQ(Column(1, "计算"), "0");
+  EXPECT_EQ(Column(3, "计算"), "0");
+}
+
 TEST_F(UnitPriceFeesTest, OneItemIsProcessedWhateverItsFlag) {
   AddQuota(10, 2, /*parent=*/1, /*calculated=*/1);
   AddSheet(10, {{"1", "直接费", "3"}, {"2", "综合单价", "<1>*2"}});
