@@ -3,12 +3,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "data/schema_info.h"
 #include "data/transaction.h"
 
 namespace ftcalc {
 
 bool TryFastPath(EngineContext& ctx, const char* step, const std::function<bool()>& fast) {
-  if (!ctx.options.fast_paths || ctx.db.transaction_lost()) return false;
+  if (!ctx.options.fast_paths || ctx.db.transaction_lost() || HasTriggers(ctx.db)) return false;
   Savepoint savepoint(ctx.db, "ftcalc_fast_path");
   if (!savepoint.active()) return false;
   bool done = false;

@@ -9,6 +9,12 @@
 // undone and the plain statements run from the same state, so the user
 // sees exactly the errors, and the database holds exactly the values, that
 // the plain statements give.
+//
+// A fast path writes less often than the statements (a row once where they
+// write it three times, a number not written again where it stays) and
+// reads ahead what they read later. A trigger in the project sees every
+// write and may write in turn, so where the project (or the connection's
+// temp schema) has one, no fast path runs.
 #ifndef FTCALC_CALC_FAST_PATH_H_
 #define FTCALC_CALC_FAST_PATH_H_
 
@@ -19,7 +25,8 @@
 namespace ftcalc {
 
 // Runs `fast` as described above; true when it did the step's work. Never
-// runs it when the context's options turn the fast paths off. `step` names
+// runs it when the context's options turn the fast paths off, or where a
+// trigger is defined. `step` names
 // the step in the timing output (FTCALC_TIMINGS).
 bool TryFastPath(EngineContext& ctx, const char* step, const std::function<bool()>& fast);
 

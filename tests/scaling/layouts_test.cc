@@ -64,7 +64,9 @@ class PlainStatements {
 // The generated project calculated in full, then one quota in the middle
 // of it edited (its quantity doubled) and recalculated on its own, as a
 // host does after an edit.
-std::vector<std::string> Calculated(projectgen::KeyLayout keys, bool edit_one_quota = false) {
+// With `audit`, a host's trigger logs every write of a row's price.
+std::vector<std::string> Calculated(projectgen::KeyLayout keys, bool edit_one_quota = false,
+                                    bool audit = false) {
   TestProject project;
   projectgen::GeneratorOptions options;
   options.items = 200;
@@ -76,6 +78,12 @@ std::vector<std::string> Calculated(projectgen::KeyLayout keys, bool edit_one_qu
   options.seed = 11;
   std::string error;
   EXPECT_TRUE(projectgen::FillProject(project.db(), options, nullptr, &error)) << error;
+  if (audit) {
+    project.Exec(
+        "create table 价格记录(编号, 标志, 计算, 综合单价, 综合合价);"
+        "create trigger 记价格 after update on 分部分项 begin insert into 价格记录 "
+        "values(new.编号, new.标志, new.计算, new.综合单价, new.综合合价); end");
+  }
   project.RunFull();
   EXPECT_TRUE(project.errors().empty()) << project.errors()[0].message;
   if (edit_one_quota) {
@@ -116,6 +124,18 @@ TEST(LayoutsTest, FastPathsAgreeWithThePlainStatementsOnTheDataModelLayout) {
   {
     PlainStatements only;
     plain = Calculated(projectgen::KeyLayout::kDataModel);
+  }
+  ExpectSameRows(fast, "fast paths", plain, "plain");
+}
+
+// A host's trigger that logs every write of a price: it logs what the
+// plain statements write, in their order, however often they write a row.
+TEST(LayoutsTest, AHostsTriggerSeesTheWritesOfThePlainStatements) {
+  const std::vector<std::string> fast = Calculated(projectgen::KeyLayout::kDataModel, true, true);
+  std::vector<std::string> plain;
+  {
+    PlainStatements only;
+    plain = Calculated(projectgen::KeyLayout::kDataModel, true, true);
   }
   ExpectSameRows(fast, "fast paths", plain, "plain");
 }
