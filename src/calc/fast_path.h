@@ -26,8 +26,8 @@ namespace ftcalc {
 
 // Runs `fast` as described above; true when it did the step's work. Never
 // runs it when the context's options turn the fast paths off, or where a
-// trigger is defined. `step` names
-// the step in the timing output (FTCALC_TIMINGS).
+// trigger is defined. `step` names the step in the timing output
+// (FTCALC_TIMINGS).
 bool TryFastPath(EngineContext& ctx, const char* step, const std::function<bool()>& fast);
 
 }  // namespace ftcalc
