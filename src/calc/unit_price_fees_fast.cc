@@ -611,16 +611,15 @@ bool CalculateUnitPriceFeesFast(EngineContext& ctx, const std::string& item,
 
   // Writes a worked-out chunk, row by row in walk order.
   std::unordered_set<std::string> marked_parents;
-  const bool triggers = HasTriggers(db);
   auto write = [&](Chunk& chunk) {
     items.MoveTo(chunk.first_row);
     for (RowSheet& row : chunk.rows) {
       WriteRow(ctx, items, row.outcome, row.single_row, no_detail, &folded);
       // The parent bill item has to be rolled up again. Nothing in this walk
-      // sets 计算 back, so a parent marked once need not be marked again;
-      // but a trigger fires on every mark the statements make.
+      // sets 计算 back, so a parent marked once need not be marked again
+      // (a trigger, which would see every mark, keeps fast paths away).
       std::string parent = FieldNumberLiteral(items, "上级编号");
-      if (triggers || marked_parents.insert(parent).second) {
+      if (marked_parents.insert(parent).second) {
         db.ExecNumbers("update 分部分项 set 计算=0 where 标志='项' and 编号={}", {parent});
       }
       InsertComponents(db, row.number, row.outcome.components);

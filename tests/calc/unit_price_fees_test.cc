@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calc/context.h"
+#include "calc/fast_path.h"
 #include "support/test_project.h"
 
 namespace ftcalc {
@@ -40,14 +41,18 @@ class UnitPriceFeesTest : public ::testing::Test {
     }
   }
 
-  // Runs the step alone on the whole project (or one item), by its fast
-  // path unless FTCALC_PLAIN asks for the plain statements.
+  // Runs the step alone on the whole project (or one item), deciding as the
+  // engine does: by its fast path unless FTCALC_PLAIN asks for the plain
+  // statements or a trigger keeps the fast paths away.
   void Run(const std::string& item = "0", const std::string& tags = "") {
     project_.SetUpEngine();
     EngineContext& ctx = project_.Context();
-    if (ctx.options.fast_paths) {
-      EXPECT_TRUE(CalculateUnitPriceFeesFast(ctx, item, tags, nullptr));
-    } else {
+    const bool has_trigger =
+        project_.Text("select count(*) from sqlite_master where type='trigger'") != "0";
+    if (!TryFastPath(ctx, "定额人材机", [&] {
+          return CalculateUnitPriceFeesFast(ctx, item, tags, nullptr);
+        })) {
+      EXPECT_TRUE(!ctx.options.fast_paths || has_trigger) << "the fast path declined";
       CalculateUnitPriceFeesPlain(ctx, item, tags);
     }
   }
@@ -279,8 +284,8 @@ TEST_F(UnitPriceFeesTest, RecordsComponentsAndMarksTheParentBillItem) {
 
 // A parent is marked after each of its quotas is written: a host's trigger
 // on the mark fires each time and sees the quotas written before it (1, 2,
-// then 3 for quota 12's parent, marked again). Without a trigger a parent
-// need be marked only once, which nothing could tell apart.
+// then 3 for quota 12's parent, marked again). Without a trigger the fast
+// path marks a parent only once, which nothing could tell apart.
 TEST_F(UnitPriceFeesTest, ATriggerSeesEachParentMarkedInItsTurn) {
   project_.Exec(
       "insert into 分部分项(编号,上级编号,标志,排序,计算) values(3,0,'项',0,1);"
