@@ -61,15 +61,30 @@ constexpr const char* kClearedColumns[] = {"合价_人工费", "合价_材料费
 
 void PriceOf(const FeeSheet& sheet, FeeBasis basis, double quantity, int digits, double* unit,
              double* total) {
+  PriceFrom(PriceLineOf(sheet, basis), quantity, digits, unit, total);
+}
+
+PriceLine PriceLineOf(const FeeSheet& sheet, FeeBasis basis) {
+  PriceLine line;
+  line.by = PricedByOf(sheet, basis);
+  switch (line.by) {
+    case PricedBy::kUnitLine: line.value = CAtof(sheet.EvaluatedValue(sheet.unit_tag())); break;
+    case PricedBy::kTotalLine: line.value = CAtof(sheet.EvaluatedValue(sheet.total_tag())); break;
+    case PricedBy::kNothing: break;
+  }
+  return line;
+}
+
+void PriceFrom(const PriceLine& line, double quantity, int digits, double* unit, double* total) {
   *unit = 0;
   *total = 0;
-  switch (PricedByOf(sheet, basis)) {
+  switch (line.by) {
     case PricedBy::kUnitLine:
-      *unit = RoundHalfUp(digits, CAtof(sheet.EvaluatedValue(sheet.unit_tag())));
+      *unit = RoundHalfUp(digits, line.value);
       *total = RoundHalfUp(digits, *unit * quantity);
       break;
     case PricedBy::kTotalLine:
-      *total = RoundHalfUp(digits, CAtof(sheet.EvaluatedValue(sheet.total_tag())));
+      *total = RoundHalfUp(digits, line.value);
       *unit = quantity == 0 ? 0 : RoundHalfUp(digits, *total / quantity);
       break;
     case PricedBy::kNothing:

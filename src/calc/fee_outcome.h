@@ -41,6 +41,17 @@ SheetOutcome OutcomeOf(const FeeSheet& sheet, FeeBasis basis, double quantity, i
 void PriceOf(const FeeSheet& sheet, FeeBasis basis, double quantity, int digits, double* unit,
              double* total);
 
+// What PriceOf works a price out from: the line that prices the sheet and
+// that line's value as atof reads it. It does not depend on the quantity,
+// so rows that share a sheet need only this of it.
+struct PriceLine {
+  PricedBy by = PricedBy::kNothing;
+  double value = 0;
+};
+PriceLine PriceLineOf(const FeeSheet& sheet, FeeBasis basis);
+// PriceOf from the sheet's PriceLineOf.
+void PriceFrom(const PriceLine& line, double quantity, int digits, double* unit, double* total);
+
 // What writing an outcome into a row changed besides the prices.
 struct OutcomeWrites {
   bool wrote_flag_or_mark = false;  // 标志 or 计算: the row may leave a scope

@@ -161,8 +161,13 @@ class Grouper {
           }
           keyed = true;
         }
-        groups_[c][GroupOf(c, hash, row, parts.size())].quantities[p].push_back(
-            row[kQuantityColumn].real);
+        Group& group = groups_[c][GroupOf(c, hash, row, parts.size())];
+        const double quantity = row[kQuantityColumn].real;
+        if (p == 0) {
+          group.first_part_sum += quantity;
+        } else {
+          group.later_parts[p - 1].push_back(quantity);
+        }
       }
     }
     return true;
@@ -174,8 +179,8 @@ class Grouper {
     for (size_t c = 0; c < categories_.size(); ++c) {
       std::vector<MaterialGroup>& out = (*lines)[c];
       for (Group& group : groups_[c]) {
-        double total = 0;
-        for (const std::vector<double>& part : group.quantities) {
+        double total = group.first_part_sum;
+        for (const std::vector<double>& part : group.later_parts) {
           for (double quantity : part) total += quantity;
         }
         out.push_back({std::move(group.keys), total});
@@ -191,9 +196,14 @@ class Grouper {
   }
 
  private:
+  // A group's total is its quantities added one by one from 0, the first
+  // part's in gathered order, then the next part's, and so on. The first
+  // part's are added as they come (that is the same additions in the same
+  // order); the later parts' are kept until every line has been seen.
   struct Group {
     std::vector<SqlValue> keys;
-    std::vector<std::vector<double>> quantities;  // per part, in gathered order
+    double first_part_sum = 0;
+    std::vector<std::vector<double>> later_parts;  // parts 2, 3, ..., in gathered order
     size_t next_same_hash = SIZE_MAX;
   };
 
@@ -215,7 +225,7 @@ class Grouper {
     Group group;
     group.keys.reserve(kKeyColumns);
     for (int i = 0; i < kKeyColumns; ++i) group.keys.push_back(ValueOf(row[i]));
-    group.quantities.resize(parts);
+    group.later_parts.resize(parts - 1);
     groups.push_back(std::move(group));
     return groups.size() - 1;
   }

@@ -372,12 +372,17 @@ constexpr size_t kRowsPerChunk = 512;
 // A sheet worked out from a standard plan depends on nothing but the plan,
 // the marker texts read from its row and the digits (it reads no other
 // column): rows that repeat a quota, with the same unit costs under the same
-// fee profession, get the very same sheet. Its values, its columns and its
-// component record are worked out once and shared; only the price, which
-// takes the row's own quantity, is worked out per row.
+// fee profession, get the very same sheet. Its columns and its component
+// record are worked out once and shared; only the price, which takes the
+// row's own quantity, is worked out per row, from the sheet's price line.
+// The sheet itself is not kept: most projects repeat few quotas, and
+// thousands of sheets held for rows that never come cost more than they
+// save.
 struct SharedSheet {
-  std::optional<FeeSheet> sheet;
-  SheetOutcome outcome;  // the first row's; its columns and components hold for all
+  PriceLine price;
+  // The first row's; its columns and components hold for all. Shared, not
+  // copied: a sheet that no other row takes costs no copy.
+  std::shared_ptr<const SheetOutcome> outcome;
 };
 
 // The shared sheets of a call by plan, basis and marker texts. Held only
@@ -429,6 +434,10 @@ struct RowSheet {
   std::shared_ptr<SharedSheet> shared;
   bool works_out_shared = false;
   SheetOutcome outcome;
+  // The outcome of the row that works a shared sheet out, held with it.
+  std::shared_ptr<const SheetOutcome> shared_outcome;
+
+  const SheetOutcome& Outcome() const { return shared_outcome ? *shared_outcome : outcome; }
 };
 
 // The rows of one chunk, worked out by whichever thread takes the next one.
@@ -448,10 +457,12 @@ void WorkOut(Chunk& chunk, const Query& items, int digits) {
     if (row.shared) {
       if (!row.works_out_shared) continue;  // see TakeSharedSheets
       SharedSheet& shared = *row.shared;
-      shared.sheet.emplace(*row.plan, std::move(row.markers), digits);
-      shared.sheet->Resolve();
-      shared.outcome = OutcomeOf(*shared.sheet, row.basis, row.quantity, digits);
-      row.outcome = shared.outcome;
+      FeeSheet sheet(*row.plan, std::move(row.markers), digits);
+      sheet.Resolve();
+      row.shared_outcome =
+          std::make_shared<const SheetOutcome>(OutcomeOf(sheet, row.basis, row.quantity, digits));
+      shared.price = PriceLineOf(sheet, row.basis);
+      shared.outcome = row.shared_outcome;
       continue;
     }
     if (row.own_lines != nullptr) {
@@ -479,10 +490,9 @@ void TakeSharedSheets(Chunk& chunk, int digits) {
   for (RowSheet& row : chunk.rows) {
     if (!row.shared || row.works_out_shared) continue;
     const SharedSheet& shared = *row.shared;
-    row.outcome.columns = shared.outcome.columns;
-    row.outcome.components = shared.outcome.components;
-    PriceOf(*shared.sheet, row.basis, row.quantity, digits, &row.outcome.unit,
-            &row.outcome.total);
+    row.outcome.columns = shared.outcome->columns;
+    row.outcome.components = shared.outcome->components;
+    PriceFrom(shared.price, row.quantity, digits, &row.outcome.unit, &row.outcome.total);
   }
 }
 
@@ -614,7 +624,7 @@ bool CalculateUnitPriceFeesFast(EngineContext& ctx, const std::string& item,
   auto write = [&](Chunk& chunk) {
     items.MoveTo(chunk.first_row);
     for (RowSheet& row : chunk.rows) {
-      WriteRow(ctx, items, row.outcome, row.single_row, no_detail, &folded);
+      WriteRow(ctx, items, row.Outcome(), row.single_row, no_detail, &folded);
       // The parent bill item has to be rolled up again. Nothing in this walk
       // sets 计算 back, so a parent marked once need not be marked again
       // (a trigger, which would see every mark, keeps fast paths away).
@@ -622,7 +632,7 @@ bool CalculateUnitPriceFeesFast(EngineContext& ctx, const std::string& item,
       if (marked_parents.insert(parent).second) {
         db.ExecNumbers("update 分部分项 set 计算=0 where 标志='项' and 编号={}", {parent});
       }
-      InsertComponents(db, row.number, row.outcome.components);
+      InsertComponents(db, row.number, row.Outcome().components);
       items.Next();
     }
   };

@@ -314,5 +314,39 @@ TEST_F(UnitPriceFeesTest, OneItemIsProcessedWhateverItsFlag) {
   EXPECT_EQ(project_.Text("select group_concat(主表) from 分部分项单价费率费用"), "10");
 }
 
+// Quotas with the same unit costs under the same profession share one
+// worked-out standard sheet; each is still priced with its own quantity.
+// Labour 10 (quotas 10 and 11): 10 + 10 x 5% = 10.5, for 3 and 7 units
+// 31.5 and 73.5; labour 20 (quota 12): 20 + 1 = 21, for 2 units 42.
+TEST_F(UnitPriceFeesTest, QuotasSharingASheetArePricedWithTheirOwnQuantity) {
+  project_.Exec(
+      "insert into 取费索引(编号,取费专业,类别) values(5,'P','综合单价');"
+      "insert into 工程取费(主表,顺号,项目,公式,排序) values(5,'1','直接费','[系统:直接人工费合计]',1),"
+      "(5,'2.1','冬季','<1>*5%',2),(5,'9','综合单价','<1>+<2.1>',3);"
+      "insert into 分部分项(编号,上级编号,标志,排序,工程量,计算,单价取费,单价_人工费) values"
+      "(10,1,'定额',1,3,0,'P',10),(11,1,'定额',2,7,0,'P',10),(12,1,'定额',3,2,0,'P',20);");
+  Run();
+  EXPECT_EQ(project_.Rows("select 综合单价,综合合价 from 分部分项 where 标志='定额' order by 编号"),
+            (std::vector<std::string>{"10.5|31.5", "10.5|73.5", "21.0|42.0"}));
+  EXPECT_EQ(project_.Rows("select 主表,冬季,综合1 from 分部分项单价费率费用 order by 主表"),
+            (std::vector<std::string>{"10|0.5|0.5", "11|0.5|0.5", "12|1.0|1.0"}));
+}
+
+// On the total basis the shared sheet gives the total, and each row's unit
+// price is that total over its own quantity: labour totals of 30 give
+// 30 x 1.1 = 33, 11 a unit for 3 units and 5.5 for 6; 10 gives 11, 2.75 a
+// unit for 4.
+TEST_F(UnitPriceFeesTest, QuotasSharingATotalSheetDivideByTheirOwnQuantity) {
+  project_.Exec(
+      "insert into 取费索引(编号,取费专业,类别) values(5,'P','综合单价');"
+      "insert into 工程取费(主表,顺号,项目,公式,排序) values(5,'1','直接费','[系统:直接人工费合计]',1),"
+      "(5,'2','合价','<1>*1.1',2);"
+      "insert into 分部分项(编号,上级编号,标志,排序,工程量,计算,单价取费,合价_人工费) values"
+      "(10,1,'定额',1,3,0,'P',30),(11,1,'定额',2,6,0,'P',30),(12,1,'定额',3,4,0,'P',10);");
+  Run();
+  EXPECT_EQ(project_.Rows("select 综合单价,综合合价 from 分部分项 where 标志='定额' order by 编号"),
+            (std::vector<std::string>{"11.0|33.0", "5.5|33.0", "2.75|11.0"}));
+}
+
 }  // namespace
 }  // namespace ftcalc
