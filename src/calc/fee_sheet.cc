@@ -205,7 +205,8 @@ FeeSheet::FeeSheet(const FeeSheetPlan& plan, FeeMarkerTexts markers, int digits)
   for (size_t i = 0; i < count; ++i) {
     pending_[i] = plan.lines()[i].references;
     if (pending_[i] == 0) {
-      texts_[i] = RoundedValue(PlannedText(i), digits_);
+      const std::string* constant = plan.ConstantValue(i, digits_);
+      texts_[i] = constant != nullptr ? *constant : RoundedValue(PlannedText(i), digits_);
       has_text_[i] = 1;
     }
   }

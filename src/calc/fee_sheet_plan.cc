@@ -2,7 +2,9 @@
 
 #include <utility>
 
+#include "data/number_text.h"
 #include "data/text_util.h"
+#include "formula/evaluate_formula.h"
 #include "formula/substitute.h"
 
 namespace ftcalc {
@@ -136,6 +138,35 @@ std::unique_ptr<FeeSheetPlan> FeeSheetPlan::Compile(const std::vector<FeeLine>& 
   }
   plan->roles_ = RolesOf(lines, item);
   return plan;
+}
+
+void FeeSheetPlan::SettleConstantLines(int digits) {
+  constant_values_.clear();
+  constant_values_.resize(lines_.size());
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    std::string text;
+    bool constant = true;
+    for (const Piece& piece : lines_[i].pieces) {
+      if (piece.kind != Piece::Kind::kText) {
+        constant = false;
+        break;
+      }
+      text += piece.text;
+    }
+    // As FeeSheet works out a line without references: rounded to the
+    // price decimals.
+    if (constant) {
+      constant_values_[i] =
+          std::make_unique<std::string>(RoundedText(digits, EvaluateFormulaNumber(text)));
+    }
+  }
+  settled_ = true;
+  settled_digits_ = digits;
+}
+
+const std::string* FeeSheetPlan::ConstantValue(size_t line, int digits) const {
+  if (!settled_ || digits != settled_digits_ || line >= constant_values_.size()) return nullptr;
+  return constant_values_[line].get();
 }
 
 int FeeSheetPlan::LineOf(std::string_view tag) const {

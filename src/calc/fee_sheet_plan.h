@@ -60,6 +60,17 @@ class FeeSheetPlan {
 
   const FeeSheetRoles& roles() const { return roles_; }
 
+  // Works out, for sheets of `digits` price decimals, the value of every
+  // line that reads neither a marker nor a reference: its text is the same
+  // for every item, so its value is too. A standard sheet is settled once
+  // and then shared by thousands of rows, which would otherwise each work
+  // out the same text again (however long a formula was pasted there).
+  void SettleConstantLines(int digits);
+  // The value of a constant line as a sheet of `digits` works it out, or
+  // nullptr when the line is not constant or the plan was not settled for
+  // those digits.
+  const std::string* ConstantValue(size_t line, int digits) const;
+
  private:
   FeeSheetPlan() = default;
 
@@ -68,6 +79,9 @@ class FeeSheetPlan {
   std::map<std::string, int, std::less<>> line_of_tag_;
   unsigned markers_used_ = 0;
   FeeSheetRoles roles_;
+  bool settled_ = false;
+  int settled_digits_ = 0;
+  std::vector<std::unique_ptr<std::string>> constant_values_;  // per line, null if not constant
 };
 
 }  // namespace ftcalc

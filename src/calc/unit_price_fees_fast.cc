@@ -104,10 +104,10 @@ struct PlannedSheet {
 
 // The standard unit-price sheet of a fee profession, read and planned once
 // per profession text and kept for the call (the tables are not written
-// here).
+// here), its constant lines worked out for sheets of `digits`.
 const PlannedSheet& StandardSheet(Database& db, const Query& items,
                                   std::map<std::string, PlannedSheet>& cache,
-                                  const std::string& profession) {
+                                  const std::string& profession, int digits) {
   auto found = cache.find(profession);
   if (found != cache.end()) return found->second;
   PlannedSheet& sheet = cache[profession];
@@ -119,6 +119,7 @@ const PlannedSheet& StandardSheet(Database& db, const Query& items,
         {FieldText(query, "顺号"), FieldText(query, "项目"), FieldText(query, "公式")});
   }
   sheet.plan = FeeSheetPlan::Compile(lines, items);
+  if (sheet.plan != nullptr) sheet.plan->SettleConstantLines(digits);
   return sheet;
 }
 
@@ -600,7 +601,7 @@ bool CalculateUnitPriceFeesFast(EngineContext& ctx, const std::string& item,
       const bool has_own = own != own_sheets.end();
       const PlannedSheet* standard =
           has_own ? nullptr
-                  : &StandardSheet(db, items, standard_sheets, FieldText(items, "单价取费"));
+                  : &StandardSheet(db, items, standard_sheets, FieldText(items, "单价取费"), digits);
       const std::vector<FeeLine>& lines = has_own ? own->second : standard->lines;
       row.single_row = has_own && own->second.size() == 1;
       if (basis == FeeBasis::kUndetermined) basis = BasisOfSheet(lines);
