@@ -196,6 +196,23 @@ TEST_F(DatabaseTest, FieldReferencesByNameAndPosition) {
   EXPECT_FALSE(SetFieldNumber(query, "n", -1, 1.0));
 }
 
+// A wide result (more than eight fields) is searched through its index of
+// names: ASCII case aside, the first field of a repeated name, nothing for
+// a name it lacks.
+TEST_F(DatabaseTest, FieldsOfAWideResultAreFoundByName) {
+  Query query;
+  ASSERT_TRUE(db().Open(query,
+                        "select 编号, s, n, i, u, 1 as 单价_人工费, 2 as Aa, 3 as aA, 4 as b, "
+                        "5 as c from t order by 编号"));
+  EXPECT_EQ(query.FieldIndex("单价_人工费"), 5);
+  EXPECT_EQ(query.FieldIndex("AA"), 6);  // Aa and aA are one name: the first counts
+  EXPECT_EQ(query.FieldIndex("aa"), 6);
+  EXPECT_EQ(query.FieldIndex("C"), 9);
+  EXPECT_EQ(query.FieldIndex("单价_人工"), -1);
+  EXPECT_EQ(query.FieldIndex(""), -1);
+  EXPECT_EQ(FieldText(query, "S"), "abc");
+}
+
 TEST_F(DatabaseTest, FieldTextNormalisesByFieldKind) {
   project_.Exec("insert into t values(3, '12.345abc', 12.7, 'x', 0.1)");
   Query query;
