@@ -221,20 +221,45 @@ void ReduceLogic(std::string& t) {
   }
 }
 
+// The first "ab" in the text, as find("ab") gives it. Sign pairs are
+// looked for after every step of a stage; a plain loop over the bytes does
+// that several times faster than find's memchr and memcmp at every sign of
+// a long chain of subtractions.
+size_t FindPair(const std::string& t, char a, char b) {
+  const char* p = t.data();
+  for (size_t i = 0; i + 1 < t.size(); ++i) {
+    if (p[i] == a && p[i + 1] == b) return i;
+  }
+  return npos;
+}
+
+bool IsSign(char c) { return c == '+' || c == '-'; }
+
+// Whether two signs stand next to each other anywhere in the text.
+bool HasSignPair(const std::string& t) {
+  const char* p = t.data();
+  for (size_t i = 0; i + 1 < t.size(); ++i) {
+    if (IsSign(p[i]) && IsSign(p[i + 1])) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool CleanUpSigns(std::string& t) {
   bool changed = false;
+  // Most steps leave no pair at all: one pass tells.
+  if (!HasSignPair(t)) return false;
   for (;;) {
-    size_t plus_minus = t.find("+-");
-    size_t minus_plus = t.find("-+");
-    size_t minus_minus = t.find("--");
+    size_t plus_minus = FindPair(t, '+', '-');
+    size_t minus_plus = FindPair(t, '-', '+');
+    size_t minus_minus = FindPair(t, '-', '-');
     if (plus_minus == npos && minus_plus == npos && minus_minus == npos) return changed;
     changed = true;
     if (plus_minus != npos) t.erase(plus_minus, 1);
-    minus_plus = t.find("-+");
+    minus_plus = FindPair(t, '-', '+');
     if (minus_plus != npos) t.erase(minus_plus + 1, 1);
-    minus_minus = t.find("--");
+    minus_minus = FindPair(t, '-', '-');
     if (minus_minus != npos) {
       t.erase(minus_minus, 1);
       t[minus_minus] = '+';

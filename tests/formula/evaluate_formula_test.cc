@@ -332,6 +332,44 @@ TEST(CleanUpSignsTest, MergesAdjacentSigns) {
   }
 }
 
+// The rule read plainly, with the string's own find: the first "+-"
+// becomes "-", then the first "-+" becomes "-", then the first "--"
+// becomes "+", over and over.
+bool CleanUpSignsAsWritten(std::string& t) {
+  bool changed = false;
+  for (;;) {
+    if (t.find("+-") == std::string::npos && t.find("-+") == std::string::npos &&
+        t.find("--") == std::string::npos) {
+      return changed;
+    }
+    changed = true;
+    size_t at = t.find("+-");
+    if (at != std::string::npos) t.erase(at, 1);
+    at = t.find("-+");
+    if (at != std::string::npos) t.erase(at + 1, 1);
+    at = t.find("--");
+    if (at != std::string::npos) {
+      t.erase(at, 1);
+      t[at] = '+';
+    }
+  }
+}
+
+TEST(CleanUpSignsTest, RandomTextsCleanUpAsTheRuleReads) {
+  std::mt19937 random(20261208);
+  const char alphabet[] = {'+', '-', '+', '-', '1', '.', 'E', ',', '*'};
+  for (int n = 0; n < 20000; ++n) {
+    std::string text;
+    const int length = std::uniform_int_distribution<int>(0, 12)(random);
+    for (int i = 0; i < length; ++i) text += alphabet[random() % sizeof alphabet];
+    std::string expected = text;
+    const bool expected_changed = CleanUpSignsAsWritten(expected);
+    std::string cleaned = text;
+    ASSERT_EQ(CleanUpSigns(cleaned), expected_changed) << text;
+    ASSERT_EQ(cleaned, expected) << text;
+  }
+}
+
 TEST(ReduceFormulaTest, EndsOnDegenerateTexts) {
   // Texts that no check stands in front of: every stage must end and stay
   // inside the text.
