@@ -131,9 +131,9 @@ bool SumInOnePass(EngineContext& ctx, QuotaLineSums* sums) {
       LoadQuotaColumn(db, "工程量", &quantities)) {
     // The equipment summary's statement selects the lines of these kinds
     // (with any other 标志 this pass declines); no step writes the lines,
-    // and without triggers no write of a step can.
+    // and no trigger can (where one is defined, no fast path runs).
     std::unordered_set<int64_t> equipment_like;
-    if (!HasTriggers(db) && LoadKindValues(db, EquipmentKindsSelect(m), false, &equipment_like)) {
+    if (LoadKindValues(db, EquipmentKindsSelect(m), false, &equipment_like)) {
       kinds.equipment_like = std::move(equipment_like);
     }
     MaterialGrouping* material_list = StartMaterialListAhead(ctx);

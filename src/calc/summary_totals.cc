@@ -12,7 +12,6 @@
 #include "calc/material_kinds.h"
 #include "data/fields.h"
 #include "data/number_text.h"
-#include "data/schema_info.h"
 #include "data/text_util.h"
 
 namespace ftcalc {
@@ -62,20 +61,17 @@ void BuildConfiguredTotals(EngineContext& ctx) {
       if (!statement.empty()) totals.emplace_back(name, std::move(statement));
     }
   }
-  // A trigger could make one total's insert change what a later one reads.
-  const bool shared_passes = !HasTriggers(ctx.db);
+  // One pass serves every total: no insert into 汇总合价 changes what a
+  // later total reads (a trigger, which could, keeps the fast paths away).
   ProfessionSums shared;
-  if (shared_passes) {
-    std::vector<std::string> columns;
-    for (const auto& total : totals) {
-      std::string column = ProfessionTotalColumn(total.second);
-      if (!column.empty()) columns.push_back(std::move(column));
-    }
-    shared.set_ahead(std::move(columns));
+  std::vector<std::string> columns;
+  for (const auto& total : totals) {
+    std::string column = ProfessionTotalColumn(total.second);
+    if (!column.empty()) columns.push_back(std::move(column));
   }
+  shared.set_ahead(std::move(columns));
   for (const auto& [name, statement] : totals) {
-    ProfessionSums own;
-    RunConfiguredStatement(ctx, name, statement, shared_passes ? &shared : &own);
+    RunConfiguredStatement(ctx, name, statement, &shared);
   }
 }
 
